@@ -1,0 +1,41 @@
+#include "Application.h"
+
+#include "ExitSignals.h"
+#include "Start.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+
+Application::Application(QObject* parent)
+    : QObject(parent), m_displayMode(createDisplayMode()),
+      m_exitSignals(new ExitSignals(this)) {
+    m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs,
+                                                      QCoreApplication::applicationDirPath()});
+    connect(m_exitSignals, &ExitSignals::exitRequested, m_start.get(), &Start::exitProgram);
+}
+
+Application::~Application() = default;
+
+void Application::start() {
+    m_start->load();
+    m_start->showMaximized();
+}
+
+void Application::screenshotAndExit(const QString& path) {
+    m_screenshotPath = path;
+    m_start->installEventFilter(this);
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_start.get() && event->type() == QEvent::Paint) {
+        m_start->removeEventFilter(this);
+        // Let this paint finish and the window settle before taking the picture.
+        QTimer::singleShot(0, this, [this] {
+            if (m_screenshotPath != QLatin1String("-"))
+                m_start->grab().save(m_screenshotPath);
+            m_start->exitProgram();
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}

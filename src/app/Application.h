@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "DisplayMode.h"
+
+#include <QObject>
+#include <memory>
+
+class ExitSignals;
+class Start;
+
+// Owns what lives as long as the program: the clock, the display-mode service, the dialogs
+// and the main window.
+class Application : public QObject {
+    Q_OBJECT
+public:
+    explicit Application(QObject* parent = nullptr);
+    ~Application() override;
+
+    // Creates, loads and shows the main window.
+    void start();
+    Start* mainWindow() const { return m_start.get(); }
+
+    // Saves a picture of the main window once it has been painted, then leaves the program.
+    void screenshotAndExit(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    SystemClock m_clock;
+    WidgetDialogs m_dialogs;
+    std::unique_ptr<DisplayMode> m_displayMode;
+    std::unique_ptr<Start> m_start;
+    ExitSignals* m_exitSignals;
+    QString m_screenshotPath;
+};

@@ -1,0 +1,46 @@
+#include "ChartSurfaces.h"
+
+#include "ChartPainter.h"
+
+#include <QPainter>
+
+ChartArea::ChartArea(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void ChartArea::setStarField(const QImage& image) {
+    m_starField = image;
+    update();
+}
+
+void ChartArea::showDayCount(std::int32_t chartDayCount) {
+    m_dayCount = chartDayCount;
+    update();
+}
+
+void ChartArea::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.translate(inner.topLeft());
+    drawChart(painter, inner.size(), m_dayCount, m_starField);
+}
+
+DayStripArea::DayStripArea(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+}
+
+void DayStripArea::showDisplayDate(const QDate& date) {
+    m_date = date;
+    update();
+}
+
+void DayStripArea::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.translate(inner.topLeft());
+    drawDayStrip(painter, inner.size(), m_date);
+}

@@ -1,0 +1,15 @@
+#include "GermanTranslations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+void installGermanTranslations(QCoreApplication& application) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+    auto* translator = new QTranslator(&application);
+    if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}

@@ -1,0 +1,175 @@
+#include "Start.h"
+
+#include "AnimationStrip.h"
+#include "ChartSurfaces.h"
+#include "Clock.h"
+#include "Cycle.h"
+#include "DateInput.h"
+#include "DateRules.h"
+#include "Dialogs.h"
+#include "DisplayMode.h"
+#include "Phase.h"
+#include "PhaseTexts.h"
+#include "Stepper.h"
+#include "Tiling.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QPainter>
+
+namespace {
+constexpr int SmallScreenWidth = 640;
+constexpr int SmallScreenHeight = 480;
+} // namespace
+
+Start::Start(const Services& services, QWidget* parent)
+    : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
+      m_dialogs(services.dialogs), m_programFolder(services.programFolder),
+      m_controls(buildStartControls(this)) {
+    setObjectName(QStringLiteral("Start"));
+    setWindowTitle(tr("Biorhythmus"));
+
+    connect(m_controls.M1, &DateInput::userChangedDate, this, [this] {
+        m_controls.T1[0]->setText(tr("Geburts-Datum"));
+        Diff();
+        DrawGraph();
+    });
+    connect(m_controls.M2, &DateInput::userChangedDate, this, [this] {
+        Diff();
+        DrawGraph();
+    });
+    connect(m_controls.Up1, &Stepper::stepLeft, this, [this] { stepDisplayDate(-1); });
+    connect(m_controls.Up1, &Stepper::stepRight, this, [this] { stepDisplayDate(+1); });
+    for (int i = 0; i < int(m_controls.C1.size()); ++i)
+        connect(m_controls.C1[i], &QToolButton::clicked, this, [this, i] { command(i); });
+}
+
+void Start::load() {
+    ScreenModeChanged = false;
+    m_displayMode.setup();
+    SavedScreenHeight = static_cast<std::int16_t>(m_displayMode.height());
+    SavedScreenWidth = static_cast<std::int16_t>(m_displayMode.width());
+    if (m_displayMode.width() > SmallScreenWidth) {
+        m_displayMode.setSize(SmallScreenWidth, SmallScreenHeight);
+        ScreenModeChanged = m_displayMode.apply();
+    }
+    setUpTile();
+    m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
+    m_controls.M2->setDateQuietly(m_clock.today());
+    m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
+    Diff();
+    DrawGraph();
+}
+
+void Start::setUpTile() {
+    const QPixmap tile(QStringLiteral(":/pictures/tile.png"));
+    m_controls.P3->setPixmap(tile);
+    m_controls.P3->resize(tile.size());
+    m_controls.P3->hide();
+    TileWidth = static_cast<std::int16_t>(tile.width());
+    TileHeight = static_cast<std::int16_t>(tile.height());
+}
+
+void Start::Diff() { DayCount = dayCountBetween(m_controls.M1->date(), m_controls.M2->date()); }
+
+void Start::DrawGraph() {
+    ChartDayCount = DayCount;
+    m_controls.P1->showDayCount(ChartDayCount);
+    m_controls.P2->showDisplayDate(m_controls.M2->date());
+    for (Cycle cycle : AllCycles)
+        m_controls.L2[int(cycle)]->setText(percentageText(ChartDayCount, period(cycle)));
+    aaa();
+    emit redrawn();
+}
+
+void Start::aaa() {
+    ShowPhaseText(phaseIndex(Cycle::Physical, DayCount));
+    bbb();
+}
+
+void Start::bbb() {
+    ShowPhaseText(phaseIndex(Cycle::Emotional, DayCount));
+    ccc();
+}
+
+void Start::ccc() { ShowPhaseText(phaseIndex(Cycle::Intellectual, DayCount)); }
+
+void Start::ShowPhaseText(const std::int16_t& PhaseIndex) {
+    if (PhaseIndex < 0 || PhaseIndex > 20)
+        return;
+    m_controls.L4[PhaseIndex / 7]->setText(phaseText(PhaseIndex));
+}
+
+void Start::stepDisplayDate(int direction) {
+    const QDate current = m_controls.M2->date();
+    const QDate next = stepDay(current, direction);
+    if (next == current)
+        return;
+    m_controls.M2->setDateQuietly(next);
+    Diff();
+    DrawGraph();
+}
+
+void Start::takeOver(const QString& name, const QDate& birthDate) {
+    m_controls.T1[0]->setText(name);
+    m_controls.M1->setDateQuietly(birthDate);
+    Diff();
+    DrawGraph();
+}
+
+void Start::command(int index) {
+    switch (index) {
+    case 0:
+        notYetAvailable(tr("Die Personen-Datenbank"));
+        break;
+    case 1:
+        notYetAvailable(tr("Die Hilfe"));
+        break;
+    case 2:
+        notYetAvailable(tr("Das Ausdrucken"));
+        break;
+    case 3:
+        exitProgram();
+        break;
+    default:
+        break;
+    }
+}
+
+void Start::notYetAvailable(const QString& what) {
+    m_dialogs.inform(this, programTitle(), tr("%1 ist noch nicht verfügbar.").arg(what));
+}
+
+void Start::restoreScreenMode() {
+    if (!ScreenModeChanged)
+        return;
+    m_displayMode.setSize(SavedScreenWidth, SavedScreenHeight);
+    m_displayMode.apply();
+    ScreenModeChanged = false;
+}
+
+void Start::exitProgram() {
+    if (m_exiting)
+        return;
+    m_exiting = true;
+    restoreScreenMode();
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void Start::closeEvent(QCloseEvent* event) {
+    exitProgram();
+    event->accept();
+}
+
+void Start::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    WindowHeightPx = height();
+    WindowWidthPx = width();
+}
+
+void Start::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintTiles(painter, m_controls.P3->pixmap(), QSize(WindowWidthPx, WindowHeightPx));
+}

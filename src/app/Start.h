@@ -1,0 +1,82 @@
+#pragma once
+
+#include "StartControls.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+
+class Clock;
+class Dialogs;
+class DisplayMode;
+
+// The main window: two dates, the chart, the percentages and the interpretation texts, the
+// day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
+class Start : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        const Clock& clock;
+        DisplayMode& displayMode;
+        Dialogs& dialogs;
+        QString programFolder; // where the clip lies
+    };
+
+    explicit Start(const Services& services, QWidget* parent = nullptr);
+
+    // Start-up: switch the screen mode if needed, set the default dates, load the clip and
+    // compute the first picture. Runs once, before the window is first shown.
+    void load();
+
+    // Recalculation: Diff stores the day count, DrawGraph redraws and sets the texts.
+    void Diff();
+    void DrawGraph();
+
+    void stepDisplayDate(int direction);
+    void command(int index);
+    // Takes over a person from the person list: name into T1(0), birth date into M1.
+    void takeOver(const QString& name, const QDate& birthDate);
+
+    // Leaves the program: puts the screen mode back, closes every window and quits.
+    void exitProgram();
+
+    std::int32_t dayCount() const { return DayCount; }
+    std::int32_t chartDayCount() const { return ChartDayCount; }
+    bool screenModeChanged() const { return ScreenModeChanged; }
+    const StartControls& controls() const { return m_controls; }
+
+signals:
+    // Emitted once at the end of every DrawGraph.
+    void redrawn();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void aaa();
+    void bbb();
+    void ccc();
+    void ShowPhaseText(const std::int16_t& PhaseIndex);
+    void setUpTile();
+    void restoreScreenMode();
+    void notYetAvailable(const QString& what);
+
+    const Clock& m_clock;
+    DisplayMode& m_displayMode;
+    Dialogs& m_dialogs;
+    QString m_programFolder;
+    StartControls m_controls;
+
+    std::int32_t DayCount = 0;
+    std::int32_t ChartDayCount = 0;
+    bool ScreenModeChanged = false;
+    std::int16_t SavedScreenWidth = 0;
+    std::int16_t SavedScreenHeight = 0;
+    std::int16_t TileWidth = 0;
+    std::int16_t TileHeight = 0;
+    std::int32_t WindowWidthPx = 0;
+    std::int32_t WindowHeightPx = 0;
+    bool m_exiting = false;
+};

@@ -1,0 +1,98 @@
+#include "StartControls.h"
+
+#include "AnimationStrip.h"
+#include "ChartSurfaces.h"
+#include "DateInput.h"
+#include "Stepper.h"
+#include "Twips.h"
+
+namespace {
+
+template <typename Widget> Widget* place(Widget* widget, const QString& name, const QRect& rect) {
+    widget->setObjectName(name);
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+void describe(QWidget* widget, const QString& toolTip) {
+    widget->setToolTip(toolTip);
+    widget->setAccessibleName(toolTip);
+}
+
+} // namespace
+
+StartControls buildStartControls(QWidget* window) {
+    StartControls c;
+
+    const std::array<QRect, 2> captionRects{twipsRect(450, 0, 1695, 360),
+                                            twipsRect(5670, 0, 1725, 360)};
+    const std::array<QString, 2> captions{QObject::tr("Geburts-Datum"),
+                                          QObject::tr("Anzeige-Datum")};
+    for (int i = 0; i < 2; ++i) {
+        c.T1[i] = place(new QLineEdit(captions[i], window), indexed("T1", i), captionRects[i]);
+        c.T1[i]->setAccessibleName(i == 0 ? QObject::tr("Name zum Geburtsdatum")
+                                          : QObject::tr("Bezeichnung des Anzeige-Datums"));
+    }
+
+    c.M1 = place(new DateInput(window), QStringLiteral("M1"), twipsRect(2130, 0, 1755, 360));
+    describe(c.M1, QObject::tr("Hier das Geburtsdatum eingeben"));
+    c.M2 = place(new DateInput(window), QStringLiteral("M2"), twipsRect(7380, 0, 1725, 360));
+    describe(c.M2, QObject::tr("Hier das zu berechnende Datum eingeben"));
+
+    const std::array<QRect, 4> buttonRects{
+        twipsRect(4372, 0, 405, 375), twipsRect(4792, 0, 405, 375),
+        twipsRect(4372, 398, 405, 375), twipsRect(4792, 398, 405, 375)};
+    const std::array<QString, 4> buttonTips{
+        QObject::tr("Personen editieren"), QObject::tr("Wer Wie Was Wo"),
+        QObject::tr("Ausdrucken der aktuellen Tagesdaten"), QObject::tr("Programm beenden")};
+    for (int i = 0; i < 4; ++i) {
+        c.C1[i] = place(new QToolButton(window), indexed("C1", i), buttonRects[i]);
+        describe(c.C1[i], buttonTips[i]);
+    }
+
+    c.P1 = place(new ChartArea(window), QStringLiteral("P1"), twipsRect(420, 810, 8685, 2295));
+    c.P1->setAccessibleName(QObject::tr("Biorhythmus-Kurven"));
+    c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), twipsRect(420, 3120, 8685, 285));
+    c.P2->setAccessibleName(QObject::tr("Tage des Monats"));
+    c.Up1 = place(new Stepper(window), QStringLiteral("Up1"), twipsRect(420, 3405, 8685, 225));
+    describe(c.Up1, QObject::tr("Drücken um einen Tag vor oder zurück zu schreiten"));
+    c.A1 = place(new AnimationStrip(window), QStringLiteral("A1"), twipsRect(4320, 3630, 885, 375));
+    c.A1->setAccessibleName(QObject::tr("Animation"));
+    c.P3 = place(new QLabel(window), QStringLiteral("P3"), twipsRect(-180, 3840, 495, 465));
+    c.P3->hide();
+
+    const std::array<int, 3> columnLeft{450, 3480, 6510};
+    const std::array<int, 3> sampleLeft{1020, 4050, 7080};
+    const std::array<int, 3> nameLeft{1620, 4650, 7680};
+    const std::array<int, 3> nameWidth{1410, 1440, 1440};
+    const std::array<QString, 3> names{QObject::tr("Physische Kurve"),
+                                       QObject::tr("Seelische Kurve"),
+                                       QObject::tr("Geistige Kurve")};
+    const std::array<QRect, 3> frameRects{twipsRect(435, 4275, 2580, 2940),
+                                          twipsRect(3480, 4275, 2580, 2940),
+                                          twipsRect(6480, 4275, 2610, 2940)};
+    const std::array<QRect, 3> textRects{twipsRect(480, 4320, 2490, 2840),
+                                         twipsRect(3525, 4320, 2490, 2840),
+                                         twipsRect(6540, 4320, 2490, 2835)};
+    const std::array<QString, 3> textTips{QObject::tr("Physischer Zustand zum berechneten Tag"),
+                                          QObject::tr("Seelischer Zustand zum berechneten Tag"),
+                                          QObject::tr("Geistiger Zustand zum berechneten Tag")};
+    for (int i = 0; i < 3; ++i) {
+        c.L2[i] = place(new QLabel(QStringLiteral(" -100 %"), window), indexed("L2", i),
+                        twipsRect(columnLeft[i], 4050, 585, 255));
+        describe(c.L2[i], QObject::tr("Prozentanzeige zum berechneten Tag"));
+        c.I1[i] = place(new QLabel(window), indexed("I1", i), twipsRect(sampleLeft[i], 4050, 615, 255));
+        c.L1[i] = place(new QLabel(names[i], window), indexed("L1", i),
+                        twipsRect(nameLeft[i], 4050, nameWidth[i], 255));
+        c.L3[i] = place(new QLabel(window), indexed("L3", i), frameRects[i]);
+        c.L4[i] = place(new QLabel(window), indexed("L4", i), textRects[i]);
+        c.L4[i]->setWordWrap(true);
+        c.L4[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        describe(c.L4[i], textTips[i]);
+    }
+    return c;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The message boxes and file dialogs the program shows, behind one small interface so that
+// tests can answer them without a person at the screen.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message with an OK button only.
+    virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // A Yes/No question without an icon; Yes is the default button. True for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // A file name to save to, or an empty text when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& suggestedPath, const QString& filter) = 0;
+};
+
+class WidgetDialogs final : public Dialogs {
+public:
+    void inform(QWidget* parent, const QString& title, const QString& text) override;
+    void warn(QWidget* parent, const QString& title, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                         const QString& filter) override;
+};
+
+// The program's short title, used on its message boxes.
+QString programTitle();

@@ -1,0 +1,3 @@
+#include "Clock.h"
+
+QDate SystemClock::today() const { return QDate::currentDate(); }

@@ -1,0 +1,28 @@
+#include "DateRules.h"
+
+QDate earliestDate() { return QDate(1601, 1, 1); }
+
+QDate latestDate() { return QDate(9999, 12, 31); }
+
+std::int32_t dayCountBetween(const QDate& birth, const QDate& display) {
+    return static_cast<std::int32_t>(birth.daysTo(display));
+}
+
+QDate stepDay(const QDate& date, int direction) {
+    const QDate next = date.addDays(direction < 0 ? -1 : 1);
+    if (next < earliestDate() || next > latestDate())
+        return date;
+    return next;
+}
+
+QString shortDateText(const QDate& date) { return date.toString(QLatin1String(ShortDateFormat)); }
+
+QDate parseDateText(const QString& text) {
+    const QString trimmed = text.trimmed();
+    for (const char* format : {ShortDateFormat, "d.M.yyyy", "yyyy-MM-dd"}) {
+        const QDate date = QDate::fromString(trimmed, QLatin1String(format));
+        if (date.isValid())
+            return (date < earliestDate() || date > latestDate()) ? QDate() : date;
+    }
+    return QDate();
+}

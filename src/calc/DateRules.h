@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+// The dates the program accepts: 1 January 1601 to 31 December 9999.
+QDate earliestDate();
+QDate latestDate();
+
+// Whole calendar days from the birth date to the display date; negative when the display
+// date lies before the birth date.
+std::int32_t dayCountBetween(const QDate& birth, const QDate& display);
+
+// The date one day before or after; a step beyond the accepted range leaves the date as it is.
+QDate stepDay(const QDate& date, int direction);
+
+// The program's short date form, dd.MM.yyyy, independent of the machine's locale.
+QString shortDateText(const QDate& date);
+inline constexpr const char* ShortDateFormat = "dd.MM.yyyy";
+
+// Reads a date written as dd.MM.yyyy, d.M.yyyy or yyyy-MM-dd; an invalid QDate otherwise
+// or when the date lies outside the accepted range.
+QDate parseDateText(const QString& text);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QImage>
+#include <QSize>
+#include <QStringList>
+#include <cstdint>
+
+class QPainter;
+
+// The chart spans 32 days: day N-16 at x = 0, the display day N at x = 16, day N+15 at x = 31.
+inline constexpr int ChartDays = 32;
+inline constexpr int DisplayDayColumn = 16;
+
+// Screen chart units: x from 0 to 31 across the inner width, one y unit 8.1141 px (so a curve
+// runs between y = 1 and y = 17 and the zero line lies at y = 9).
+inline constexpr double ChartYUnitPx = 121.7121 / 15.0;
+
+// Draws the star field, the three curves around chartDayCount, the dotted zero line and the
+// display-day marker into a surface whose inner area (in pixels) is innerSize.
+void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayCount,
+               const QImage& starField);
+
+// Day-of-month labels for x = 0..31 around the display date ("1".."31").
+QStringList dayStripLabels(const QDate& displayDate);
+
+// Draws the day numbers, centred on x = 0..31, white on black, at the top of the strip.
+void drawDayStrip(QPainter& painter, const QSize& innerSize, const QDate& displayDate);

@@ -1,0 +1,189 @@
+#include "AnimationStrip.h"
+#include "ChartSurfaces.h"
+#include "Clock.h"
+#include "DateInput.h"
+#include "PhaseTexts.h"
+#include "RecordingDisplayMode.h"
+#include "ScriptedDialogs.h"
+#include "Start.h"
+#include "Stepper.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+// A window on a fixed "today", on a screen of the given size.
+struct Fixture {
+    explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
+                     QString folder = QString())
+        : clock(today), displayMode(screen),
+          window(Start::Services{clock, displayMode, dialogs, folder}) {}
+    FixedClock clock;
+    RecordingDisplayMode displayMode;
+    ScriptedDialogs dialogs;
+    Start window;
+};
+
+QString text(const Start& window, const char* name) {
+    return window.findChild<QLabel*>(QLatin1String(name))->text();
+}
+} // namespace
+
+class TestStart : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpState();
+    void userEditOfBirthDateResetsCaption();
+    void stepping_data();
+    void stepping();
+    void stepperClicksStepOnce();
+    void dateBeforeBirthShowsMatchingTexts();
+    void takeOverKeepsName();
+    void screenModeSwitchedAndRestored_data();
+    void screenModeSwitchedAndRestored();
+    void missingClipLeavesStripEmpty();
+    void everyControlIsNamed();
+};
+
+void TestStart::startUpState() {
+    Fixture f(QDate(2000, 1, 1));
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    f.window.load();
+    QCOMPARE(redrawn.count(), 1);
+    QCOMPARE(f.window.findChild<DateInput*>("M1")->date(), QDate(1953, 11, 20));
+    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), QDate(2000, 1, 1));
+    QCOMPARE(f.window.findChild<QLineEdit*>("T1_0")->text(), QString("Geburts-Datum"));
+    QCOMPARE(f.window.findChild<QLineEdit*>("T1_1")->text(), QString("Anzeige-Datum"));
+    QCOMPARE(f.window.dayCount(), 16843);
+    QCOMPARE(f.window.chartDayCount(), 16843);
+    QCOMPARE(text(f.window, "L4_0"), phaseText(3));
+    QCOMPARE(text(f.window, "L4_1"), phaseText(7));
+    QCOMPARE(text(f.window, "L4_2"), phaseText(17));
+    QCOMPARE(f.window.findChild<ChartArea*>("P1")->shownDayCount(), 16843);
+    QCOMPARE(f.window.findChild<DayStripArea*>("P2")->shownDate(), QDate(2000, 1, 1));
+}
+
+void TestStart::userEditOfBirthDateResetsCaption() {
+    Fixture f;
+    f.window.load();
+    f.window.takeOver(QStringLiteral("Anna"), QDate(1999, 11, 8));
+    auto* M1 = f.window.findChild<DateInput*>("M1");
+    auto* caption = f.window.findChild<QLineEdit*>("T1_0");
+    QCOMPARE(caption->text(), QString("Anna"));
+
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    M1->setFocus();
+    M1->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClick(M1, Qt::Key_Up);
+    QCOMPARE(M1->date(), QDate(2000, 11, 8));
+    QCOMPARE(redrawn.count(), 1);
+    QCOMPARE(caption->text(), QString("Geburts-Datum"));
+    QCOMPARE(f.window.dayCount(), int(QDate(2000, 11, 8).daysTo(QDate(2000, 1, 1))));
+}
+
+void TestStart::stepping_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("back to the leap day") << QDate(2000, 3, 1) << -1 << QDate(2000, 2, 29);
+    QTest::newRow("forward into 2000") << QDate(1999, 12, 31) << 1 << QDate(2000, 1, 1);
+    QTest::newRow("last day stays") << QDate(9999, 12, 31) << 1 << QDate(9999, 12, 31);
+    QTest::newRow("first day stays") << QDate(1601, 1, 1) << -1 << QDate(1601, 1, 1);
+}
+
+void TestStart::stepping() {
+    QFETCH(QDate, from);
+    QFETCH(int, direction);
+    QFETCH(QDate, to);
+    Fixture f(from);
+    f.window.load();
+    const int before = f.window.dayCount();
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    f.window.stepDisplayDate(direction);
+    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), to);
+    QCOMPARE(f.window.dayCount() - before, int(from.daysTo(to)));
+    QCOMPARE(redrawn.count(), from == to ? 0 : 1);
+}
+
+void TestStart::stepperClicksStepOnce() {
+    Fixture f(QDate(2000, 3, 1));
+    f.window.load();
+    f.window.show();
+    auto* stepper = f.window.findChild<Stepper*>("Up1");
+    const int before = f.window.dayCount();
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QTest::mouseClick(stepper->leftButton(), Qt::LeftButton);
+    QCOMPARE(f.window.dayCount(), before - 1);
+    QCOMPARE(f.window.findChild<DayStripArea*>("P2")->shownDate(), QDate(2000, 2, 29));
+    QTest::mouseClick(stepper->rightButton(), Qt::LeftButton);
+    QTest::mouseClick(stepper->rightButton(), Qt::LeftButton);
+    QCOMPARE(f.window.dayCount(), before + 1);
+    QCOMPARE(redrawn.count(), 3);
+}
+
+void TestStart::dateBeforeBirthShowsMatchingTexts() {
+    Fixture f(QDate(1953, 11, 19));
+    f.window.load();
+    QCOMPARE(f.window.dayCount(), -1);
+    QCOMPARE(text(f.window, "L2_0"), QString("-27 %"));
+    QCOMPARE(text(f.window, "L4_0"), phaseText(6));
+    QCOMPARE(text(f.window, "L4_1"), phaseText(13));
+    QCOMPARE(text(f.window, "L4_2"), phaseText(20));
+}
+
+void TestStart::takeOverKeepsName() {
+    Fixture f;
+    f.window.load();
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    f.window.takeOver(QStringLiteral("Anna"), QDate(1999, 12, 31));
+    QCOMPARE(redrawn.count(), 1);
+    QCOMPARE(f.window.dayCount(), 1);
+    f.window.stepDisplayDate(1);
+    QCOMPARE(f.window.findChild<QLineEdit*>("T1_0")->text(), QString("Anna"));
+}
+
+void TestStart::screenModeSwitchedAndRestored_data() {
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<bool>("switched");
+    QTest::newRow("800 x 600") << QSize(800, 600) << true;
+    QTest::newRow("640 x 400 is left alone") << QSize(640, 400) << false;
+    QTest::newRow("1024 x 768") << QSize(1024, 768) << true;
+}
+
+void TestStart::screenModeSwitchedAndRestored() {
+    QFETCH(QSize, screen);
+    QFETCH(bool, switched);
+    Fixture f(QDate(2000, 1, 1), screen);
+    f.window.load();
+    QCOMPARE(f.window.screenModeChanged(), switched);
+    QCOMPARE(f.displayMode.width(), switched ? 640 : screen.width());
+    f.window.findChild<QToolButton*>("C1_3")->click();
+    QCOMPARE(f.displayMode.width(), screen.width());
+    QCOMPARE(f.displayMode.height(), screen.height());
+    QCOMPARE(f.displayMode.applied.size(), switched ? 2 : 0);
+}
+
+void TestStart::missingClipLeavesStripEmpty() {
+    QTemporaryDir empty;
+    Fixture f(QDate(2000, 1, 1), QSize(640, 480), empty.path());
+    f.window.load();
+    auto* strip = f.window.findChild<AnimationStrip*>("A1");
+    QVERIFY(!strip->isPlaying());
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestStart::everyControlIsNamed() {
+    Fixture f;
+    f.window.load();
+    for (const char* name : {"M1", "M2", "Up1", "C1_0", "C1_1", "C1_2", "C1_3", "T1_0", "T1_1",
+                             "L2_0", "L2_1", "L2_2", "L4_0", "L4_1", "L4_2", "P1", "P2"}) {
+        auto* widget = f.window.findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(widget, name);
+        QVERIFY2(!widget->accessibleName().isEmpty(), name);
+    }
+}
+
+QTEST_MAIN(TestStart)
+#include "tst_start.moc"

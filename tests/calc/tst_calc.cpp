@@ -1,0 +1,175 @@
+#include "Cycle.h"
+#include "DateRules.h"
+#include "Phase.h"
+#include "PhaseTexts.h"
+
+#include <QTest>
+
+class TestCalc : public QObject {
+    Q_OBJECT
+private slots:
+    void percentages_data();
+    void percentages();
+    void phases_data();
+    void phases();
+    void dayCount_data();
+    void dayCount();
+    void stepping_data();
+    void stepping();
+    void dateText_data();
+    void dateText();
+    void phaseTextsFitTheirLabels();
+};
+
+void TestCalc::percentages_data() {
+    QTest::addColumn<int>("dayCount");
+    QTest::addColumn<QString>("physical");
+    QTest::addColumn<QString>("emotional");
+    QTest::addColumn<QString>("intellectual");
+    QTest::newRow("birthday") << 0 << "0 %"
+                              << "0 %"
+                              << "0 %";
+    QTest::newRow("week") << 7 << "94 %"
+                          << "100 %"
+                          << "97 %";
+    QTest::newRow("emotional zero, tiny positive") << 14 << "-63 %"
+                                                   << "0 %"
+                                                   << "46 %";
+    QTest::newRow("emotional trough") << 21 << "-52 %"
+                                      << "-100 %"
+                                      << "-76 %";
+    QTest::newRow("ten thousand") << 10000 << "-98 %"
+                                  << "78 %"
+                                  << "19 %";
+    QTest::newRow("day before birth") << -1 << "-27 %"
+                                      << "-22 %"
+                                      << "-19 %";
+}
+
+void TestCalc::percentages() {
+    QFETCH(int, dayCount);
+    QFETCH(QString, physical);
+    QCOMPARE(percentageText(dayCount, period(Cycle::Physical)), physical);
+    QFETCH(QString, emotional);
+    QCOMPARE(percentageText(dayCount, period(Cycle::Emotional)), emotional);
+    QFETCH(QString, intellectual);
+    QCOMPARE(percentageText(dayCount, period(Cycle::Intellectual)), intellectual);
+}
+
+void TestCalc::phases_data() {
+    QTest::addColumn<int>("dayCount");
+    QTest::addColumn<int>("physical");
+    QTest::addColumn<int>("emotional");
+    QTest::addColumn<int>("intellectual");
+    QTest::newRow("birthday, three critical days") << 0 << 0 << 7 << 14;
+    QTest::newRow("first day") << 1 << 1 << 8 << 15;
+    QTest::newRow("physical rising ends") << 5 << 1 << 8 << 15;
+    QTest::newRow("physical high") << 6 << 2 << 8 << 15;
+    QTest::newRow("emotional high") << 7 << 3 << 9 << 15;
+    QTest::newRow("intellectual high") << 8 << 3 << 10 << 16;
+    QTest::newRow("physical falling ends") << 10 << 3 << 10 << 17;
+    QTest::newRow("physical critical 11") << 11 << 0 << 10 << 17;
+    QTest::newRow("physical critical 12") << 12 << 0 << 10 << 17;
+    QTest::newRow("physical falling negative") << 13 << 4 << 10 << 17;
+    QTest::newRow("emotional zero still falling positive") << 14 << 4 << 10 << 17;
+    QTest::newRow("emotional critical 15") << 15 << 4 << 7 << 17;
+    QTest::newRow("emotional falling negative") << 16 << 4 << 11 << 14;
+    QTest::newRow("intellectual critical 17") << 17 << 5 << 11 << 14;
+    QTest::newRow("intellectual falling negative") << 18 << 6 << 11 << 18;
+    QTest::newRow("emotional low") << 21 << 6 << 12 << 18;
+    QTest::newRow("physical last day") << 22 << 6 << 13 << 18;
+    QTest::newRow("physical new cycle") << 23 << 0 << 13 << 18;
+    QTest::newRow("intellectual low") << 25 << 1 << 13 << 19;
+    QTest::newRow("emotional last day") << 27 << 1 << 13 << 20;
+    QTest::newRow("intellectual last day") << 32 << 3 << 8 << 20;
+    QTest::newRow("20.11.1953 to 01.01.2000") << 16843 << 3 << 7 << 17;
+    // Before the birth date the day in the cycle is counted back from the cycle's end.
+    QTest::newRow("one day before") << -1 << 6 << 13 << 20;
+    QTest::newRow("one physical period before") << -23 << 0 << 8 << 17;
+    QTest::newRow("one emotional period before") << -28 << 6 << 7 << 15;
+    QTest::newRow("one intellectual period before") << -33 << 4 << 13 << 14;
+    QTest::newRow("earliest against latest") << -3067670 << 1 << 10 << 17;
+}
+
+void TestCalc::phases() {
+    QFETCH(int, dayCount);
+    QFETCH(int, physical);
+    QCOMPARE(int(phaseIndex(Cycle::Physical, dayCount)), physical);
+    QFETCH(int, emotional);
+    QCOMPARE(int(phaseIndex(Cycle::Emotional, dayCount)), emotional);
+    QFETCH(int, intellectual);
+    QCOMPARE(int(phaseIndex(Cycle::Intellectual, dayCount)), intellectual);
+}
+
+void TestCalc::dayCount_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("display");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("same day") << QDate(1953, 11, 20) << QDate(1953, 11, 20) << 0;
+    QTest::newRow("next day") << QDate(1953, 11, 20) << QDate(1953, 11, 21) << 1;
+    QTest::newRow("new year 2000") << QDate(1953, 11, 20) << QDate(2000, 1, 1) << 16843;
+    QTest::newRow("leap day") << QDate(2000, 2, 28) << QDate(2000, 3, 1) << 2;
+    QTest::newRow("before birth") << QDate(2000, 1, 2) << QDate(2000, 1, 1) << -1;
+    QTest::newRow("whole range") << QDate(1601, 1, 1) << QDate(9999, 12, 31) << 3067670;
+}
+
+void TestCalc::dayCount() {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, display);
+    QFETCH(int, expected);
+    QCOMPARE(int(dayCountBetween(birth, display)), expected);
+}
+
+void TestCalc::stepping_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("back over leap day") << QDate(2000, 3, 1) << -1 << QDate(2000, 2, 29);
+    QTest::newRow("forward over new year") << QDate(1999, 12, 31) << 1 << QDate(2000, 1, 1);
+    QTest::newRow("no step before the earliest date")
+        << QDate(1601, 1, 1) << -1 << QDate(1601, 1, 1);
+    QTest::newRow("no step after the latest date")
+        << QDate(9999, 12, 31) << 1 << QDate(9999, 12, 31);
+}
+
+void TestCalc::stepping() {
+    QFETCH(QDate, from);
+    QFETCH(int, direction);
+    QFETCH(QDate, to);
+    QCOMPARE(stepDay(from, direction), to);
+}
+
+void TestCalc::dateText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("short form") << "08.11.1999" << QDate(1999, 11, 8);
+    QTest::newRow("without zeros") << "8.11.1999" << QDate(1999, 11, 8);
+    QTest::newRow("iso") << "1999-11-08" << QDate(1999, 11, 8);
+    QTest::newRow("blanks around") << " 08.11.1999 " << QDate(1999, 11, 8);
+    QTest::newRow("empty") << "" << QDate();
+    QTest::newRow("impossible day") << "31.02.2000" << QDate();
+    QTest::newRow("before the range") << "31.12.1600" << QDate();
+    QTest::newRow("garbage") << "gestern" << QDate();
+}
+
+void TestCalc::dateText() {
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(parseDateText(text), date);
+    if (date.isValid())
+        QCOMPARE(parseDateText(shortDateText(date)), date);
+}
+
+void TestCalc::phaseTextsFitTheirLabels() {
+    // Each text is one paragraph; the printed report cuts at 398 characters.
+    for (std::int16_t i = 0; i <= 20; ++i) {
+        const QString text = phaseText(i);
+        QVERIFY2(!text.isEmpty() && text.size() <= 398, qPrintable(QString::number(i)));
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+    }
+    QVERIFY(phaseText(-1).isEmpty());
+    QVERIFY(phaseText(21).isEmpty());
+}
+
+QTEST_APPLESS_MAIN(TestCalc)
+#include "tst_calc.moc"

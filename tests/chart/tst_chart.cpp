@@ -1,0 +1,161 @@
+#include "ChartPainter.h"
+#include "CycleColors.h"
+#include "Grid.h"
+#include "Tiling.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+const QSize ChartInner(575, 149);
+
+QImage renderChart(int dayCount) {
+    QImage image(ChartInner, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QImage starField(600, 161, QImage::Format_RGB32);
+    starField.fill(Qt::black);
+    QPainter painter(&image);
+    drawChart(painter, ChartInner, dayCount, starField);
+    return image;
+}
+
+// Rows in one pixel column whose colour is closest to the given colour.
+int rowsNear(const QImage& image, int x, const QColor& color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
+                std::abs(c.blue() - color.blue()) <
+            120)
+            ++count;
+    }
+    return count;
+}
+} // namespace
+
+class TestChart : public QObject {
+    Q_OBJECT
+private slots:
+    void tileOrigins_data();
+    void tileOrigins();
+    void dayStrip_data();
+    void dayStrip();
+    void chartShowsEveryCurve();
+    void chartMarksTheDisplayDay();
+    void chartIsTheSameEachTime();
+    void gridLines_data();
+    void gridLines();
+};
+
+void TestChart::tileOrigins_data() {
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QPoint>("last");
+    QTest::newRow("one tile wide") << QSize(29, 27) << 2 << 2 << QPoint(29, 27);
+    QTest::newRow("640 x 480") << QSize(640, 480) << 23 << 18 << QPoint(638, 459);
+    QTest::newRow("1024 x 768") << QSize(1024, 768) << 36 << 29 << QPoint(1015, 756);
+    QTest::newRow("smaller than a tile") << QSize(28, 26) << 1 << 1 << QPoint(0, 0);
+}
+
+void TestChart::tileOrigins() {
+    QFETCH(QSize, window);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    const QList<QPoint> origins = ::tileOrigins(QSize(29, 27), window);
+    QCOMPARE(origins.size(), columns * rows);
+    QCOMPARE(origins.first(), QPoint(0, 0));
+    QFETCH(QPoint, last);
+    QCOMPARE(origins.last(), last);
+    // Rows are filled top to bottom, each left to right.
+    if (columns > 1)
+        QCOMPARE(origins.at(1), QPoint(29, 0));
+}
+
+void TestChart::dayStrip_data() {
+    QTest::addColumn<QDate>("display");
+    QTest::addColumn<QString>("labels");
+    QTest::newRow("1 March of a common year")
+        << QDate(2001, 3, 1)
+        << "13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16";
+    QTest::newRow("1 March of a leap year")
+        << QDate(2000, 3, 1)
+        << "14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16";
+    QTest::newRow("new year")
+        << QDate(2000, 1, 1)
+        << "16 17 18 19 20 21 22 23 24 25 26 27 28 29 30 31 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16";
+}
+
+void TestChart::dayStrip() {
+    QFETCH(QDate, display);
+    QFETCH(QString, labels);
+    QCOMPARE(dayStripLabels(display).join(QLatin1Char(' ')), labels);
+}
+
+void TestChart::chartShowsEveryCurve() {
+    const QImage image = renderChart(10000);
+    for (Cycle cycle : AllCycles) {
+        int pixels = 0;
+        for (int x = 0; x < image.width(); x += 7)
+            pixels += rowsNear(image, x, cycleColor(cycle));
+        QVERIFY2(pixels > 40, qPrintable(cycleColor(cycle).name()));
+    }
+}
+
+void TestChart::chartMarksTheDisplayDay() {
+    const QImage image = renderChart(0);
+    const int markerX = qRound(16 * 575 / 31.0);
+    int whiteRows = 0;
+    for (int x = markerX - 1; x <= markerX + 1; ++x)
+        whiteRows = std::max(whiteRows, rowsNear(image, x, Qt::white));
+    QVERIFY2(whiteRows > 130, qPrintable(QString::number(whiteRows)));
+    // The dotted zero line at y = 9: every other pixel or so along the row is lit.
+    const int zeroY = qRound(9 * 121.7121 / 15.0);
+    int lit = 0;
+    for (int x = 0; x < image.width(); ++x)
+        lit += image.pixelColor(x, zeroY) == QColor(Qt::white);
+    QVERIFY2(lit > image.width() / 4 && lit < image.width() * 3 / 4,
+             qPrintable(QString::number(lit)));
+}
+
+void TestChart::chartIsTheSameEachTime() {
+    QCOMPARE(renderChart(16843), renderChart(16843));
+    QVERIFY(renderChart(16843) != renderChart(16844));
+}
+
+void TestChart::gridLines_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("divisor");
+    QTest::addColumn<int>("horizontal");
+    QTest::newRow("person editor") << QSize(574, 181) << 7 << 8;
+    QTest::newRow("help window") << QSize(574, 420) << 16 << 17;
+}
+
+void TestChart::gridLines() {
+    QFETCH(QSize, size);
+    QFETCH(int, divisor);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    {
+        QPainter painter(&image);
+        drawGrid(painter, size, divisor);
+    }
+    auto isLine = [&](int x, int y) { return image.pixelColor(x, y) == GridLine; };
+    int vertical = 0;
+    for (int x = 0; x < size.width(); ++x)
+        vertical += isLine(x, size.height() / 2 + 3) && isLine(x, size.height() / 2 + 5);
+    int horizontalLines = 0;
+    for (int y = 0; y < size.height(); ++y)
+        horizontalLines += isLine(size.width() / 2 + 5, y) && isLine(size.width() / 2 + 9, y);
+    QCOMPARE(vertical, 21);
+    QFETCH(int, horizontal);
+    QCOMPARE(horizontalLines, horizontal);
+    // No line lies on the window's edge itself.
+    QVERIFY(!isLine(0, size.height() / 2 + 3));
+    QVERIFY(!isLine(size.width() / 2 + 5, size.height() - 1));
+    QCOMPARE(image.pixelColor(3, 3), GridBackground);
+}
+
+QTEST_MAIN(TestChart)
+#include "tst_chart.moc"
