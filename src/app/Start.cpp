@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QIcon>
 #include <QPainter>
 
 namespace {
@@ -29,6 +30,13 @@ Start::Start(const Services& services, QWidget* parent)
       m_controls(buildStartControls(this)) {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    // Borderless and kept out of the task bar: after the switch to 640 x 480 the maximised
+    // window is the whole screen.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(background);
 
     connect(m_controls.M1, &DateInput::userChangedDate, this, [this] {
         m_controls.T1[0]->setText(tr("Geburts-Datum"));
@@ -71,7 +79,9 @@ void Start::setUpTile() {
     TileHeight = static_cast<std::int16_t>(tile.height());
 }
 
-void Start::Diff() { DayCount = dayCountBetween(m_controls.M1->date(), m_controls.M2->date()); }
+void Start::Diff() {
+    DayCount = dayCountBetween(m_controls.M1->date(), m_controls.M2->date());
+}
 
 void Start::DrawGraph() {
     ChartDayCount = DayCount;
@@ -93,7 +103,9 @@ void Start::bbb() {
     ccc();
 }
 
-void Start::ccc() { ShowPhaseText(phaseIndex(Cycle::Intellectual, DayCount)); }
+void Start::ccc() {
+    ShowPhaseText(phaseIndex(Cycle::Intellectual, DayCount));
+}
 
 void Start::ShowPhaseText(const std::int16_t& PhaseIndex) {
     if (PhaseIndex < 0 || PhaseIndex > 20)

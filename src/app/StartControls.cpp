@@ -2,11 +2,19 @@
 
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
+#include "CycleColors.h"
 #include "DateInput.h"
 #include "Stepper.h"
 #include "Twips.h"
 
+#include <QIcon>
+#include <QImage>
+
 namespace {
+
+const QColor LightGrey(192, 192, 192);
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
 
 template <typename Widget> Widget* place(Widget* widget, const QString& name, const QRect& rect) {
     widget->setObjectName(name);
@@ -23,10 +31,68 @@ void describe(QWidget* widget, const QString& toolTip) {
     widget->setAccessibleName(toolTip);
 }
 
+QFont arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The plain sans serif of the interpretation texts; narrow enough that the longest text
+// fits its block at 8.25 pt.
+QFont plainSans() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void paint(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* label(QWidget* window, const QString& name, const QRect& rect, const QString& text,
+              const QFont& font, const QColor& background) {
+    auto* l = place(new QLabel(text, window), name, rect);
+    l->setFont(font);
+    paint(l, background, Black);
+    return l;
+}
+
 } // namespace
 
 StartControls buildStartControls(QWidget* window) {
     StartControls c;
+    window->setFont(arial(8.25, false));
+
+    // The coloured frames and the texts set inside them come first, so that the legend row,
+    // which reaches a pixel into the frames, lies on top.
+    const std::array<QRect, 3> frameRects{twipsRect(435, 4275, 2580, 2940),
+                                          twipsRect(3480, 4275, 2580, 2940),
+                                          twipsRect(6480, 4275, 2610, 2940)};
+    const std::array<QRect, 3> textRects{twipsRect(480, 4320, 2490, 2840),
+                                         twipsRect(3525, 4320, 2490, 2840),
+                                         twipsRect(6540, 4320, 2490, 2835)};
+    const std::array<QString, 3> textTips{QObject::tr("Physischer Zustand zum berechneten Tag"),
+                                          QObject::tr("Seelischer Zustand zum berechneten Tag"),
+                                          QObject::tr("Geistiger Zustand zum berechneten Tag")};
+    for (int i = 0; i < 3; ++i) {
+        c.L3[i] = label(window, indexed("L3", i), frameRects[i], QString(), arial(8.25, false),
+                        cycleColor(AllCycles[i]));
+        c.L4[i] = label(window, indexed("L4", i), textRects[i], QString(), plainSans(), LightGrey);
+        c.L4[i]->setWordWrap(true);
+        c.L4[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        c.L4[i]->setMargin(1);
+        describe(c.L4[i], textTips[i]);
+    }
 
     const std::array<QRect, 2> captionRects{twipsRect(450, 0, 1695, 360),
                                             twipsRect(5670, 0, 1725, 360)};
@@ -34,6 +100,8 @@ StartControls buildStartControls(QWidget* window) {
                                           QObject::tr("Anzeige-Datum")};
     for (int i = 0; i < 2; ++i) {
         c.T1[i] = place(new QLineEdit(captions[i], window), indexed("T1", i), captionRects[i]);
+        c.T1[i]->setFont(arial(9.75, true));
+        paint(c.T1[i], White, Black);
         c.T1[i]->setAccessibleName(i == 0 ? QObject::tr("Name zum Geburtsdatum")
                                           : QObject::tr("Bezeichnung des Anzeige-Datums"));
     }
@@ -42,25 +110,36 @@ StartControls buildStartControls(QWidget* window) {
     describe(c.M1, QObject::tr("Hier das Geburtsdatum eingeben"));
     c.M2 = place(new DateInput(window), QStringLiteral("M2"), twipsRect(7380, 0, 1725, 360));
     describe(c.M2, QObject::tr("Hier das zu berechnende Datum eingeben"));
+    for (DateInput* input : {c.M1, c.M2})
+        input->setFont(arial(9.75, true));
 
     const std::array<QRect, 4> buttonRects{
-        twipsRect(4372, 0, 405, 375), twipsRect(4792, 0, 405, 375),
-        twipsRect(4372, 398, 405, 375), twipsRect(4792, 398, 405, 375)};
+        twipsRect(4372, 0, 405, 375), twipsRect(4792, 0, 405, 375), twipsRect(4372, 398, 405, 375),
+        twipsRect(4792, 398, 405, 375)};
     const std::array<QString, 4> buttonTips{
         QObject::tr("Personen editieren"), QObject::tr("Wer Wie Was Wo"),
         QObject::tr("Ausdrucken der aktuellen Tagesdaten"), QObject::tr("Programm beenden")};
+    const std::array<QString, 4> buttonIcons{
+        QStringLiteral(":/pictures/persons.png"), QStringLiteral(":/pictures/help.png"),
+        QStringLiteral(":/pictures/print.png"), QStringLiteral(":/pictures/exit.png")};
     for (int i = 0; i < 4; ++i) {
         c.C1[i] = place(new QToolButton(window), indexed("C1", i), buttonRects[i]);
+        c.C1[i]->setIcon(QIcon(buttonIcons[i]));
+        c.C1[i]->setIconSize(QSize(24, 22));
+        paint(c.C1[i], LightGrey, Black);
         describe(c.C1[i], buttonTips[i]);
     }
 
     c.P1 = place(new ChartArea(window), QStringLiteral("P1"), twipsRect(420, 810, 8685, 2295));
+    c.P1->setStarField(QImage(QStringLiteral(":/pictures/starfield.png")));
     c.P1->setAccessibleName(QObject::tr("Biorhythmus-Kurven"));
     c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), twipsRect(420, 3120, 8685, 285));
+    paint(c.P2, Black, White);
     c.P2->setAccessibleName(QObject::tr("Tage des Monats"));
     c.Up1 = place(new Stepper(window), QStringLiteral("Up1"), twipsRect(420, 3405, 8685, 225));
     describe(c.Up1, QObject::tr("Drücken um einen Tag vor oder zurück zu schreiten"));
     c.A1 = place(new AnimationStrip(window), QStringLiteral("A1"), twipsRect(4320, 3630, 885, 375));
+    paint(c.A1, LightGrey, Black);
     c.A1->setAccessibleName(QObject::tr("Animation"));
     c.P3 = place(new QLabel(window), QStringLiteral("P3"), twipsRect(-180, 3840, 495, 465));
     c.P3->hide();
@@ -72,27 +151,29 @@ StartControls buildStartControls(QWidget* window) {
     const std::array<QString, 3> names{QObject::tr("Physische Kurve"),
                                        QObject::tr("Seelische Kurve"),
                                        QObject::tr("Geistige Kurve")};
-    const std::array<QRect, 3> frameRects{twipsRect(435, 4275, 2580, 2940),
-                                          twipsRect(3480, 4275, 2580, 2940),
-                                          twipsRect(6480, 4275, 2610, 2940)};
-    const std::array<QRect, 3> textRects{twipsRect(480, 4320, 2490, 2840),
-                                         twipsRect(3525, 4320, 2490, 2840),
-                                         twipsRect(6540, 4320, 2490, 2835)};
-    const std::array<QString, 3> textTips{QObject::tr("Physischer Zustand zum berechneten Tag"),
-                                          QObject::tr("Seelischer Zustand zum berechneten Tag"),
-                                          QObject::tr("Geistiger Zustand zum berechneten Tag")};
+    const std::array<QString, 3> samples{QStringLiteral(":/pictures/line-red.png"),
+                                         QStringLiteral(":/pictures/line-blue.png"),
+                                         QStringLiteral(":/pictures/line-green.png")};
     for (int i = 0; i < 3; ++i) {
-        c.L2[i] = place(new QLabel(QStringLiteral(" -100 %"), window), indexed("L2", i),
-                        twipsRect(columnLeft[i], 4050, 585, 255));
+        c.L2[i] = label(window, indexed("L2", i), twipsRect(columnLeft[i], 4050, 585, 255),
+                        QStringLiteral(" -100 %"), arial(8.25, true), White);
         describe(c.L2[i], QObject::tr("Prozentanzeige zum berechneten Tag"));
-        c.I1[i] = place(new QLabel(window), indexed("I1", i), twipsRect(sampleLeft[i], 4050, 615, 255));
-        c.L1[i] = place(new QLabel(names[i], window), indexed("L1", i),
-                        twipsRect(nameLeft[i], 4050, nameWidth[i], 255));
-        c.L3[i] = place(new QLabel(window), indexed("L3", i), frameRects[i]);
-        c.L4[i] = place(new QLabel(window), indexed("L4", i), textRects[i]);
-        c.L4[i]->setWordWrap(true);
-        c.L4[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        describe(c.L4[i], textTips[i]);
+        c.I1[i] =
+            place(new QLabel(window), indexed("I1", i), twipsRect(sampleLeft[i], 4050, 615, 255));
+        c.I1[i]->setPixmap(QPixmap(samples[i]));
+        c.I1[i]->setAlignment(Qt::AlignCenter);
+        c.I1[i]->setAccessibleName(names[i]);
+        c.L1[i] = label(window, indexed("L1", i), twipsRect(nameLeft[i], 4050, nameWidth[i], 255),
+                        names[i], arial(8.25, true), White);
+    }
+
+    // Keyboard order of the controls that take the focus, as the window was designed.
+    QWidget* previous = nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{c.C1[0], c.M1, c.M2, c.Up1, c.T1[0],
+                                                         c.T1[1], c.C1[1], c.C1[2], c.C1[3]}) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
     }
     return c;
 }

@@ -1,6 +1,7 @@
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
+#include "CycleColors.h"
 #include "DateInput.h"
 #include "PhaseTexts.h"
 #include "RecordingDisplayMode.h"
@@ -45,6 +46,10 @@ private slots:
     void screenModeSwitchedAndRestored();
     void missingClipLeavesStripEmpty();
     void everyControlIsNamed();
+    void columnsAgreeInColour_data();
+    void columnsAgreeInColour();
+    void resizedWindowIsTiledFully();
+    void longestTextFitsItsBlock();
 };
 
 void TestStart::startUpState() {
@@ -182,6 +187,59 @@ void TestStart::everyControlIsNamed() {
         auto* widget = f.window.findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(widget, name);
         QVERIFY2(!widget->accessibleName().isEmpty(), name);
+    }
+}
+
+void TestStart::columnsAgreeInColour_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("physical") << 0 << QColor(255, 0, 0);
+    QTest::newRow("emotional") << 1 << QColor(0, 0, 255);
+    QTest::newRow("intellectual") << 2 << QColor(0, 255, 0);
+}
+
+void TestStart::columnsAgreeInColour() {
+    QFETCH(int, column);
+    QFETCH(QColor, colour);
+    Fixture f;
+    f.window.load();
+    auto* sample = f.window.findChild<QLabel*>(QStringLiteral("I1_%1").arg(column));
+    auto* frame = f.window.findChild<QLabel*>(QStringLiteral("L3_%1").arg(column));
+    auto* percent = f.window.findChild<QLabel*>(QStringLiteral("L2_%1").arg(column));
+    auto* text = f.window.findChild<QLabel*>(QStringLiteral("L4_%1").arg(column));
+    const QImage line = sample->pixmap().toImage();
+    QCOMPARE(line.pixelColor(line.width() / 2, line.height() / 2), colour);
+    QCOMPARE(frame->grab().toImage().pixelColor(1, 1), colour);
+    QCOMPARE(cycleColor(AllCycles[column]), colour);
+    // Legend and text block of one cycle stand in one column, the text inside its frame.
+    QVERIFY(std::abs(percent->x() - frame->x()) <= 2);
+    QVERIFY(frame->geometry().contains(text->geometry()));
+}
+
+void TestStart::resizedWindowIsTiledFully() {
+    Fixture f;
+    f.window.load();
+    f.window.resize(640, 480);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.window.resize(1000, 700);
+    const QImage tile(QStringLiteral(":/pictures/tile.png"));
+    const QImage shot = f.window.grab().toImage();
+    // Far from every control, each pixel continues the pattern anchored at the top left.
+    for (const QPoint p : {QPoint(999, 699), QPoint(700, 500), QPoint(960, 30)})
+        QCOMPARE(shot.pixelColor(p), tile.pixelColor(p.x() % tile.width(), p.y() % tile.height()));
+}
+
+void TestStart::longestTextFitsItsBlock() {
+    Fixture f;
+    f.window.load();
+    for (int i = 0; i < 3; ++i) {
+        auto* label = f.window.findChild<QLabel*>(QStringLiteral("L4_%1").arg(i));
+        for (std::int16_t index = std::int16_t(i * 7); index < (i + 1) * 7; ++index) {
+            label->setText(phaseText(index));
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(QString::number(index)));
+        }
     }
 }
 
