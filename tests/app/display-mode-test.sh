@@ -1,0 +1,252 @@
+#!/usr/bin/env bash
+# The program's display-mode switch on a real X server: starts Xorg with the dummy driver,
+# runs the program on screens of different sizes, leaves it by each exit path and checks,
+# through xrandr and the server's RandR events, that the screen is 640x480 while it runs and
+# back at its old size afterwards.
+#
+# usage: display-mode-test.sh <biorhythmus> <tst_xrandrdisplaymode> <xorg.conf>
+# Exits 77 (skipped) when this machine cannot run Xorg as root with the dummy driver.
+set -uo pipefail
+
+program=$1
+unit_test=$2
+xorg_conf=$3
+
+skip() { echo "SKIP: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "Xorg with a custom config needs root"
+command -v Xorg >/dev/null || skip "Xorg is not installed (xserver-xorg-core)"
+ls /usr/lib/xorg/modules/drivers/dummy_drv.so >/dev/null 2>&1 ||
+  skip "the dummy video driver is not installed (xserver-xorg-video-dummy)"
+for tool in xrandr xev xwininfo; do
+  command -v $tool >/dev/null || skip "$tool is not installed"
+done
+
+work=$(mktemp -d /tmp/display-mode-test.XXXXXX)
+xorg_pid=""
+program_pid=""
+events_pid=""
+unit_pid=""
+watchdog_pid=""
+display_number=""
+case_name=""
+failures=0
+
+# Stops Xorg politely first, so that it removes its lock file and socket itself.
+stop_xorg() {
+  [ -n "$xorg_pid" ] || return 0
+  kill -TERM "$xorg_pid" 2>/dev/null
+  local i
+  for i in $(seq 50); do
+    kill -0 "$xorg_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -KILL "$xorg_pid" 2>/dev/null
+  wait "$xorg_pid" 2>/dev/null
+  local lock="/tmp/.X$display_number-lock"
+  if [ -e "$lock" ] && [ "$(tr -d ' \n' <"$lock")" = "$xorg_pid" ]; then
+    rm -f "$lock" "/tmp/.X11-unix/X$display_number"
+  fi
+  xorg_pid=""
+}
+
+cleanup() {
+  [ -n "$watchdog_pid" ] && kill -TERM "$watchdog_pid" 2>/dev/null
+  for pid in $program_pid $events_pid $unit_pid; do
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  stop_xorg
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'echo "FAIL: interrupted or out of time (${case_name:-starting Xorg})"; exit 1' INT TERM
+
+# Ends the run well before CTest's timeout would kill this script without giving it the chance
+# to stop Xorg. Every wait below is bounded as well; this is the net under them.
+(
+  trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
+  sleep 150 &
+  sleeper=$!
+  wait "$sleeper" && kill -TERM $$
+) &
+watchdog_pid=$!
+
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+# --- the server ---------------------------------------------------------------------------
+
+mkdir -p "$work/xorg.conf.d"
+start_xorg() {
+  local n
+  for n in $(seq 70 99); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xorg ":$n" -config "$xorg_conf" -configdir "$work/xorg.conf.d" -noreset -nolisten tcp \
+      -novtswitch -sharevts -logfile "$work/Xorg.$n.log" >"$work/Xorg.$n.out" 2>&1 &
+    xorg_pid=$!
+    display_number=$n
+    export DISPLAY=":$n"
+    local tries
+    for tries in $(seq 100); do
+      kill -0 "$xorg_pid" 2>/dev/null || break
+      xrandr -q >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    echo "Xorg on :$n did not answer; its log:"
+    tail -n 20 "$work/Xorg.$n.log" "$work/Xorg.$n.out" 2>/dev/null
+    stop_xorg
+  done
+  return 1
+}
+start_xorg || { echo "FAIL: could not start Xorg with the dummy driver"; exit 1; }
+unset XAUTHORITY WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
+echo "Xorg with the dummy driver on $DISPLAY"
+
+# --- helpers ------------------------------------------------------------------------------
+
+screen_size() { xrandr -q 2>/dev/null | sed -n 's/.*current \([0-9]*\) x \([0-9]*\).*/\1x\2/p'; }
+
+set_screen_size() {
+  xrandr -s "$1" && [ "$(screen_size)" = "$1" ]
+}
+
+# Waits up to $2 tenths of a second for the screen to be $1.
+wait_for_size() {
+  local i
+  for i in $(seq "$2"); do
+    [ "$(screen_size)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  [ "$(screen_size)" = "$1" ]
+}
+
+# Waits up to 15 s for a mapped window titled Biorhythmus.
+wait_for_window() {
+  local i
+  for i in $(seq 150); do
+    xwininfo -root -tree 2>/dev/null | grep -q '"Biorhythmus"' && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Records the modes the server gives its CRTC from now on.
+start_recording_modes() {
+  xev -root -event randr >"$work/events" 2>&1 &
+  events_pid=$!
+  sleep 0.3 # xev selects its events only after it has connected
+}
+
+# The modes set since start_recording_modes, e.g. "640x480 1024x768".
+recorded_modes() {
+  sed -n 's/.*crtc [0-9]*, mode \([0-9]*x[0-9]*\),.*/\1/p' "$work/events" | tr '\n' ' ' |
+    sed 's/ $//'
+}
+
+# Waits up to 5 s for the recorded modes to be $1, then stops recording.
+expect_modes() {
+  local i
+  for i in $(seq 50); do
+    [ "$(recorded_modes)" = "$1" ] && break
+    sleep 0.1
+  done
+  [ -z "$1" ] && sleep 0.5 # nothing to wait for: give late events a moment to show up
+  kill "$events_pid" 2>/dev/null
+  wait "$events_pid" 2>/dev/null
+  events_pid=""
+  [ "$(recorded_modes)" = "$1" ] ||
+    fail "$case_name: modes set on the screen were \"$(recorded_modes)\", expected \"$1\""
+}
+
+# Waits up to 10 s for the program to end; checks that it ended normally.
+expect_program_exit() {
+  local i status
+  for i in $(seq 100); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$program_pid" 2>/dev/null; then
+    fail "$case_name: the program did not end within 10 s"
+    kill -KILL "$program_pid" 2>/dev/null
+  fi
+  wait "$program_pid"
+  status=$?
+  program_pid=""
+  [ "$status" -eq 0 ] || fail "$case_name: the program exited with status $status"
+}
+
+expect_screen() {
+  local now
+  now=$(screen_size)
+  [ "$now" = "$1" ] || fail "$case_name: screen is $now $2, expected $1"
+}
+
+begin_case() {
+  case_name=$1
+  echo "--- $case_name"
+  set_screen_size "$2" || fail "$case_name: could not set the screen to $2 before the start"
+  start_recording_modes
+}
+
+# --- the cases ----------------------------------------------------------------------------
+
+# The program's own exit path, as used by the screenshot mode: it quits right after the first
+# paint, so only the recorded events can show that the switch happened.
+for start in 1024x768 800x600; do
+  begin_case "start at $start, leave through the exit path" "$start"
+  BIORHYTHMUS_SCREENSHOT=- "$program" >"$work/program.out" 2>&1 &
+  program_pid=$!
+  expect_program_exit
+  expect_screen "$start" "after the exit"
+  expect_modes "640x480 $start"
+done
+
+# Ended by a signal while it runs: the screen must be 640x480 first, and back afterwards.
+for leave in TERM INT HUP; do
+  for start in 1024x768 800x600; do
+    [ "$leave" != TERM ] && [ "$start" != 1024x768 ] && continue
+    begin_case "start at $start, end by SIG$leave" "$start"
+    "$program" >"$work/program.out" 2>&1 &
+    program_pid=$!
+    if wait_for_size 640x480 150; then
+      wait_for_window || fail "$case_name: no window titled Biorhythmus appeared"
+      expect_screen 640x480 "while the program runs"
+    else
+      fail "$case_name: screen is $(screen_size) 15 s after the start, expected 640x480"
+    fi
+    kill -"$leave" "$program_pid"
+    expect_program_exit
+    expect_screen "$start" "after SIG$leave"
+    expect_modes "640x480 $start"
+  done
+done
+
+# A screen that is 640x480 already is left alone.
+begin_case "start at 640x480, end by SIGTERM" 640x480
+"$program" >"$work/program.out" 2>&1 &
+program_pid=$!
+wait_for_window || fail "$case_name: no window titled Biorhythmus appeared"
+expect_screen 640x480 "while the program runs"
+kill -TERM "$program_pid"
+expect_program_exit
+expect_screen 640x480 "after SIGTERM"
+expect_modes ""
+
+# The display-mode service on its own: reading, switching, refusing sizes the screen lacks.
+echo "--- tst_xrandrdisplaymode"
+case_name=tst_xrandrdisplaymode
+# In the background, so that the watchdog's signal is handled while it runs.
+"$unit_test" &
+unit_pid=$!
+wait "$unit_pid" || fail "tst_xrandrdisplaymode reported failures (above)"
+unit_pid=""
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed; the program's last output:"
+  cat "$work/program.out"
+  exit 1
+fi
+echo "all display-mode checks passed"
