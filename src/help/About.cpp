@@ -1,0 +1,112 @@
+#include "About.h"
+
+#include "Grid.h"
+#include "HelpDocuments.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace {
+
+constexpr int GridHorizontalDivisor = 16;
+
+template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& rect) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QFont arial(double pointSize, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& color) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+QTextBrowser* documentBox(QWidget* parent, const QString& accessibleName) {
+    auto* box = new QTextBrowser(parent);
+    box->setAccessibleName(accessibleName);
+    box->setFont(arial(8, false));
+    box->setOpenLinks(false);
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+    return box;
+}
+
+// Loading a document into a box leaves its cursor after the last insertion, which would scroll
+// the box to the end; the reader starts at the top.
+void showFromTop(QTextBrowser* box) {
+    box->moveCursor(QTextCursor::Start);
+    box->verticalScrollBar()->setValue(0);
+    box->horizontalScrollBar()->setValue(0);
+}
+
+} // namespace
+
+About::About(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("About"));
+    setModal(true);
+    setAccessibleName(tr("Hilfe und Programminformation"));
+    setFixedSize(twipsRect(0, 0, 8610, 6300).size());
+
+    m_title =
+        place(textLabel(this, tr("VORAX BIORHYTHMUS v2.0"), arial(12, true), QColor(224, 224, 224)),
+              "Label3", twipsRect(120, 90, 3345, 285));
+    m_copyright = place(textLabel(this, tr("Copyright © 2024 die Entwickler von Biorhythmus"),
+                                  arial(8.25, false), Qt::black),
+                        "Label1", twipsRect(900, 540, 4665, 285));
+
+    m_logo = place(new QLabel(this), "Image1", twipsRect(6462, 815, 840, 375));
+    m_logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
+    m_logo->setAccessibleName(tr("Logo"));
+
+    m_terms = place(documentBox(this, tr("Nutzungsbedingungen")), "RichTextBox1_0",
+                    twipsRect(1332, 1610, 5943, 1900));
+    loadTerms(*m_terms->document());
+    showFromTop(m_terms);
+    m_guide = place(documentBox(this, tr("Kurzanleitung")), "RichTextBox1_1",
+                    twipsRect(1332, 3960, 5940, 1905));
+    loadGuide(*m_guide->document());
+    showFromTop(m_guide);
+
+    m_close = place(new QToolButton(this), "C1", twipsRect(7770, 5520, 405, 375));
+    m_close->setIcon(QIcon(QStringLiteral(":/pictures/exit.png")));
+    m_close->setIconSize(QSize(24, 22));
+    m_close->setToolTip(tr("Programm beenden"));
+    m_close->setAccessibleName(tr("Programm beenden"));
+    m_close->setFocusPolicy(Qt::StrongFocus);
+    connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
+
+    setTabOrder(m_terms, m_close);
+    setTabOrder(m_close, m_guide);
+    m_terms->setFocus();
+}
+
+void About::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawGrid(painter, size(), GridHorizontalDivisor);
+}
+
+void openHelpWindow(QWidget* parent) {
+    About about(parent);
+    about.exec();
+}

@@ -1,0 +1,266 @@
+#include "About.h"
+#include "HelpDocuments.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <functional>
+
+namespace {
+
+About* openWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("About") && widget->isVisible())
+            return qobject_cast<About*>(widget);
+    return nullptr;
+}
+
+// Opens the window the way the main window does and runs the action once it is up. A window
+// the action leaves open is closed after a few seconds so that a failing test cannot hang;
+// the result says whether the action closed it itself.
+bool openAndRun(const std::function<void(About&)>& action) {
+    QWidget parent;
+    parent.resize(640, 480);
+    parent.show();
+    bool closedByAction = true;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (About* about = openWindow()) {
+            poll.stop();
+            action(*about);
+            QTimer::singleShot(3000, about, [&closedByAction, about] {
+                closedByAction = false;
+                about->reject();
+            });
+        }
+    });
+    poll.start();
+    openHelpWindow(&parent);
+    return closedByAction && openWindow() == nullptr;
+}
+
+int waitForScrollRange(QTextBrowser* box) {
+    if (!QTest::qWaitFor([box] { return box->verticalScrollBar()->maximum() > 0; }, 2000))
+        return 0;
+    return box->verticalScrollBar()->maximum();
+}
+
+// Runs of grid-blue pixels along one row or column of an image.
+int blueRuns(const QImage& image, bool alongRow, int fixed) {
+    int runs = 0;
+    bool inRun = false;
+    const int length = alongRow ? image.width() : image.height();
+    for (int i = 0; i < length; ++i) {
+        const QRgb pixel = alongRow ? image.pixel(i, fixed) : image.pixel(fixed, i);
+        const bool blue = qBlue(pixel) > 200 && qRed(pixel) < 60 && qGreen(pixel) < 60;
+        runs += blue && !inRun;
+        inRun = blue;
+    }
+    return runs;
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void picturesResolve_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("sameAs");
+        QTest::addColumn<QSize>("minimumSize");
+        QTest::newRow("calendar") << "calendar.png" << QString() << QSize(150, 120);
+        QTest::newRow("print button") << "qrc:/pictures/print.png"
+                                      << ":/pictures/print.png" << QSize(16, 16);
+        QTest::newRow("person button") << "qrc:/pictures/persons.png"
+                                       << ":/pictures/persons.png" << QSize(16, 16);
+    }
+    void picturesResolve() {
+        QFETCH(QString, name);
+        QFETCH(QString, sameAs);
+        QFETCH(QSize, minimumSize);
+        About about;
+        const QTextDocument* guide = about.guide()->document();
+        QVERIFY(imageNames(*guide).contains(name));
+        const QImage image =
+            guide->resource(QTextDocument::ImageResource, QUrl(name)).value<QPixmap>().toImage();
+        QVERIFY(!image.isNull());
+        QVERIFY(image.width() >= minimumSize.width() && image.height() >= minimumSize.height());
+        if (!sameAs.isEmpty())
+            QCOMPARE(image.convertToFormat(QImage::Format_RGB32),
+                     QImage(sameAs).convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Every picture either document refers to can be shown, not only the ones listed above.
+    void noDanglingPictures() {
+        About about;
+        for (const QTextBrowser* box : {about.terms(), about.guide()}) {
+            for (const QString& name : imageNames(*box->document()))
+                QVERIFY2(!box->document()
+                              ->resource(QTextDocument::ImageResource, QUrl(name))
+                              .value<QPixmap>()
+                              .isNull(),
+                         qPrintable(name));
+        }
+        QCOMPARE(imageNames(*about.guide()->document()).size(), 3);
+    }
+
+    // The calendar picture shows a selected day, drawn in the calendar's highlight colour.
+    void calendarShowsSelectedDay() {
+        const QImage picture = renderCalendarPicture().toImage();
+        const QRgb highlight = QApplication::palette().color(QPalette::Highlight).rgb();
+        int highlighted = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                highlighted += (picture.pixel(x, y) & 0xffffff) == (highlight & 0xffffff);
+        QVERIFY2(highlighted > 100, qPrintable(QString::number(highlighted)));
+    }
+
+    void headings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("underlined");
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("startsParagraph");
+        QTest::newRow("title") << "Kurzanleitung" << true << false << 12 << true;
+        QTest::newRow("first step")
+            << "Klicken Sie oben links auf den Pfeil neben der" << false << false << 8 << true;
+        QTest::newRow("birth date")
+            << "Hier stellen Sie Ihr Geburtsdatum wie folgt ein." << false << true << 8 << true;
+        QTest::newRow("year") << "Jahreszahl auswählen" << true << false << 8 << true;
+        QTest::newRow("month") << "Monat auswählen" << true << false << 8 << true;
+        QTest::newRow("day") << "Tag auswählen" << true << false << 8 << true;
+        QTest::newRow("display date")
+            << "Zu berechnendes Tagesdatum einstellen" << true << true << 8 << true;
+        QTest::newRow("printing") << "Ausdrucken des Biorhytmus für den angezeigten Tag" << true
+                                  << true << 8 << true;
+        QTest::newRow("persons") << "Eingeben von Personendaten" << true << true << 8 << true;
+        QTest::newRow("take over") << "Person übernehmen Button" << true << true << 8 << false;
+        QTest::newRow("closing") << "Irrtum und Änderungen vorbehalten" << false << false << 8
+                                 << true;
+    }
+    void headings() {
+        QFETCH(QString, text);
+        QFETCH(bool, bold);
+        QFETCH(bool, underlined);
+        QFETCH(int, pointSize);
+        QFETCH(bool, startsParagraph);
+        About about;
+        const QTextCursor found =
+            about.guide()->document()->find(text, 0, QTextDocument::FindCaseSensitively);
+        QVERIFY2(!found.isNull(), qPrintable(text));
+        QCOMPARE(found.selectionStart() == found.block().position(), startsParagraph);
+        for (int at = found.selectionStart() + 1; at <= found.selectionEnd(); ++at) {
+            QTextCursor cursor(about.guide()->document());
+            cursor.setPosition(at);
+            const QFont font = cursor.charFormat().font();
+            QCOMPARE(font.bold(), bold);
+            QCOMPARE(font.underline(), underlined);
+            QCOMPARE(qRound(font.pointSizeF()), pointSize);
+        }
+    }
+
+    void documentsStartAtTopOnEveryOpening() {
+        for (int opening = 0; opening < 2; ++opening) {
+            QList<int> startValues;
+            QList<int> scrolledValues;
+            QVERIFY(openAndRun([&](About& about) {
+                for (QTextBrowser* box : {about.terms(), about.guide()}) {
+                    const int range = waitForScrollRange(box);
+                    startValues << box->verticalScrollBar()->value();
+                    box->verticalScrollBar()->setValue(range);
+                    scrolledValues << box->verticalScrollBar()->value();
+                }
+                QTest::mouseClick(about.closeButton(), Qt::LeftButton);
+            }));
+            QCOMPARE(startValues, QList<int>({0, 0}));
+            QVERIFY(scrolledValues[0] > 0 && scrolledValues[1] > 0);
+        }
+    }
+
+    void closes_data() {
+        QTest::addColumn<bool>("byButton");
+        QTest::newRow("close button") << true;
+        QTest::newRow("escape key") << false;
+    }
+    void closes() {
+        QFETCH(bool, byButton);
+        QVERIFY(openAndRun([byButton](About& about) {
+            if (byButton)
+                QTest::mouseClick(about.closeButton(), Qt::LeftButton);
+            else
+                QTest::keyClick(&about, Qt::Key_Escape);
+        }));
+    }
+
+    void closeButtonToolTip() {
+        About about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QToolButton* button = about.findChild<QToolButton*>(QStringLiteral("C1"));
+        QVERIFY(button);
+        QVERIFY(!button->icon().isNull());
+        const QPoint centre = button->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, centre, button->mapToGlobal(centre));
+        QApplication::sendEvent(button, &hover);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Programm beenden"));
+    }
+
+    void focusOrder() {
+        About about;
+        about.show();
+        QApplication::setActiveWindow(&about);
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        const QStringList expected{"RichTextBox1_0", "C1", "RichTextBox1_1", "RichTextBox1_0"};
+        QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), expected[i]);
+        }
+    }
+
+    // The window is frameless at its fixed size, with the grid's 21 vertical lines across a
+    // free row at the foot and its 17 horizontal lines down a free column at the left.
+    void drawsGridBehindControls() {
+        About about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(about.size(), QSize(574, 420));
+        const QImage image = about.grab().toImage();
+        const QString screenshot = qEnvironmentVariable("BIO_HELP_SCREENSHOT");
+        if (!screenshot.isEmpty())
+            image.save(screenshot);
+        QCOMPARE(blueRuns(image, true, 405), 21);
+        QCOMPARE(blueRuns(image, false, 4), 17);
+        QCOMPARE(image.pixelColor(10, 400), QColor(128, 128, 128));
+    }
+
+    void labelsFitOnOneLine_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("title") << "Label3";
+        QTest::newRow("copyright") << "Label1";
+    }
+    void labelsFitOnOneLine() {
+        QFETCH(QString, name);
+        About about;
+        const QLabel* label = about.findChild<QLabel*>(name);
+        QVERIFY(label);
+        QVERIFY(!label->text().isEmpty());
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QVERIFY(label->fontMetrics().height() <= label->height());
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "tst_help.moc"
