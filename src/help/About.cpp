@@ -108,5 +108,11 @@ void About::paintEvent(QPaintEvent*) {
 
 void openHelpWindow(QWidget* parent) {
     About about(parent);
+    // QDialog's own placement allows for a title bar this window does not have, which puts it
+    // off centre; placing it beforehand keeps QDialog from moving it.
+    if (parent) {
+        const QRect over = parent->window()->geometry();
+        about.move(over.center() - QPoint(about.width() / 2, about.height() / 2));
+    }
     about.exec();
 }

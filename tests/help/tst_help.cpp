@@ -28,9 +28,11 @@ About* openWindow() {
 // Opens the window the way the main window does and runs the action once it is up. A window
 // the action leaves open is closed after a few seconds so that a failing test cannot hang;
 // the result says whether the action closed it itself.
-bool openAndRun(const std::function<void(About&)>& action) {
+bool openAndRun(const std::function<void(About&)>& action, QRect* parentGeometry = nullptr) {
     QWidget parent;
-    parent.resize(640, 480);
+    parent.setGeometry(37, 21, 640, 480);
+    if (parentGeometry)
+        *parentGeometry = parent.geometry();
     parent.show();
     bool closedByAction = true;
     QTimer poll;
@@ -188,6 +190,19 @@ private slots:
             else
                 QTest::keyClick(&about, Qt::Key_Escape);
         }));
+    }
+
+    void opensCentredOnParent() {
+        QRect parent;
+        QRect about;
+        QVERIFY(openAndRun(
+            [&about](About& window) {
+                about = window.geometry();
+                window.reject();
+            },
+            &parent));
+        QCOMPARE(about.size(), QSize(574, 420));
+        QVERIFY((about.center() - parent.center()).manhattanLength() <= 2);
     }
 
     void closeButtonToolTip() {
