@@ -1,0 +1,288 @@
+#include "Data.h"
+
+#include "BirthDateInput.h"
+#include "Clock.h"
+#include "DateInput.h"
+#include "DateRules.h"
+#include "Dialogs.h"
+#include "Grid.h"
+#include "NameValidator.h"
+#include "PersonList.h"
+#include "PersonTakeOver.h"
+#include "Stepper.h"
+#include "Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+constexpr int GridDivisor = 7;
+
+QFont arial(double points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect where,
+                double points) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    label->setFont(arial(points));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setStyleSheet(QStringLiteral("QLabel { color: rgb(224, 224, 224); background: "
+                                        "transparent; }"));
+    return label;
+}
+} // namespace
+
+Data::Data(const Services& services, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_persons(services.persons),
+      m_takeOver(services.takeOver), m_dialogs(services.dialogs), m_clock(services.clock),
+      m_store(services.persons, services.location, services.dialogs) {
+    setObjectName(QStringLiteral("Data"));
+    setModal(true);
+    setWindowTitle(QString());
+    setFixedSize(twipsRect(0, 0, 8610, 2715).size());
+    setAccessibleName(tr("Personen-Datenbank"));
+
+    Label3 = caption(this, "Label3", tr("PERSONEN DATENBANK"), twipsRect(30, 90, 2985, 285), 12);
+    Label1 = caption(this, "Label1", tr("Name:"), twipsRect(150, 870, 735, 255), 8.25);
+    Label2 = caption(this, "Label2", tr("Geb.datum:"), twipsRect(150, 1230, 1005, 255), 8.25);
+    lblCurrRecord =
+        caption(this, "lblCurrRecord", tr("Person"), twipsRect(1770, 1620, 2115, 345), 9.75);
+    lblCurrRecord->setAccessibleName(tr("Angezeigte Person"));
+
+    txtName = new QLineEdit(this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setGeometry(twipsRect(1320, 795, 2535, 360));
+    txtName->setFont(arial(9.75));
+    QPalette field = txtName->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        field.setColor(group, QPalette::Base, Qt::white);
+        field.setColor(group, QPalette::Text, Qt::black);
+    }
+    txtName->setPalette(field);
+    txtName->setMaxLength(32767);
+    txtName->setAccessibleName(tr("Name"));
+    m_nameValidator = new NameValidator(txtName);
+    m_nameValidator->setObjectName(QStringLiteral("nameValidator"));
+    txtName->setValidator(m_nameValidator);
+    connect(m_nameValidator, &NameValidator::refused, this, &Data::showRefused);
+    Label1->setBuddy(txtName);
+
+    DT = new BirthDateInput(this);
+    DT->setObjectName(QStringLiteral("DT"));
+    DT->setGeometry(twipsRect(1320, 1170, 2535, 345));
+    DT->setFont(arial(9.75));
+    DT->setAccessibleName(tr("Geburtsdatum"));
+    DT->dateInput()->setAccessibleName(tr("Geburtsdatum"));
+    Label2->setBuddy(DT);
+
+    UpDown1 = new Stepper(this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown1->setGeometry(twipsRect(2190, 1950, 825, 375));
+    UpDown1->setAccessibleName(tr("Vorherige oder nächste Person"));
+    UpDown1->leftButton()->setAccessibleName(tr("Vorherige Person"));
+    UpDown1->rightButton()->setAccessibleName(tr("Nächste Person"));
+    connect(UpDown1, &Stepper::stepLeft, this, &Data::stepLeft);
+    connect(UpDown1, &Stepper::stepRight, this, &Data::stepRight);
+
+    const std::array<QString, 5> texts = {tr("Person hinzufügen "), tr("Person löschen"),
+                                          tr("Speichern"), tr("Exit"), tr("Person übernehmen")};
+    const std::array<QRect, 5> places = {
+        twipsRect(4320, 791, 1689, 360), twipsRect(4320, 1182, 1689, 360),
+        twipsRect(6480, 791, 1689, 360), twipsRect(6480, 1182, 1689, 360),
+        twipsRect(4320, 1950, 3840, 360)};
+    for (int i = 0; i < 5; ++i) {
+        auto* button = new QPushButton(texts[i], this);
+        button->setObjectName(QStringLiteral("C2_%1").arg(i));
+        button->setGeometry(places[i]);
+        button->setFont(arial(8.25));
+        button->setAutoDefault(false);
+        button->setAccessibleName(texts[i].trimmed());
+        connect(button, &QPushButton::clicked, this, [this, i] { command(i); });
+        C2[i] = button;
+    }
+
+    setTabOrder(txtName, C2[0]);
+    setTabOrder(C2[0], UpDown1);
+    setTabOrder(UpDown1, C2[1]);
+    setTabOrder(C2[1], C2[2]);
+    setTabOrder(C2[2], C2[3]);
+    setTabOrder(C2[3], C2[4]);
+    setTabOrder(C2[4], DT);
+
+    if (parent)
+        parent->window()->installEventFilter(this);
+}
+
+Data::~Data() {
+    // Destroyed while still open, e.g. with its parent: the list is still written.
+    if (!m_closed) {
+        StoreRecord();
+        m_closed = true;
+        m_store.SavePersons(nullptr);
+    }
+}
+
+void Data::load() {
+    m_store.LoadPersons(parentWidget());
+    ShowRecord();
+}
+
+void Data::StoreRecord() {
+    if (m_persons.personCount() < 1)
+        return;
+    Person& person = m_persons.person(m_persons.currentPerson());
+    person.Name = txtName->text();
+    if (DT->hasDate())
+        person.BirthDate = shortDateText(DT->date());
+}
+
+void Data::ShowRecord() {
+    if (m_persons.personCount() >= 1) {
+        EnableFields(true);
+        const Person& person = m_persons.person(m_persons.currentPerson());
+        txtName->setText(person.Name);
+        DT->setBirthText(person.BirthDate);
+        lblCurrRecord->setText(
+            tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));
+    } else {
+        EnableFields(false);
+        txtName->clear();
+        DT->setBirthText(QString());
+        lblCurrRecord->setText(tr("Keine Einträge"));
+    }
+}
+
+void Data::EnableFields(bool enabled) {
+    txtName->setEnabled(enabled);
+    DT->setEnabled(enabled);
+}
+
+void Data::stepLeft() {
+    if (m_persons.currentPerson() <= 1)
+        return;
+    StoreRecord();
+    m_persons.setCurrentPerson(m_persons.currentPerson() - 1);
+    ShowRecord();
+}
+
+void Data::stepRight() {
+    if (m_persons.currentPerson() >= m_persons.personCount())
+        return;
+    StoreRecord();
+    m_persons.setCurrentPerson(m_persons.currentPerson() + 1);
+    ShowRecord();
+}
+
+void Data::command(int index) {
+    switch (index) {
+    case 0:
+        if (m_persons.isFull()) {
+            m_dialogs.inform(this, programTitle(),
+                             tr("Die Personenliste ist voll: Sie fasst höchstens %1 Personen.")
+                                 .arg(PersonList::MaxCount));
+            return;
+        }
+        StoreRecord();
+        m_persons.append();
+        m_persons.setCurrentPerson(m_persons.personCount());
+        DT->setDate(m_clock.today());
+        ShowRecord();
+        txtName->setFocus();
+        break;
+    case 1: {
+        if (m_persons.personCount() < 1)
+            return;
+        const QString& name = m_persons.person(m_persons.currentPerson()).Name;
+        if (!m_dialogs.askYesNo(this, QStringLiteral("Vorax Biorhytmus v2.0"),
+                                tr("Sind Sie sicher, das die Person ") + name +
+                                    tr(" gelöscht werden soll ?")))
+            return;
+        m_persons.removeAt(m_persons.currentPerson());
+        ShowRecord();
+        break;
+    }
+    case 2:
+        StoreRecord();
+        m_store.SavePersons(this);
+        break;
+    case 3:
+        accept();
+        break;
+    case 4:
+        m_takeOver.takeOver(txtName->text(), DT->hasDate() ? DT->date() : QDate());
+        accept();
+        break;
+    default:
+        break;
+    }
+}
+
+void Data::done(int result) {
+    closingSequence();
+    QDialog::done(result);
+}
+
+void Data::closingSequence() {
+    if (m_closed)
+        return;
+    m_closed = true;
+    StoreRecord();
+    m_store.SavePersons(this);
+}
+
+void Data::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawGrid(painter, size(), GridDivisor);
+}
+
+void Data::showEvent(QShowEvent* event) {
+    centreOnParent();
+    QDialog::showEvent(event);
+}
+
+void Data::centreOnParent() {
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main)
+        return;
+    const QPoint centre = main->mapToGlobal(main->rect().center());
+    move(centre - rect().center());
+}
+
+bool Data::eventFilter(QObject* watched, QEvent* event) {
+    // The main window closing closes the editor, with its closing sequence.
+    if (parentWidget() && watched == parentWidget()->window() && event->type() == QEvent::Close &&
+        isVisible())
+        reject();
+    return QDialog::eventFilter(watched, event);
+}
+
+void Data::showRefused(const QString& characters) {
+    const QString note = tr("Nicht übernommen: %1 – DATA.DAT speichert nur westeuropäische Zeichen "
+                            "(Windows-1252) und keine Anführungszeichen.")
+                             .arg(characters);
+    txtName->setToolTip(note);
+    if (txtName->isVisible())
+        QToolTip::showText(txtName->mapToGlobal(QPoint(0, txtName->height())), note, txtName);
+}
+
+void openPersonEditor(QWidget* parent, PersonList& persons, PersonTakeOver& takeOver,
+                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location) {
+    QPointer<Data> editor =
+        new Data(Data::Services{persons, takeOver, dialogs, clock, location}, parent);
+    editor->load();
+    editor->exec();
+    delete editor.data();
+}

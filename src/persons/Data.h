@@ -1,0 +1,82 @@
+#pragma once
+
+#include "PersonStore.h"
+
+#include <QDialog>
+#include <array>
+
+class BirthDateInput;
+class Clock;
+class Dialogs;
+class NameValidator;
+class PersonFileLocation;
+class PersonList;
+class PersonTakeOver;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class Stepper;
+
+// The person editor "PERSONEN DATENBANK": shows the person list one person at a time. The
+// name field and the date field are an editing buffer for the current person, copied into the
+// list by StoreRecord. However the window closes, StoreRecord and SavePersons run once.
+class Data : public QDialog {
+    Q_OBJECT
+public:
+    struct Services {
+        PersonList& persons;
+        PersonTakeOver& takeOver;
+        Dialogs& dialogs;
+        const Clock& clock;
+        const PersonFileLocation& location;
+    };
+
+    explicit Data(const Services& services, QWidget* parent = nullptr);
+    ~Data() override;
+
+    // Reads DATA.DAT and shows the current person; runs once, before the window is shown.
+    void load();
+
+    void StoreRecord();
+    void ShowRecord();
+    void EnableFields(bool enabled);
+
+    // The click handler of the button array C2 (0 add, 1 delete, 2 save, 3 exit, 4 take over).
+    void command(int index);
+    void stepLeft();
+    void stepRight();
+
+    void done(int result) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void closingSequence();
+    void centreOnParent();
+    void showRefused(const QString& characters);
+
+    PersonList& m_persons;
+    PersonTakeOver& m_takeOver;
+    Dialogs& m_dialogs;
+    const Clock& m_clock;
+    PersonStore m_store;
+    bool m_closed = false;
+
+    QLabel* Label3;
+    QLabel* Label1;
+    QLineEdit* txtName;
+    NameValidator* m_nameValidator;
+    QLabel* Label2;
+    BirthDateInput* DT;
+    QLabel* lblCurrRecord;
+    Stepper* UpDown1;
+    std::array<QPushButton*, 5> C2{};
+};
+
+// Opens the person editor modally over the parent and returns once it has closed and the list
+// has been written.
+void openPersonEditor(QWidget* parent, PersonList& persons, PersonTakeOver& takeOver,
+                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location);

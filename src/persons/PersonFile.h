@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class PersonList;
+class QIODevice;
+
+// The byte format of DATA.DAT, kept for compatibility with files written by earlier versions:
+// Windows-1252 text, CR LF after every line, the line "PersonCount,CurrentPerson", then per
+// person the name and the birth text, each on its own line between double quotes without any
+// escaping. One person "Anna" born 08.11.1999 gives 1,1 / "Anna" / "08.11.1999".
+namespace PersonFile {
+
+inline constexpr const char* FileName = "DATA.DAT";
+
+// Reads the list from the device. The device is read as a sequence of fields separated by
+// commas or line ends; a field that begins with a double quote ends at the next double quote,
+// and the two numbers of the first line are signed 16-bit integers.
+//
+// On failure the return is false, *error describes it in German with the file name and line
+// ("DATA.DAT: Lesen über das Dateiende hinaus (Zeile 7)"), and what was read before stays:
+// a failure in the first line leaves the list untouched; after it the list holds the announced
+// number of persons, those not yet read with empty texts. Storage never exceeds the announced
+// count, which is at most 32767.
+bool read(QIODevice& device, PersonList& list, QString* error,
+          const QString& fileName = QLatin1String(FileName));
+
+// The bytes of the file for the list. Characters that Windows-1252 cannot hold become '?'.
+QByteArray bytes(const PersonList& list);
+
+// Writes the file's bytes to the device; false with a German *error when the device fails.
+bool write(QIODevice& device, const PersonList& list, QString* error,
+           const QString& fileName = QLatin1String(FileName));
+
+} // namespace PersonFile

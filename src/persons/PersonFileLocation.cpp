@@ -1,0 +1,33 @@
+#include "PersonFileLocation.h"
+
+#include "PersonFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+PersonFileLocation::PersonFileLocation(const QString& folder) : m_folder(folder) {}
+
+PersonFileLocation PersonFileLocation::resolve(const QString& programFolder,
+                                               const QString& userFolder) {
+    const QFileInfo folder(programFolder);
+    const bool hasFile = QFileInfo::exists(QDir(programFolder).filePath(PersonFile::FileName));
+    if (hasFile || (folder.isDir() && folder.isWritable()) || userFolder.isEmpty())
+        return PersonFileLocation(programFolder);
+    QDir().mkpath(userFolder);
+    return PersonFileLocation(userFolder);
+}
+
+PersonFileLocation PersonFileLocation::forThisProgram() {
+    return resolve(QCoreApplication::applicationDirPath(),
+                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString PersonFileLocation::filePath() const {
+    return QDir(m_folder).filePath(PersonFile::FileName);
+}
+
+QString PersonFileLocation::backupPath() const {
+    return filePath() + QLatin1String(".bak");
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Where DATA.DAT lies: the one place that decides the file's full path.
+class PersonFileLocation {
+public:
+    // DATA.DAT in the given folder, as it is.
+    explicit PersonFileLocation(const QString& folder);
+
+    // The program's folder; but when that folder cannot be written to and holds no DATA.DAT
+    // (an installation under /usr or /opt), the user's data folder, created when missing. The
+    // choice stays the same from run to run, since the file then lives in the user's folder.
+    static PersonFileLocation resolve(const QString& programFolder, const QString& userFolder);
+
+    // resolve() for the running program and QStandardPaths::AppDataLocation.
+    static PersonFileLocation forThisProgram();
+
+    QString folder() const { return m_folder; }
+    QString filePath() const;
+    QString backupPath() const;
+
+private:
+    QString m_folder;
+};

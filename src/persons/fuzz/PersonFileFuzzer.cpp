@@ -1,0 +1,60 @@
+// libFuzzer target for the DATA.DAT reader. Besides crashes and sanitizer findings it stops on
+// a broken list invariant, and on a list that does not survive being written and read again.
+
+#include "PersonFile.h"
+#include "PersonList.h"
+
+#include <QBuffer>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+bool holdsQuote(const PersonList& list) {
+    for (int i = 1; i <= list.personCount(); ++i) {
+        if (list.person(i).Name.contains(u'"') || list.person(i).BirthDate.contains(u'"'))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+
+    PersonList list;
+    list.append(Person{QStringLiteral("Vorher"), QStringLiteral("01.01.2000")});
+    list.setCurrentPerson(1);
+    const PersonList before = list;
+    QString error;
+    const bool ok = PersonFile::read(device, list, &error);
+
+    check(list.personCount() >= 0 && list.personCount() <= PersonList::MaxCount);
+    check(list.personCount() == 0
+              ? list.currentPerson() == 0
+              : list.currentPerson() >= 1 && list.currentPerson() <= list.personCount());
+    check(ok == error.isEmpty());
+    if (!ok) {
+        check(error.startsWith(QLatin1String("DATA.DAT: ")));
+        check(error.contains(QLatin1String("(Zeile ")));
+    }
+    if (!ok && list.personCount() == before.personCount() && list == before)
+        return 0;
+
+    if (!holdsQuote(list)) {
+        QByteArray written = PersonFile::bytes(list);
+        QBuffer again(&written);
+        again.open(QIODevice::ReadOnly);
+        PersonList reread;
+        check(PersonFile::read(again, reread, nullptr));
+        check(reread == list);
+        check(PersonFile::bytes(reread) == written);
+    }
+    return 0;
+}

@@ -1,0 +1,424 @@
+#include "FailingDevice.h"
+#include "NameValidator.h"
+#include "PersonFile.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
+#include "PersonStore.h"
+#include "ScriptedDialogs.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+using Names = QList<Person>;
+
+PersonList listOf(const Names& persons, int current) {
+    PersonList list;
+    for (const Person& person : persons)
+        list.append(person);
+    list.setCurrentPerson(current);
+    return list;
+}
+
+Names personsOf(const PersonList& list) {
+    Names persons;
+    for (int i = 1; i <= list.personCount(); ++i)
+        persons << list.person(i);
+    return persons;
+}
+
+bool readBytes(const QByteArray& bytes, PersonList& list, QString* error) {
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return PersonFile::read(buffer, list, error);
+}
+
+// The list the broken-file cases start from, as an earlier load left it.
+PersonList previousList() {
+    return listOf({{"Alt Eins", "01.01.1950"}, {"Alt Zwei", "02.02.1960"}}, 2);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QByteArray Anna = "1,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
+} // namespace
+
+class TestPersonFile : public QObject {
+    Q_OBJECT
+private slots:
+    void writtenBytes_data();
+    void writtenBytes();
+    void roundTrip_data();
+    void roundTrip();
+    void lenientReading_data();
+    void lenientReading();
+    void brokenFiles_data();
+    void brokenFiles();
+    void failingDevices_data();
+    void failingDevices();
+
+    void missingFileIsSilent();
+    void brokenFileIsBackedUpBeforeFirstSave();
+    void saveFailureLeavesOldFileWhole();
+    void saveIntoImpossibleFolderIsReportedPerAttempt();
+    void location_data();
+    void location();
+
+    void validator_data();
+    void validator();
+};
+
+void TestPersonFile::writtenBytes_data() {
+    QTest::addColumn<Names>("persons");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty list") << Names{} << 0 << QByteArray("\x30\x2C\x30\x0D\x0A");
+    QTest::newRow("Anna, 27 bytes") << Names{{"Anna", "08.11.1999"}} << 1
+                                    << QByteArray::fromHex("312C310D0A"
+                                                           "22416E6E61220D0A"
+                                                           "2230382E31312E31393939220D0A");
+    QTest::newRow("three, second current")
+        << Names{{"A", "01.01.1601"}, {"", ""}, {"C", "31.12.9999"}} << 2
+        << QByteArray(
+               "3,2\r\n\"A\"\r\n\"01.01.1601\"\r\n\"\"\r\n\"\"\r\n\"C\"\r\n\"31.12.9999\"\r\n");
+    QTest::newRow("umlauts as single bytes")
+        << Names{{QString::fromUtf8("Jürgen Weiß"), "08.11.1999"}} << 1
+        << QByteArray("1,1\r\n\"J\xFCrgen Wei\xDF\"\r\n\"08.11.1999\"\r\n");
+    QTest::newRow("euro sign and typographic quotes")
+        << Names{{QString::fromUtf8("€ „Lutz“"), ""}} << 1
+        << QByteArray("1,1\r\n\"\x80 \x84Lutz\x93\"\r\n\"\"\r\n");
+    QTest::newRow("quote written unescaped")
+        << Names{{"Karl \"Kalle\" May", ""}} << 1
+        << QByteArray("1,1\r\n\"Karl \"Kalle\" May\"\r\n\"\"\r\n");
+}
+
+void TestPersonFile::writtenBytes() {
+    QFETCH(Names, persons);
+    QFETCH(int, current);
+    QFETCH(QByteArray, bytes);
+    const PersonList list = listOf(persons, current);
+    QCOMPARE(PersonFile::bytes(list), bytes);
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QString error;
+    QVERIFY(PersonFile::write(buffer, list, &error));
+    QCOMPARE(buffer.data(), bytes);
+    QVERIFY(error.isEmpty());
+}
+
+void TestPersonFile::roundTrip_data() {
+    QTest::addColumn<Names>("persons");
+    QTest::addColumn<int>("current");
+    QTest::newRow("empty") << Names{} << 0;
+    QTest::newRow("comma and blanks")
+        << Names{{"Müller, Hans", "08.11.1999"}, {"  Leerzeichen  ", "29.02.2000"}} << 2;
+    QTest::newRow("umlauts and sharp s")
+        << Names{{QString::fromUtf8("Ärger Öl Über äöüß"), "01.01.1601"}} << 1;
+    QTest::newRow("empty texts") << Names{{"", ""}, {"", "31.12.9999"}} << 1;
+    QTest::newRow("every Windows-1252 letter")
+        << Names{{QString::fromUtf8("ŠšŽžŒœŸ ƒ ˆ˜ ‰ ‹› – — ™ ¤ ÿ"), ""}} << 1;
+}
+
+void TestPersonFile::roundTrip() {
+    QFETCH(Names, persons);
+    QFETCH(int, current);
+    const PersonList list = listOf(persons, current);
+    PersonList reread = previousList();
+    QString error;
+    QVERIFY2(readBytes(PersonFile::bytes(list), reread, &error), qPrintable(error));
+    QCOMPARE(personsOf(reread), persons);
+    QCOMPARE(reread.currentPerson(), current);
+    QCOMPARE(reread.personCount(), persons.size());
+}
+
+void TestPersonFile::lenientReading_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Names>("persons");
+    QTest::addColumn<int>("current");
+    QTest::newRow("no final line end")
+        << QByteArray("1,1\r\n\"Anna\"\r\n\"08.11.1999\"") << Names{{"Anna", "08.11.1999"}} << 1;
+    QTest::newRow("LF only") << QByteArray("1,1\n\"Anna\"\n\"8.11.1999\"\n")
+                             << Names{{"Anna", "8.11.1999"}} << 1;
+    QTest::newRow("fields on one line, blanks around")
+        << QByteArray(" 2 , 2 \r\n\"A\",\"x\", \"B\" ,\"y\"\r\n") << Names{{"A", "x"}, {"B", "y"}}
+        << 2;
+    QTest::newRow("unquoted texts are trimmed")
+        << QByteArray("1,1\r\nAnna Berg  \r\n1999-11-08\r\n") << Names{{"Anna Berg", "1999-11-08"}}
+        << 1;
+    QTest::newRow("inner quote ends the name")
+        << QByteArray("1,1\r\n\"Karl \"Kalle\" May\"\r\n\"\"\r\n") << Names{{"Karl ", ""}} << 1;
+    QTest::newRow("current above count is the last")
+        << QByteArray("2,9\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n") << Names{{"A", ""}, {"B", ""}}
+        << 2;
+    QTest::newRow("current 0 with persons is the first")
+        << QByteArray("1,0\r\n\"A\"\r\n\"\"\r\n") << Names{{"A", ""}} << 1;
+    QTest::newRow("empty list with a current") << QByteArray("0,5\r\n") << Names{} << 0;
+    QTest::newRow("leading zeros and plus")
+        << QByteArray("+001,-0\r\n\"A\"\r\n\"\"\r\n") << Names{{"A", ""}} << 1;
+}
+
+void TestPersonFile::lenientReading() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(Names, persons);
+    QFETCH(int, current);
+    PersonList list = previousList();
+    QString error;
+    QVERIFY2(readBytes(bytes, list, &error), qPrintable(error));
+    QCOMPARE(personsOf(list), persons);
+    QCOMPARE(list.currentPerson(), current);
+}
+
+void TestPersonFile::brokenFiles_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<Names>("persons"); // afterwards
+    QTest::addColumn<int>("current");
+    const Names previous = personsOf(previousList());
+    QTest::newRow("empty file") << QByteArray()
+                                << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 1)" << previous
+                                << 2;
+    QTest::newRow("count without current")
+        << QByteArray("3\r\n") << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 2)" << previous
+        << 2;
+    QTest::newRow("count beyond 16 bits")
+        << QByteArray("32768,1\r\n")
+        << "DATA.DAT: Die Zahl 32768 liegt außerhalb von -32768 bis 32767 (Zeile 1)" << previous
+        << 2;
+    QTest::newRow("huge count")
+        << QByteArray("99999999999999999999,1\r\n")
+        << "DATA.DAT: Die Zahl 99999999999999999999 liegt außerhalb von -32768 bis 32767 (Zeile 1)"
+        << previous << 2;
+    QTest::newRow("negative count")
+        << QByteArray("-1,0\r\n") << "DATA.DAT: Die Personenzahl -1 ist ungültig (Zeile 1)"
+        << previous << 2;
+    QTest::newRow("count not a number")
+        << QByteArray("drei,1\r\n") << "DATA.DAT: »drei« ist keine Zahl (Zeile 1)" << previous << 2;
+    QTest::newRow("empty count") << QByteArray(",1\r\n") << "DATA.DAT: »« ist keine Zahl (Zeile 1)"
+                                 << previous << 2;
+    QTest::newRow("fewer persons than announced")
+        << QByteArray("3,2\r\n\"A\"\r\n\"01.01.2000\"\r\n\"B\"\r\n\"02.02.2000\"\r\n")
+        << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 6)"
+        << Names{{"A", "01.01.2000"}, {"B", "02.02.2000"}, {"", ""}} << 2;
+    QTest::newRow("birth text missing")
+        << QByteArray("1,1\r\n\"Anna\"\r\n")
+        << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 3)" << Names{{"Anna", ""}} << 1;
+    QTest::newRow("quote never closed") << QByteArray("2,1\r\n\"Anna\r\n\"08.11.1999\"\r\n")
+                                        << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"
+                                        << Names{{"Anna\r\n", ""}, {"", ""}} << 1;
+    QTest::newRow("largest count, nothing behind it")
+        << QByteArray("32767,32767\r\n") << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 2)"
+        << Names(32767) << 32767;
+}
+
+void TestPersonFile::brokenFiles() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    QFETCH(Names, persons);
+    QFETCH(int, current);
+    PersonList list = previousList();
+    QString description;
+    QVERIFY(!readBytes(bytes, list, &description));
+    QCOMPARE(description, error);
+    QCOMPARE(list.personCount(), persons.size());
+    QCOMPARE(personsOf(list), persons);
+    QCOMPARE(list.currentPerson(), current);
+}
+
+void TestPersonFile::failingDevices_data() {
+    QTest::addColumn<qint64>("failAfter");
+    QTest::addColumn<QString>("readError");
+    QTest::newRow("at once") << qint64(0)
+                             << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 1)";
+    QTest::newRow("inside the name")
+        << qint64(8) << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 2)";
+    QTest::newRow("before the last byte")
+        << qint64(26) << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 3)";
+}
+
+void TestPersonFile::failingDevices() {
+    QFETCH(qint64, failAfter);
+    QFETCH(QString, readError);
+
+    FailingDevice reading(Anna, failAfter);
+    reading.open(QIODevice::ReadOnly);
+    PersonList list = previousList();
+    QString error;
+    QVERIFY(!PersonFile::read(reading, list, &error));
+    QCOMPARE(error, readError);
+
+    FailingDevice writing({}, failAfter);
+    writing.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QVERIFY(!PersonFile::write(writing, listOf({{"Anna", "08.11.1999"}}, 1), &error));
+    QCOMPARE(error, QString("DATA.DAT: Schreibfehler: Kein Platz mehr auf dem Gerät"));
+}
+
+void TestPersonFile::missingFileIsSilent() {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    PersonList list = previousList();
+    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
+    store.LoadPersons(nullptr);
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(list, previousList());
+    QVERIFY(!store.lastLoadFailed());
+
+    list = PersonList();
+    store.SavePersons(nullptr);
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(readAll(dir.filePath("DATA.DAT")), QByteArray("0,0\r\n"));
+    QVERIFY(!QFile::exists(dir.filePath("DATA.DAT.bak")));
+}
+
+void TestPersonFile::brokenFileIsBackedUpBeforeFirstSave() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("DATA.DAT");
+    const QByteArray broken = "3,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
+    writeAll(path, broken);
+    writeAll(path + ".bak", "an older backup");
+
+    ScriptedDialogs dialogs;
+    PersonList list;
+    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
+    store.LoadPersons(nullptr);
+    QCOMPARE(dialogs.messages,
+             QStringList{"Biorhythmus|DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"});
+    QCOMPARE(list.personCount(), 3);
+
+    store.SavePersons(nullptr);
+    QCOMPARE(dialogs.messages.size(), 2);
+    QCOMPARE(dialogs.messages[1], QString("Biorhythmus|Die Datei DATA.DAT war beschädigt; ihr "
+                                          "bisheriger Inhalt ist als DATA.DAT.bak aufbewahrt."));
+    QCOMPARE(readAll(path + ".bak"), broken);
+    QCOMPARE(readAll(path),
+             QByteArray("3,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"));
+
+    // Only the first save keeps a backup; later ones must not replace it with the new list.
+    list.person(2).Name = "Berta";
+    store.SavePersons(nullptr);
+    QCOMPARE(dialogs.messages.size(), 2);
+    QCOMPARE(readAll(path + ".bak"), broken);
+}
+
+void TestPersonFile::saveFailureLeavesOldFileWhole() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("DATA.DAT");
+    writeAll(path, Anna);
+    PersonList list = listOf({{QString(20000, 'x'), "08.11.1999"}}, 1);
+    ScriptedDialogs dialogs;
+    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
+
+    // A file size limit makes the disk refuse the new file part way, also for root.
+    struct rlimit old {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto* const oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = old;
+    limited.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    store.SavePersons(nullptr);
+    store.SavePersons(nullptr);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(dialogs.messages.size(), 2);
+    QVERIFY2(dialogs.messages[0].startsWith("Biorhythmus|DATA.DAT: "),
+             qPrintable(dialogs.messages[0]));
+    QCOMPARE(readAll(path), Anna);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"DATA.DAT"});
+}
+
+void TestPersonFile::saveIntoImpossibleFolderIsReportedPerAttempt() {
+    QTemporaryDir dir;
+    writeAll(dir.filePath("plain file"), "not a folder");
+    ScriptedDialogs dialogs;
+    PersonList list = listOf({{"Anna", "08.11.1999"}}, 1);
+    PersonStore store(list, PersonFileLocation(dir.filePath("plain file/sub")), dialogs);
+    store.LoadPersons(nullptr);
+    QVERIFY(dialogs.messages.isEmpty());
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        store.SavePersons(nullptr);
+        QCOMPARE(dialogs.messages.size(), attempt);
+        QVERIFY2(dialogs.messages.last().startsWith(
+                     "Biorhythmus|DATA.DAT: Die Datei kann nicht angelegt werden: "),
+                 qPrintable(dialogs.messages.last()));
+    }
+    QCOMPARE(list, listOf({{"Anna", "08.11.1999"}}, 1));
+}
+
+void TestPersonFile::location_data() {
+    QTest::addColumn<QString>("program"); // relative to a fresh folder
+    QTest::addColumn<bool>("withFile");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("writable program folder") << "bin" << false << "bin";
+    QTest::newRow("program folder not a folder") << "plain file/bin" << false << "user/data";
+    QTest::newRow("program folder missing") << "missing" << false << "user/data";
+    QTest::newRow("file beside the program") << "bin" << true << "bin";
+}
+
+void TestPersonFile::location() {
+    QFETCH(QString, program);
+    QFETCH(bool, withFile);
+    QFETCH(QString, chosen);
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("bin");
+    writeAll(dir.filePath("plain file"), "not a folder");
+    if (withFile)
+        writeAll(dir.filePath(program + "/DATA.DAT"), "0,0\r\n");
+    const auto location =
+        PersonFileLocation::resolve(dir.filePath(program), dir.filePath("user/data"));
+    QCOMPARE(location.filePath(), dir.filePath(chosen + "/DATA.DAT"));
+    QCOMPARE(location.backupPath(), dir.filePath(chosen + "/DATA.DAT.bak"));
+    QVERIFY(QFileInfo(location.folder()).isDir());
+}
+
+void TestPersonFile::validator_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("keptCursor");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("plain") << "Anna" << 4 << "Anna" << 4 << "";
+    QTest::newRow("umlauts, euro, comma")
+        << QString::fromUtf8("Jürgen, 5 €") << 3 << QString::fromUtf8("Jürgen, 5 €") << 3 << "";
+    QTest::newRow("double quote") << "Karl \"Kalle\"" << 12 << "Karl Kalle" << 10 << "\"";
+    QTest::newRow("Cyrillic and Polish")
+        << QString::fromUtf8("Łukasz Иван") << 11 << "ukasz " << 6 << QString::fromUtf8("ŁИван");
+    QTest::newRow("line breaks") << "a\r\nb" << 4 << "ab" << 2 << "\r\n";
+    QTest::newRow("emoji") << QString::fromUtf8("A😀B") << 1 << "AB" << 1 << QString::fromUtf8("😀");
+}
+
+void TestPersonFile::validator() {
+    QFETCH(QString, typed);
+    QFETCH(int, cursor);
+    QFETCH(QString, kept);
+    QFETCH(int, keptCursor);
+    QFETCH(QString, refused);
+    NameValidator validator;
+    QStringList signalled;
+    connect(&validator, &NameValidator::refused, this,
+            [&](const QString& characters) { signalled << characters; });
+    QString input = typed;
+    int pos = cursor;
+    QCOMPARE(validator.validate(input, pos), QValidator::Acceptable);
+    QCOMPARE(input, kept);
+    QCOMPARE(pos, keptCursor);
+    QCOMPARE(signalled, refused.isEmpty() ? QStringList() : QStringList{refused});
+}
+
+QTEST_GUILESS_MAIN(TestPersonFile)
+#include "tst_personfile.moc"
