@@ -1,5 +1,6 @@
 #include "Start.h"
 
+#include "About.h"
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
@@ -136,7 +137,7 @@ void Start::command(int index) {
         notYetAvailable(tr("Die Personen-Datenbank"));
         break;
     case 1:
-        notYetAvailable(tr("Die Hilfe"));
+        openHelpWindow(this);
         break;
     case 2:
         notYetAvailable(tr("Das Ausdrucken"));
