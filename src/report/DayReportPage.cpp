@@ -1,0 +1,179 @@
+#include "DayReportPage.h"
+
+#include "ChartPainter.h"
+#include "Cycle.h"
+#include "CycleColors.h"
+#include "DateRules.h"
+#include "PageSurface.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+namespace {
+
+const QColor Black(0, 0, 0);
+const QColor Red(255, 0, 0);
+const QColor Green(0, 255, 0);
+const QColor Blue(0, 0, 255);
+
+QString trReport(const char* text) {
+    return QCoreApplication::translate("DayReport", text);
+}
+
+void setFont(PageSurface& page, double points, bool bold, bool italic = false,
+             bool underline = false) {
+    page.setFontSize(points);
+    page.setBold(bold);
+    page.setItalic(italic);
+    page.setUnderline(underline);
+}
+
+void emptyLines(PageSurface& page, int count) {
+    for (int i = 0; i < count; ++i)
+        page.printLine();
+}
+
+void printAt(PageSurface& page, double x, double y, const QString& text) {
+    page.setPosition(x, y);
+    page.printLine(text);
+}
+
+void printSetUp(PageSurface& page) {
+    page.setFontName(QStringLiteral("Arial"));
+    setFont(page, 16, true);
+    page.setColor(Black);
+    page.setLineWidth(1);
+    page.setLineStyle(PageSurface::LineStyle::Solid);
+    page.useCharacterCells();
+}
+
+void printTitle(PageSurface& page) {
+    printAt(page, 13, TitleRowCell, QStringLiteral("VORAX "));
+    page.setColor(Blue);
+    printAt(page, 23, TitleRowCell, QStringLiteral("B"));
+    page.setColor(Red);
+    printAt(page, 25, TitleRowCell, QStringLiteral("I"));
+    page.setColor(Green);
+    printAt(page, 26, TitleRowCell, QStringLiteral("O"));
+    page.setColor(Black);
+    printAt(page, 28, TitleRowCell, QStringLiteral("RHYTHMUS"));
+
+    setFont(page, 8, true, true);
+    printAt(page, 68, TitleRowCell, trReport("Copyright © Biorhythmus-Team"));
+
+    page.line(QPointF(ReportLeftCell, RuleRowCell), QPointF(RuleRightCell, RuleRowCell));
+}
+
+void printDateLine(PageSurface& page, const DayReport& report) {
+    setFont(page, 12, true);
+    emptyLines(page, 3);
+    page.setX(DateLineCell);
+    page.printLine(reportDateLine(report));
+    emptyLines(page, 1);
+}
+
+void frame(PageSurface& page, double left, double top, double right, double bottom) {
+    page.line(QPointF(left, top), QPointF(right, top));
+    page.line(QPointF(left, top), QPointF(left, bottom));
+    page.line(QPointF(left, bottom), QPointF(right, bottom));
+    page.line(QPointF(right, top), QPointF(right, bottom));
+}
+
+void printChart(PageSurface& page, const DayReport& report) {
+    page.useScale(ChartScaleLeft, ChartScaleTop, ChartScaleWidth, ChartScaleHeight);
+    page.setLineWidth(4);
+    page.setLineStyle(PageSurface::LineStyle::Solid);
+    page.setColor(Black);
+    frame(page, -0.5, -0.5, 31.5, 18.5);
+    frame(page, 0, 0, 31, 18);
+
+    const std::int32_t firstDay = report.chartDayCount - DisplayDayColumn;
+    for (Cycle cycle : DrawingOrder) {
+        const int days = period(cycle);
+        page.setPosition(0, chartHeight(firstDay, days));
+        for (int i = 1; i < ChartDays; ++i)
+            page.lineTo(QPointF(i, chartHeight(firstDay + i, days)), cycleColor(cycle));
+    }
+
+    page.setLineWidth(1);
+    page.setLineStyle(PageSurface::LineStyle::Dotted);
+    page.line(QPointF(0, 9), QPointF(31, 9));
+    page.setLineStyle(PageSurface::LineStyle::Solid);
+    page.line(QPointF(DisplayDayColumn, 0), QPointF(DisplayDayColumn, 18));
+
+    page.line(QPointF(-0.5, 18.5), QPointF(-0.5, 20.5));
+    page.line(QPointF(-0.5, 20.5), QPointF(31.5, 20.5));
+    page.line(QPointF(31.5, 18.5), QPointF(31.5, 20.5));
+
+    setFont(page, 8, false);
+    page.setColor(Black);
+    const QStringList labels = dayStripLabels(report.displayDate);
+    for (int i = 0; i < labels.size(); ++i) {
+        printAt(page, i - page.textWidth(labels[i]) / 2, 19, labels[i]);
+        page.setY(19);
+    }
+    page.useCharacterCells();
+}
+
+void printLegend(PageSurface& page) {
+    setFont(page, 10, true);
+    page.setColor(Red);
+    printAt(page, 13, LegendRowCell, trReport("Physische Kurve ist rot"));
+    page.setColor(Blue);
+    printAt(page, 37, LegendRowCell, trReport("Seelische Kurve ist blau"));
+    page.setColor(Green);
+    printAt(page, 62, LegendRowCell, trReport("Geistige Kurve ist grün"));
+    page.setColor(Black);
+    emptyLines(page, 3);
+}
+
+void printCycleBlock(PageSurface& page, const QString& label, const QString& percentage,
+                     const QString& text) {
+    page.setX(ReportLeftCell);
+    setFont(page, 10, true, false, true);
+    page.printLine(label + QStringLiteral("  ") + percentage);
+    setFont(page, 9, false, true, false);
+    for (const QString& line : reportTextLines(text)) {
+        page.setX(ReportLeftCell);
+        page.printLine(line);
+    }
+}
+
+void printCycleBlocks(PageSurface& page, const DayReport& report) {
+    const std::array<QString, 3> labels{trReport("Physischer Zustand"),
+                                        trReport("Seelischer Zustand"),
+                                        trReport("Geistiger Zustand")};
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        if (k > 0)
+            emptyLines(page, 2);
+        printCycleBlock(page, labels[k], report.percentages[k], report.texts[k]);
+    }
+}
+
+} // namespace
+
+std::array<QString, 4> reportTextLines(const QString& text) {
+    return {text.mid(0, 99), text.mid(99, 100), text.mid(199, 100), text.mid(299, 99)};
+}
+
+QString reportDateLine(const DayReport& report) {
+    return report.birthCaption + QStringLiteral("  ") + shortDateText(report.birthDate) +
+           QString(20, QLatin1Char(' ')) + report.displayCaption + QStringLiteral("  ") +
+           shortDateText(report.displayDate);
+}
+
+void drawDayReport(PageSurface& page, const DayReport& report) {
+    printSetUp(page);
+    printTitle(page);
+    printDateLine(page, report);
+    printChart(page, report);
+    printLegend(page);
+    printCycleBlocks(page, report);
+}
+
+void paintDayReport(QPainter& painter, const DayReport& report) {
+    painter.save();
+    PageSurface page(painter);
+    drawDayReport(page, report);
+    painter.restore();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "DayReport.h"
+
+#include <QString>
+
+class Dialogs;
+class PrinterService;
+class QWidget;
+
+enum class PrintOutcome {
+    Printed,    // the page was handed to the default printer
+    SavedAsPdf, // no printer: the user saved the report as a PDF file instead
+    Cancelled,  // no printer and the user declined the PDF file
+    Failed      // nothing printed or saved; the user has been told why
+};
+
+// Prints the day report on the default printer without a print dialog, with a busy cursor
+// while the page is built. Every failure is explained in German through dialogs, and a job
+// that fails part-way is abandoned before anything reaches the printer. When no printer is
+// installed at all, the user is offered to save the report as a PDF file.
+PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs,
+                            PrinterService& printers);
+
+// The same with the system's printers.
+PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs);
+
+// "Biorhythmus-<display date as dd.MM.yyyy>.pdf" in the user's home folder.
+QString suggestedPdfPath(const DayReport& report);

@@ -1,0 +1,350 @@
+#include "DayReportPage.h"
+#include "PageSurface.h"
+#include "PrintDayReport.h"
+#include "PrinterService.h"
+#include "ReportChecks.h"
+#include "ScriptedDialogs.h"
+
+#include <QBuffer>
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using reportcheck::sampleReport;
+
+namespace {
+
+// Writes the report on a page of the given paper and printable margins (points).
+void writeReport(const QString& path, const DayReport& report, const QPageSize& paper,
+                 const QMarginsF& margins) {
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, margins, QPageLayout::Point));
+    writer.setResolution(600);
+    QPainter painter(&writer);
+    paintDayReport(painter, report);
+}
+
+// Forwards to ScriptedDialogs and notes what only the real dialogs would show: the file
+// dialog's caption and suggestion, and whether the busy cursor was still up.
+class RecordingDialogs final : public Dialogs {
+public:
+    ScriptedDialogs script;
+    QString saveCaption;
+    QString suggestedPath;
+    bool busyDuringDialog = false;
+
+    void inform(QWidget* p, const QString& title, const QString& text) override {
+        note();
+        script.inform(p, title, text);
+    }
+    void warn(QWidget* p, const QString& title, const QString& text) override {
+        note();
+        script.warn(p, title, text);
+    }
+    bool askYesNo(QWidget* p, const QString& title, const QString& text) override {
+        note();
+        return script.askYesNo(p, title, text);
+    }
+    QString saveFileName(QWidget* p, const QString& caption, const QString& suggested,
+                         const QString& filter) override {
+        note();
+        saveCaption = caption;
+        suggestedPath = suggested;
+        return script.saveFileName(p, caption, suggested, filter);
+    }
+
+private:
+    void note() { busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr; }
+};
+
+// A page that lands in memory; it can be told to fail while the page is drawn, or to be
+// refused when it is sent.
+class MemoryTarget final : public PageTarget {
+public:
+    QByteArray* sent;
+    bool failWhileDrawing;
+    QString submitError;
+    bool* abandoned;
+    bool busySeen = false;
+
+    MemoryTarget(QByteArray* sentPage, bool failing, QString refusal, bool* abandonedFlag)
+        : sent(sentPage), failWhileDrawing(failing), submitError(std::move(refusal)),
+          abandoned(abandonedFlag), m_writer(&m_buffer) {
+        m_buffer.open(QIODevice::WriteOnly);
+    }
+
+    QPagedPaintDevice& device() override {
+        busySeen = QGuiApplication::overrideCursor() &&
+                   QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        return m_writer;
+    }
+    bool hasFailed() const override { return failWhileDrawing; }
+    void abandon() override { *abandoned = true; }
+    bool submit(QString* error) override {
+        if (!submitError.isEmpty()) {
+            *error = submitError;
+            return false;
+        }
+        *sent = m_buffer.data();
+        return true;
+    }
+
+private:
+    QBuffer m_buffer;
+    QPdfWriter m_writer;
+};
+
+class FakePrinters final : public PrinterService {
+public:
+    QStringList names;
+    QString defaultName;
+    QString openError;
+    bool failWhileDrawing = false;
+    QString submitError;
+
+    QByteArray sent;
+    bool abandoned = false;
+    bool busyWhileBuilding = false;
+
+    QStringList printerNames() const override { return names; }
+    QString defaultPrinterName() const override { return defaultName; }
+    std::unique_ptr<PageTarget> openPrinter(const QString&, const QString&,
+                                            QString* error) override {
+        if (!openError.isEmpty()) {
+            *error = openError;
+            return nullptr;
+        }
+        auto target =
+            std::make_unique<MemoryTarget>(&sent, failWhileDrawing, submitError, &abandoned);
+        m_last = target.get();
+        return target;
+    }
+    void noteBusy() {
+        if (m_last)
+            busyWhileBuilding = m_last->busySeen;
+    }
+
+private:
+    MemoryTarget* m_last = nullptr;
+};
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textLines_data();
+    void textLines();
+    void chartScale_data();
+    void chartScale();
+    void pageLayout_data();
+    void pageLayout();
+    void printPaths_data();
+    void printPaths();
+};
+
+void TestReport::textLines_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QList<int>>("lineLengths");
+    QTest::newRow("empty") << 0 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("one line full") << 99 << QList<int>{99, 0, 0, 0};
+    QTest::newRow("second line starts") << 100 << QList<int>{99, 1, 0, 0};
+    QTest::newRow("shortest text") << 264 << QList<int>{99, 100, 65, 0};
+    QTest::newRow("fourth line empty") << 299 << QList<int>{99, 100, 100, 0};
+    QTest::newRow("fourth line starts") << 300 << QList<int>{99, 100, 100, 1};
+    QTest::newRow("longest text") << 380 << QList<int>{99, 100, 100, 81};
+    QTest::newRow("cut after 398") << 500 << QList<int>{99, 100, 100, 99};
+}
+
+void TestReport::textLines() {
+    QFETCH(int, length);
+    QFETCH(QList<int>, lineLengths);
+    const QString text = reportcheck::digitText(length);
+    const std::array<QString, 4> lines = reportTextLines(text);
+    QString joined;
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(lines[i].size(), lineLengths[i]);
+        joined += lines[i];
+    }
+    QCOMPARE(joined, text.left(398));
+}
+
+void TestReport::chartScale_data() {
+    // Printable height in inches at 100 dots per inch; where the strip's lower edge (chart
+    // y = 20.5) and the scale's bottom (y = 72) land, in device pixels, worked out by hand:
+    // (y + 18) / 90 of the scale height, which is the printable height up to 10.9 inches.
+    QTest::addColumn<double>("heightInches");
+    QTest::addColumn<double>("stripBottomPx");
+    QTest::addColumn<double>("scaleBottomPx");
+    QTest::newRow("short paper follows the area") << 10.0 << 427.7778 << 1000.0;
+    QTest::newRow("10.9 inches exactly") << 10.9 << 466.2778 << 1090.0;
+    QTest::newRow("Letter, no margins") << 11.0 << 466.2778 << 1090.0;
+    QTest::newRow("A4 with 5 mm margins") << 11.3 << 466.2778 << 1090.0;
+    QTest::newRow("A4, no margins") << 11.69 << 466.2778 << 1090.0;
+    QTest::newRow("Legal") << 14.0 << 466.2778 << 1090.0;
+}
+
+void TestReport::chartScale() {
+    QFETCH(double, heightInches);
+    QFETCH(double, stripBottomPx);
+    QFETCH(double, scaleBottomPx);
+    QImage image(800, int(heightInches * 100 + 0.5), QImage::Format_RGB32);
+    image.setDotsPerMeterX(3937);
+    image.setDotsPerMeterY(3937);
+    QPainter painter(&image);
+    PageSurface page(painter);
+    QCOMPARE(page.dpiY(), 100.0);
+
+    page.useScale(ChartScaleLeft, ChartScaleTop, ChartScaleWidth, ChartScaleHeight);
+    QCOMPARE(page.toDevice(QPointF(-7, -18)), QPointF(0, 0));
+    QCOMPARE(page.toDevice(QPointF(39, 20.5)).x(), 800.0);
+    QVERIFY(std::abs(page.toDevice(QPointF(0, 20.5)).y() - stripBottomPx) < 0.01);
+    QVERIFY(std::abs(page.toDevice(QPointF(0, 72)).y() - scaleBottomPx) < 0.01);
+
+    page.useCharacterCells();
+    const double legendTop = page.toDevice(QPointF(13, LegendRowCell)).y();
+    QCOMPARE(legendTop, 466.0 + 2.0 / 3.0);
+    QVERIFY(stripBottomPx < legendTop);
+}
+
+void TestReport::pageLayout_data() {
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<QMarginsF>("margins");
+    QTest::newRow("A4 without margins") << QPageSize(QPageSize::A4) << QMarginsF(0, 0, 0, 0);
+    QTest::newRow("A4 with printer margins")
+        << QPageSize(QPageSize::A4) << QMarginsF(12, 12, 12, 12);
+    QTest::newRow("Letter without margins")
+        << QPageSize(QPageSize::Letter) << QMarginsF(0, 0, 0, 0);
+    QTest::newRow("Letter, quarter-inch margins")
+        << QPageSize(QPageSize::Letter) << QMarginsF(18, 18, 18, 18);
+    QTest::newRow("short printable area")
+        << QPageSize(QPageSize::Letter) << QMarginsF(18, 36, 18, 36);
+}
+
+void TestReport::pageLayout() {
+    QFETCH(QPageSize, paper);
+    QFETCH(QMarginsF, margins);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    const DayReport report = sampleReport();
+    writeReport(path, report, paper, margins);
+    reportcheck::verifyDayReportPage(path, report, margins);
+}
+
+enum class Printers { None, NoDefault, One };
+Q_DECLARE_METATYPE(Printers)
+Q_DECLARE_METATYPE(PrintOutcome)
+
+void TestReport::printPaths_data() {
+    QTest::addColumn<Printers>("printers");
+    QTest::addColumn<QString>("openError");
+    QTest::addColumn<bool>("failWhileDrawing");
+    QTest::addColumn<QString>("submitError");
+    QTest::addColumn<bool>("acceptPdf");
+    QTest::addColumn<QString>("pdfName"); // "" cancels the file dialog, "-" an unwritable path
+    QTest::addColumn<PrintOutcome>("outcome");
+    QTest::addColumn<QString>("message"); // expected in the one message, "" for none
+    QTest::addColumn<bool>("sent");
+
+    QTest::newRow("printed") << Printers::One << "" << false << "" << false << ""
+                             << PrintOutcome::Printed << "" << true;
+    QTest::newRow("no default printer") << Printers::NoDefault << "" << false << "" << false << ""
+                                        << PrintOutcome::Failed << "kein Standarddrucker" << false;
+    QTest::newRow("printer refuses the job")
+        << Printers::One << "Der Drucker ist angehalten." << false << "" << false << ""
+        << PrintOutcome::Failed << "hat den Druckauftrag abgelehnt:\nDer Drucker ist angehalten."
+        << false;
+    QTest::newRow("device fails part-way")
+        << Printers::One << "" << true << "" << false << "" << PrintOutcome::Failed
+        << "Der Druckauftrag wurde abgebrochen" << false;
+    QTest::newRow("print system refuses the page")
+        << Printers::One << "" << false << "lp: not accepting jobs" << false << ""
+        << PrintOutcome::Failed << "abgelehnt:\nlp: not accepting jobs" << false;
+    QTest::newRow("no printer, PDF declined") << Printers::None << "" << false << "" << false << ""
+                                              << PrintOutcome::Cancelled << "" << false;
+    QTest::newRow("no printer, file dialog cancelled")
+        << Printers::None << "" << false << "" << true << "" << PrintOutcome::Cancelled << ""
+        << false;
+    QTest::newRow("no printer, saved as PDF")
+        << Printers::None << "" << false << "" << true << "bericht.pdf" << PrintOutcome::SavedAsPdf
+        << "wurde in der Datei" << false;
+    QTest::newRow("no printer, PDF cannot be written")
+        << Printers::None << "" << false << "" << true << "-" << PrintOutcome::Failed
+        << "konnte nicht gespeichert werden" << false;
+}
+
+void TestReport::printPaths() {
+    QFETCH(Printers, printers);
+    QFETCH(QString, openError);
+    QFETCH(bool, failWhileDrawing);
+    QFETCH(QString, submitError);
+    QFETCH(bool, acceptPdf);
+    QFETCH(QString, pdfName);
+    QFETCH(PrintOutcome, outcome);
+    QFETCH(QString, message);
+    QFETCH(bool, sent);
+
+    QTemporaryDir folder;
+    FakePrinters service;
+    if (printers != Printers::None)
+        service.names = {QStringLiteral("Büro")};
+    if (printers == Printers::One)
+        service.defaultName = QStringLiteral("Büro");
+    service.openError = openError;
+    service.failWhileDrawing = failWhileDrawing;
+    service.submitError = submitError;
+
+    RecordingDialogs dialogs;
+    dialogs.script.yesNoAnswers << acceptPdf;
+    QString pdfPath;
+    if (pdfName == QLatin1String("-"))
+        pdfPath = folder.filePath(QStringLiteral("missing-folder/bericht.pdf"));
+    else if (!pdfName.isEmpty())
+        pdfPath = folder.filePath(pdfName);
+    dialogs.script.saveFileNames << pdfPath;
+
+    const DayReport report = sampleReport();
+    QCOMPARE(printDayReport(nullptr, report, dialogs, service), outcome);
+    service.noteBusy();
+
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(!dialogs.busyDuringDialog);
+    if (message.isEmpty()) {
+        QVERIFY2(dialogs.script.messages.isEmpty(), qPrintable(dialogs.script.messages.join(';')));
+    } else {
+        QCOMPARE(dialogs.script.messages.size(), 1);
+        QVERIFY2(dialogs.script.messages[0].startsWith(QStringLiteral("Biorhythmus|")),
+                 qPrintable(dialogs.script.messages[0]));
+        QVERIFY2(dialogs.script.messages[0].contains(message),
+                 qPrintable(dialogs.script.messages[0]));
+        if (pdfName == QLatin1String("-"))
+            QVERIFY(dialogs.script.messages[0].contains(QStringLiteral("missing-folder")));
+    }
+    QCOMPARE(!service.sent.isEmpty(), sent);
+    QCOMPARE(service.abandoned, failWhileDrawing);
+    if (printers == Printers::One && openError.isEmpty())
+        QVERIFY2(service.busyWhileBuilding, "no busy cursor while the page was built");
+
+    if (sent)
+        QVERIFY(service.sent.startsWith("%PDF"));
+    QCOMPARE(dialogs.script.questions.size(), printers == Printers::None ? 1 : 0);
+    if (printers == Printers::None)
+        QVERIFY(dialogs.script.questions[0].contains(QStringLiteral("kein Drucker")));
+    if (acceptPdf) {
+        QCOMPARE(dialogs.saveCaption, QStringLiteral("Tagesbericht als PDF-Datei speichern"));
+        QCOMPARE(dialogs.suggestedPath, QDir::home().filePath("Biorhythmus-01.03.2024.pdf"));
+    }
+    if (outcome == PrintOutcome::SavedAsPdf)
+        reportcheck::verifyDayReportPage(pdfPath, report, QMarginsF(14.17, 14.17, 14.17, 14.17));
+    else if (!pdfPath.isEmpty())
+        QVERIFY(!QFile::exists(pdfPath));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
