@@ -109,6 +109,7 @@ private slots:
     void deletingOnlyPersonThenSaving();
     void closingWays_data();
     void closingWays();
+    void mainWindowClosingClosesEditor();
     void takeOver();
     void takeOverWithoutDate();
     void fullListRefusesAdd();
@@ -342,6 +343,32 @@ void TestPersonEditor::closingWays() {
         QCOMPARE(f.file(), QByteArray("changed on disk"));
     }
     QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestPersonEditor::mainWindowClosingClosesEditor() {
+    QTemporaryDir dir;
+    const PersonFileLocation location(dir.path());
+    PersonList persons;
+    ScriptedDialogs dialogs;
+    FixedClock clock(QDate(2024, 5, 17));
+    RecordingTakeOver takeOver;
+    QWidget main;
+    main.setGeometry(100, 100, 640, 480);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    Data editor(Data::Services{persons, takeOver, dialogs, clock, location}, &main);
+    editor.load();
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(editor.frameGeometry().center(), main.frameGeometry().center());
+
+    QTest::mouseClick(editor.findChild<QPushButton*>("C2_0"), Qt::LeftButton);
+    QTest::keyClicks(editor.findChild<QLineEdit*>("txtName"), "Anna");
+    main.close();
+    QVERIFY(!editor.isVisible());
+    QFile file(location.filePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("1,1\r\n\"Anna\"\r\n\"\"\r\n"));
 }
 
 void TestPersonEditor::takeOver() {

@@ -44,10 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(error.startsWith(QLatin1String("DATA.DAT: ")));
         check(error.contains(QLatin1String("(Zeile ")));
     }
-    if (!ok && list.personCount() == before.personCount() && list == before)
+    if (!ok && list == before)
         return 0;
 
-    if (!holdsQuote(list)) {
+    // Long lists only repeat what short ones show, at a high cost per run.
+    if (list.personCount() <= 2000 && !holdsQuote(list)) {
         QByteArray written = PersonFile::bytes(list);
         QBuffer again(&written);
         again.open(QIODevice::ReadOnly);
