@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 namespace {
-// The signal handler may only write to a socket; the notifier reads it on the UI thread.
+// A signal handler cannot reach any object, so the socket pair it writes to has to live at
+// file scope. It is set up once by the one ExitSignals object and closed with it; the notifier
+// reads it on the user-interface thread.
 int signalSockets[2] = {-1, -1};
 
 void onSignal(int) {
