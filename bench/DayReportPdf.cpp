@@ -1,0 +1,52 @@
+// Figure 5: the day report built into a PDF file, as printing does when no printer is there.
+// It has no floor; the figure is reported on its own.
+
+#include "BenchReport.h"
+#include "Cycle.h"
+#include "Phase.h"
+#include "PhaseTexts.h"
+#include "ReportPdf.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+constexpr int Runs = 20;
+constexpr int WarmUp = 2;
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Tagesbericht.pdf"));
+
+    DayReport report;
+    report.birthCaption = QStringLiteral("Jürgen Weiß-Schröder");
+    report.birthDate = QDate(1953, 11, 20);
+    report.displayCaption = QStringLiteral("Anzeige-Datum");
+    report.displayDate = QDate(2000, 1, 1);
+    report.chartDayCount = report.birthDate.daysTo(report.displayDate);
+    for (Cycle cycle : AllCycles) {
+        const int i = int(cycle);
+        report.percentages[i] = percentageText(report.chartDayCount, period(cycle));
+        report.texts[i] = phaseText(phaseIndex(cycle, report.chartDayCount));
+    }
+
+    bool saved = true;
+    QString error;
+    const std::vector<double> ms =
+        timeEach(Runs, WarmUp, [&] { saved = saveDayReportPdf(path, report, &error) && saved; });
+    if (!saved || QFile(path).size() == 0) {
+        std::fprintf(stderr, "the day report was not written: %s\n", qPrintable(error));
+        return 1;
+    }
+    printFigure(
+        {5, "Day report into a PDF", median(ms), std::nullopt, "ms", std::nullopt, std::nullopt});
+    printNote("Figure 5: " + std::to_string(Runs) + " reports written, " +
+              std::to_string(QFile(path).size() / 1024) + " KiB each.");
+    return 0;
+}
