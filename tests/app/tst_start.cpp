@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
+#include "GermanTranslations.h"
 #include "PhaseTexts.h"
 #include "RecordingDisplayMode.h"
 #include "ScriptedDialogs.h"
@@ -50,6 +51,8 @@ private slots:
     void columnsAgreeInColour();
     void resizedWindowIsTiledFully();
     void longestTextFitsItsBlock();
+    void qtDialogsSpeakGerman_data();
+    void qtDialogsSpeakGerman();
 };
 
 void TestStart::startUpState() {
@@ -241,6 +244,33 @@ void TestStart::longestTextFitsItsBlock() {
                      qPrintable(QString::number(index)));
         }
     }
+}
+
+void TestStart::qtDialogsSpeakGerman_data() {
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    QTest::newRow("yes") << "QPlatformTheme"
+                         << "&Yes"
+                         << "&Ja";
+    QTest::newRow("no") << "QPlatformTheme"
+                        << "&No"
+                        << "&Nein";
+    QTest::newRow("cancel") << "QPlatformTheme"
+                            << "Cancel"
+                            << "Abbrechen";
+    QTest::newRow("context menu") << "QLineEdit"
+                                  << "&Copy"
+                                  << "&Kopieren";
+}
+
+void TestStart::qtDialogsSpeakGerman() {
+    QFETCH(QString, context);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    installGermanTranslations(*QCoreApplication::instance());
+    QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
+    QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
 }
 
 QTEST_MAIN(TestStart)
