@@ -22,8 +22,12 @@ class LpPageTarget final : public PageTarget {
 public:
     LpPageTarget(const QPrinterInfo& info, const QString& jobTitle)
         : m_name(info.printerName()), m_title(jobTitle), m_printer(info, QPrinter::HighResolution) {
+        // The printer's own paper and its whole printable area: QPrinter starts from the
+        // locale's paper and margins of its own otherwise.
+        m_printer.setPageSize(info.defaultPageSize());
         m_printer.setPageOrientation(QPageLayout::Portrait);
-        const QPageLayout layout = m_printer.pageLayout(); // the printer's paper and margins
+        QPageLayout layout = m_printer.pageLayout();
+        layout.setMargins(layout.minimumMargins());
         m_printer.setOutputFormat(QPrinter::PdfFormat);
         m_printer.setOutputFileName(m_folder.filePath(QStringLiteral("tagesbericht.pdf")));
         m_printer.setPageLayout(layout);

@@ -17,6 +17,9 @@ namespace reportcheck {
 constexpr double CellX = 6.0;  // points
 constexpr double CellY = 12.0; // points
 constexpr double Tolerance = 1.5;
+// Word boxes of a page that went through the print system's conversion hug the letters, so
+// their tops lie a little below the text's cell; a row is 12 points.
+constexpr double VerticalTolerance = 3.5;
 constexpr int Dpi = 300; // fine enough to see the gap of a millimetre between chart and legend
 
 // 400 characters without spaces, so each printed line is one word that shows where it was cut.
@@ -101,7 +104,7 @@ inline void verifyDayReportPage(const QString& pdfPath, const DayReport& report,
     QStringList title;
     const PageWord* firstB = nullptr;
     for (const PageWord& w : words)
-        if (std::abs(w.box.top() - cellY(4)) < 3 && w.box.left() < cellX(60)) {
+        if (std::abs(w.box.top() - cellY(4)) < 5 && w.box.left() < cellX(60)) {
             title << w.text;
             if (w.text.startsWith(QLatin1Char('B')) && !firstB)
                 firstB = &w;
@@ -125,7 +128,7 @@ inline void verifyDayReportPage(const QString& pdfPath, const DayReport& report,
     const PageWord* copyright = findWord(words, QStringLiteral("Copyright"));
     QVERIFY(copyright);
     QVERIFY(std::abs(copyright->box.left() - cellX(68)) < Tolerance);
-    QVERIFY(std::abs(copyright->box.top() - cellY(4)) < Tolerance);
+    QVERIFY(std::abs(copyright->box.top() - cellY(4)) < VerticalTolerance);
 
     // The rule under the title from cell 13 to cell 82.
     const int ruleRow = px(cellY(5.5));
@@ -154,7 +157,7 @@ inline void verifyDayReportPage(const QString& pdfPath, const DayReport& report,
     for (const auto& [word, cell] :
          {std::pair{physical, 13.0}, std::pair{emotional, 37.0}, std::pair{intellectual, 62.0}}) {
         QVERIFY2(std::abs(word->box.left() - cellX(cell)) < Tolerance, qPrintable(word->text));
-        QVERIFY2(std::abs(word->box.top() - cellY(28)) < Tolerance, qPrintable(word->text));
+        QVERIFY2(std::abs(word->box.top() - cellY(28)) < VerticalTolerance, qPrintable(word->text));
     }
     const QStringList all = wordTexts(words);
     const QString text = all.join(QLatin1Char(' '));

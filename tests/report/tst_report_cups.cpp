@@ -1,0 +1,200 @@
+// Prints the day report through a real CUPS server (started by cups-print-test.sh) into a
+// cups-pdf queue and reads the printed PDF back.
+
+#include "PrintDayReport.h"
+#include "ReportChecks.h"
+#include "ScriptedDialogs.h"
+#include "SystemPrinterService.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString Queue = QStringLiteral("BiorhythmusTest");
+
+QString run(const QString& program, const QStringList& arguments, bool* ok = nullptr) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(15000);
+    if (ok)
+        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return QString::fromLocal8Bit(process.readAll());
+}
+
+// The PDF files in cups-pdf's folder with their modification times; a job number can come
+// again in a later run, so a file of an earlier run may be overwritten.
+QMap<QString, QDateTime> printedFiles() {
+    const QDir out(qEnvironmentVariable("BIO_CUPS_PDF_OUT"));
+    QMap<QString, QDateTime> files;
+    for (const QFileInfo& file : out.entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
+        files.insert(file.filePath(), file.lastModified());
+    return files;
+}
+
+int jobCount() {
+    return run(QStringLiteral("lpstat"),
+               {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), Queue})
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+        .size();
+}
+
+bool jobsPending() {
+    return !run(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}).trimmed().isEmpty();
+}
+
+// The PDF that cups-pdf writes for the next completed job; empty after the time-out.
+QString waitForPrintedFile(const QMap<QString, QDateTime>& before, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        if (!jobsPending()) {
+            const QMap<QString, QDateTime> now = printedFiles();
+            for (auto file = now.cbegin(); file != now.cend(); ++file)
+                if (before.value(file.key()) != file.value())
+                    return file.key();
+        }
+        QTest::qWait(200);
+    }
+    return {};
+}
+
+} // namespace
+
+class TestReportCups : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void noPrinterOffersPdf();
+    void printsOnDefaultPrinter_data();
+    void printsOnDefaultPrinter();
+    void refusedJob_data();
+    void refusedJob();
+    void cleanupTestCase();
+
+private:
+    QStringList m_leftovers;
+};
+
+void TestReportCups::initTestCase() {
+    if (!qEnvironmentVariableIsSet("CUPS_SERVER") || !qEnvironmentVariableIsSet("BIO_CUPS_PDF_OUT"))
+        QSKIP("runs under cups-print-test.sh, which starts the CUPS server");
+    QVERIFY(!qEnvironmentVariable("BIO_CUPS_PDF_MODEL").isEmpty());
+}
+
+void TestReportCups::noPrinterOffersPdf() {
+    SystemPrinterService printers;
+    QVERIFY(printers.printerNames().isEmpty());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bericht.pdf"));
+    ScriptedDialogs dialogs;
+    dialogs.yesNoAnswers << true;
+    dialogs.saveFileNames << path;
+    const DayReport report = reportcheck::sampleReport();
+    QCOMPARE(printDayReport(nullptr, report, dialogs), PrintOutcome::SavedAsPdf);
+    QCOMPARE(dialogs.questions.size(), 1);
+    QVERIFY(dialogs.questions[0].contains(QStringLiteral("kein Drucker eingerichtet")));
+    reportcheck::verifyDayReportPage(path, report, QMarginsF(14.17, 14.17, 14.17, 14.17));
+
+    bool ok = false;
+    const QString added =
+        run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
+             qEnvironmentVariable("BIO_CUPS_PDF_MODEL"),
+             // keeps the printed text readable for pdftotext; the default
+             // Ghostscript conversion turns the letters into bare shapes
+             QStringLiteral("-o"), QStringLiteral("pdftops-renderer-default=pdftocairo")},
+            &ok);
+    QVERIFY2(ok, qPrintable(added));
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &ok);
+    QVERIFY(ok);
+    QCOMPARE(printers.defaultPrinterName(), Queue);
+}
+
+void TestReportCups::printsOnDefaultPrinter_data() {
+    QTest::addColumn<QString>("pageSize");
+    QTest::addColumn<QString>("pdfinfoSize");
+    QTest::newRow("A4") << "A4"
+                        << "595 x 842 pts";
+    QTest::newRow("Letter") << "Letter"
+                            << "612 x 792 pts";
+}
+
+void TestReportCups::printsOnDefaultPrinter() {
+    QFETCH(QString, pageSize);
+    QFETCH(QString, pdfinfoSize);
+    bool ok = false;
+    run(QStringLiteral("lpadmin"),
+        {QStringLiteral("-p"), Queue, QStringLiteral("-o"), QStringLiteral("PageSize=") + pageSize},
+        &ok);
+    QVERIFY(ok);
+
+    const QMap<QString, QDateTime> before = printedFiles();
+    ScriptedDialogs dialogs;
+    const DayReport report = reportcheck::sampleReport();
+    QCOMPARE(printDayReport(nullptr, report, dialogs), PrintOutcome::Printed);
+    QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join(';')));
+    QVERIFY(dialogs.questions.isEmpty());
+
+    const QString printed = waitForPrintedFile(before, 30000);
+    QVERIFY2(!printed.isEmpty(), "cups-pdf wrote no file");
+    m_leftovers << printed;
+    qInfo("printed page: %s", qPrintable(printed));
+    QVERIFY2(run(QStringLiteral("pdfinfo"), {printed}).contains(pdfinfoSize),
+             qPrintable(run(QStringLiteral("pdfinfo"), {printed})));
+    // cups-pdf's paper has no unprintable margins.
+    reportcheck::verifyDayReportPage(printed, report, QMarginsF(0, 0, 0, 0));
+}
+
+void TestReportCups::refusedJob_data() {
+    QTest::addColumn<QString>("refuse");
+    QTest::addColumn<QString>("restore");
+    QTest::newRow("queue rejects jobs") << "cupsreject"
+                                        << "cupsaccept";
+    QTest::newRow("printer stopped") << "cupsdisable"
+                                     << "cupsenable";
+}
+
+void TestReportCups::refusedJob() {
+    QFETCH(QString, refuse);
+    QFETCH(QString, restore);
+    bool ok = false;
+    run(refuse, {Queue}, &ok);
+    QVERIFY(ok);
+    const int jobsBefore = jobCount();
+    const QMap<QString, QDateTime> filesBefore = printedFiles();
+
+    ScriptedDialogs dialogs;
+    const PrintOutcome outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs);
+    run(restore, {Queue}, &ok);
+    QCOMPARE(outcome, PrintOutcome::Failed);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].contains(QStringLiteral("hat den Druckauftrag abgelehnt")),
+             qPrintable(dialogs.messages[0]));
+    QVERIFY(dialogs.messages[0].contains(QStringLiteral("nicht gedruckt")));
+    QCOMPARE(jobCount(), jobsBefore);
+    QTest::qWait(500);
+    QCOMPARE(printedFiles(), filesBefore);
+}
+
+void TestReportCups::cleanupTestCase() {
+    if (!qEnvironmentVariableIsSet("CUPS_SERVER"))
+        return;
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue});
+    // BIO_KEEP_PRINTED keeps the printed pages for a look at them.
+    if (!qEnvironmentVariableIsSet("BIO_KEEP_PRINTED"))
+        for (const QString& file : std::as_const(m_leftovers))
+            QFile::remove(file);
+}
+
+QTEST_MAIN(TestReportCups)
+#include "tst_report_cups.moc"
