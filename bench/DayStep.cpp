@@ -10,6 +10,8 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
 #include "Start.h"
 
 #include <QApplication>
@@ -17,6 +19,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -74,8 +77,12 @@ int main(int argc, char* argv[]) {
     FixedClock clock(QDate(2000, 1, 1));
     FixedDisplayMode displayMode(640, 480);
     WidgetDialogs dialogs;
-    Start window(
-        Start::Services{clock, displayMode, dialogs, QCoreApplication::applicationDirPath()});
+    PersonList persons;
+    // Steps never touch the person file; it would lie in a fresh folder of its own.
+    QTemporaryDir personFolder;
+    const PersonFileLocation personFile(personFolder.path());
+    Start window(Start::Services{clock, displayMode, dialogs, persons, personFile,
+                                 QCoreApplication::applicationDirPath()});
     window.load();
     window.resize(640, 480);
     window.show();
