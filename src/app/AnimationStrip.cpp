@@ -23,4 +23,6 @@ bool AnimationStrip::load(const QString& path) {
     return m_movie->state() == QMovie::Running;
 }
 
-bool AnimationStrip::isPlaying() const { return m_movie && m_movie->state() == QMovie::Running; }
+bool AnimationStrip::isPlaying() const {
+    return m_movie && m_movie->state() == QMovie::Running;
+}

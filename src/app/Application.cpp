@@ -9,8 +9,9 @@
 
 Application::Application(QObject* parent)
     : QObject(parent), m_displayMode(createDisplayMode()),
-      m_exitSignals(new ExitSignals(this)) {
-    m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs,
+      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)) {
+    m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
+                                                      m_personFile,
                                                       QCoreApplication::applicationDirPath()});
     connect(m_exitSignals, &ExitSignals::exitRequested, m_start.get(), &Start::exitProgram);
 }

@@ -3,6 +3,8 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
 
 #include <QObject>
 #include <memory>
@@ -10,8 +12,8 @@
 class ExitSignals;
 class Start;
 
-// Owns what lives as long as the program: the clock, the display-mode service, the dialogs
-// and the main window.
+// Owns what lives as long as the program: the clock, the display-mode service, the dialogs,
+// the person list with the place of its file, and the main window.
 class Application : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +34,8 @@ private:
     SystemClock m_clock;
     WidgetDialogs m_dialogs;
     std::unique_ptr<DisplayMode> m_displayMode;
+    PersonList m_persons;
+    PersonFileLocation m_personFile;
     std::unique_ptr<Start> m_start;
     ExitSignals* m_exitSignals;
     QString m_screenshotPath;

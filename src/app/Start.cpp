@@ -5,12 +5,14 @@
 #include "ChartSurfaces.h"
 #include "Clock.h"
 #include "Cycle.h"
+#include "Data.h"
 #include "DateInput.h"
 #include "DateRules.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
+#include "PrintDayReport.h"
 #include "Stepper.h"
 #include "Tiling.h"
 
@@ -27,8 +29,8 @@ constexpr int SmallScreenHeight = 480;
 
 Start::Start(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
-      m_dialogs(services.dialogs), m_programFolder(services.programFolder),
-      m_controls(buildStartControls(this)) {
+      m_dialogs(services.dialogs), m_persons(services.persons), m_personFile(services.personFile),
+      m_programFolder(services.programFolder), m_controls(buildStartControls(this)) {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -134,13 +136,13 @@ void Start::takeOver(const QString& name, const QDate& birthDate) {
 void Start::command(int index) {
     switch (index) {
     case 0:
-        notYetAvailable(tr("Die Personen-Datenbank"));
+        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
         break;
     case 1:
         openHelpWindow(this);
         break;
     case 2:
-        notYetAvailable(tr("Das Ausdrucken"));
+        printDayReport(this, dayReport(), m_dialogs);
         break;
     case 3:
         exitProgram();
@@ -150,8 +152,18 @@ void Start::command(int index) {
     }
 }
 
-void Start::notYetAvailable(const QString& what) {
-    m_dialogs.inform(this, programTitle(), tr("%1 ist noch nicht verfügbar.").arg(what));
+DayReport Start::dayReport() const {
+    DayReport report;
+    report.birthCaption = m_controls.T1[0]->text();
+    report.birthDate = m_controls.M1->date();
+    report.displayCaption = m_controls.T1[1]->text();
+    report.displayDate = m_controls.M2->date();
+    report.chartDayCount = ChartDayCount;
+    for (int i = 0; i < 3; ++i) {
+        report.percentages[i] = m_controls.L2[i]->text();
+        report.texts[i] = m_controls.L4[i]->text();
+    }
+    return report;
 }
 
 void Start::restoreScreenMode() {

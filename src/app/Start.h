@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DayReport.h"
+#include "PersonTakeOver.h"
 #include "StartControls.h"
 
 #include <QPixmap>
@@ -9,16 +11,20 @@
 class Clock;
 class Dialogs;
 class DisplayMode;
+class PersonFileLocation;
+class PersonList;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
 // day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
-class Start : public QWidget {
+class Start : public QWidget, public PersonTakeOver {
     Q_OBJECT
 public:
     struct Services {
         const Clock& clock;
         DisplayMode& displayMode;
         Dialogs& dialogs;
+        PersonList& persons;
+        const PersonFileLocation& personFile;
         QString programFolder; // where the clip lies
     };
 
@@ -35,7 +41,7 @@ public:
     void stepDisplayDate(int direction);
     void command(int index);
     // Takes over a person from the person list: name into T1(0), birth date into M1.
-    void takeOver(const QString& name, const QDate& birthDate);
+    void takeOver(const QString& name, const QDate& birthDate) override;
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
@@ -44,6 +50,8 @@ public:
     std::int32_t chartDayCount() const { return ChartDayCount; }
     bool screenModeChanged() const { return ScreenModeChanged; }
     const StartControls& controls() const { return m_controls; }
+    // What the window shows now, for the printed day report.
+    DayReport dayReport() const;
 
 signals:
     // Emitted once at the end of every DrawGraph.
@@ -61,11 +69,12 @@ private:
     void ShowPhaseText(const std::int16_t& PhaseIndex);
     void setUpTile();
     void restoreScreenMode();
-    void notYetAvailable(const QString& what);
 
     const Clock& m_clock;
     DisplayMode& m_displayMode;
     Dialogs& m_dialogs;
+    PersonList& m_persons;
+    const PersonFileLocation& m_personFile;
     QString m_programFolder;
     StartControls m_controls;
 

@@ -7,13 +7,23 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+// Folders the package system owns are never written to, even where the user is root.
+bool ownedByThePackageSystem(const QString& folder) {
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) + QLatin1Char('/');
+    return path.startsWith(QLatin1String("/usr/")) || path.startsWith(QLatin1String("/opt/"));
+}
+} // namespace
+
 PersonFileLocation::PersonFileLocation(const QString& folder) : m_folder(folder) {}
 
 PersonFileLocation PersonFileLocation::resolve(const QString& programFolder,
                                                const QString& userFolder) {
     const QFileInfo folder(programFolder);
     const bool hasFile = QFileInfo::exists(QDir(programFolder).filePath(PersonFile::FileName));
-    if (hasFile || (folder.isDir() && folder.isWritable()) || userFolder.isEmpty())
+    const bool programsOwn = !ownedByThePackageSystem(programFolder);
+    if ((programsOwn && (hasFile || (folder.isDir() && folder.isWritable()))) ||
+        userFolder.isEmpty())
         return PersonFileLocation(programFolder);
     QDir().mkpath(userFolder);
     return PersonFileLocation(userFolder);

@@ -8,9 +8,9 @@ public:
     // DATA.DAT in the given folder, as it is.
     explicit PersonFileLocation(const QString& folder);
 
-    // The program's folder; but when that folder cannot be written to and holds no DATA.DAT
-    // (an installation under /usr or /opt), the user's data folder, created when missing. The
-    // choice stays the same from run to run, since the file then lives in the user's folder.
+    // The program's folder; but when that folder cannot be written to and holds no DATA.DAT,
+    // or lies under /usr or /opt where the package system owns it, the user's data folder,
+    // created when missing. The choice stays the same from run to run.
     static PersonFileLocation resolve(const QString& programFolder, const QString& userFolder);
 
     // resolve() for the running program and QStandardPaths::AppDataLocation.

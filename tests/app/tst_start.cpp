@@ -4,27 +4,37 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "GermanTranslations.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
 #include "PhaseTexts.h"
 #include "RecordingDisplayMode.h"
 #include "ScriptedDialogs.h"
 #include "Start.h"
 #include "Stepper.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 // A window on a fixed "today", on a screen of the given size.
 struct Fixture {
     explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
                      QString folder = QString())
-        : clock(today), displayMode(screen),
-          window(Start::Services{clock, displayMode, dialogs, folder}) {}
+        : clock(today), displayMode(screen), personFile(personFolder.path()),
+          window(Start::Services{clock, displayMode, dialogs, persons, personFile, folder}) {}
     FixedClock clock;
     RecordingDisplayMode displayMode;
     ScriptedDialogs dialogs;
+    QTemporaryDir personFolder;
+    PersonList persons;
+    PersonFileLocation personFile;
     Start window;
 };
 
@@ -51,6 +61,9 @@ private slots:
     void columnsAgreeInColour();
     void resizedWindowIsTiledFully();
     void longestTextFitsItsBlock();
+    void personTakenOverThroughTheEditor();
+    void helpButtonOpensTheHelpWindow();
+    void dayReportCarriesWhatTheWindowShows();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
 };
@@ -244,6 +257,65 @@ void TestStart::longestTextFitsItsBlock() {
                      qPrintable(QString::number(index)));
         }
     }
+}
+
+namespace {
+// Runs action on the modal window named name once it is open.
+void whenOpen(const char* name, std::function<void(QWidget*)> action) {
+    QTimer::singleShot(0, [name, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        QVERIFY(modal && modal->objectName() == QLatin1String(name));
+        action(modal);
+    });
+}
+} // namespace
+
+void TestStart::personTakenOverThroughTheEditor() {
+    Fixture f(QDate(2000, 1, 1));
+    QFile file(f.personFile.filePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1,1\r\n\"Anna\"\r\n\"31.12.1999\"\r\n");
+    file.close();
+    f.window.load();
+    f.window.show();
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    whenOpen("Data", [](QWidget* editor) {
+        editor->findChild<QPushButton*>(QStringLiteral("C2_4"))->click();
+    });
+    f.window.findChild<QToolButton*>("C1_0")->click();
+    QCOMPARE(f.window.findChild<QLineEdit*>("T1_0")->text(), QString("Anna"));
+    QCOMPARE(f.window.findChild<DateInput*>("M1")->date(), QDate(1999, 12, 31));
+    QCOMPARE(f.window.dayCount(), 1);
+    QCOMPARE(redrawn.count(), 1);
+    QCOMPARE(f.persons.personCount(), 1);
+}
+
+void TestStart::helpButtonOpensTheHelpWindow() {
+    Fixture f;
+    f.window.load();
+    f.window.show();
+    bool opened = false;
+    whenOpen("About", [&opened](QWidget* about) {
+        opened = true;
+        about->findChild<QToolButton*>(QStringLiteral("C1"))->click();
+    });
+    f.window.findChild<QToolButton*>("C1_1")->click();
+    QVERIFY(opened);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestStart::dayReportCarriesWhatTheWindowShows() {
+    Fixture f(QDate(2000, 1, 1));
+    f.window.load();
+    f.window.takeOver(QStringLiteral("Anna"), QDate(1999, 12, 31));
+    const DayReport report = f.window.dayReport();
+    QCOMPARE(report.birthCaption, QString("Anna"));
+    QCOMPARE(report.birthDate, QDate(1999, 12, 31));
+    QCOMPARE(report.displayCaption, QString("Anzeige-Datum"));
+    QCOMPARE(report.displayDate, QDate(2000, 1, 1));
+    QCOMPARE(report.chartDayCount, 1);
+    QCOMPARE(report.percentages[0], text(f.window, "L2_0"));
+    QCOMPARE(report.texts[2], phaseText(15));
 }
 
 void TestStart::qtDialogsSpeakGerman_data() {

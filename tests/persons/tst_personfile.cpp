@@ -78,6 +78,7 @@ private slots:
     void saveIntoImpossibleFolderIsReportedPerAttempt();
     void location_data();
     void location();
+    void installedProgramKeepsTheFileWithTheUser();
 
     void validator_data();
     void validator();
@@ -384,6 +385,17 @@ void TestPersonFile::location() {
     QCOMPARE(location.filePath(), dir.filePath(chosen + "/DATA.DAT"));
     QCOMPARE(location.backupPath(), dir.filePath(chosen + "/DATA.DAT.bak"));
     QVERIFY(QFileInfo(location.folder()).isDir());
+}
+
+void TestPersonFile::installedProgramKeepsTheFileWithTheUser() {
+    QTemporaryDir dir;
+    for (const char* installed : {"/usr/lib/biorhythmus", "/opt/biorhythmus/bin", "/usr"}) {
+        const auto location =
+            PersonFileLocation::resolve(QLatin1String(installed), dir.filePath("user/data"));
+        QCOMPARE(location.folder(), dir.filePath("user/data"));
+    }
+    QCOMPARE(PersonFileLocation::resolve(dir.path(), dir.filePath("user/data")).folder(),
+             dir.path());
 }
 
 void TestPersonFile::validator_data() {

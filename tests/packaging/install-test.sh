@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it with apt, starts the installed program without a
+# display and checks that it runs, plays its clip and keeps the person file in the user's
+# data folder. The package is removed again on every way out.
+set -euo pipefail
+build=$1
+clip_shown=$2
+if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null; then
+  echo "skipped: installing a package needs root and apt"
+  exit 77
+fi
+if dpkg-query -W -f='${Status}' biorhythmus 2>/dev/null | grep -q 'install ok installed'; then
+  echo "skipped: a biorhythmus package is already installed on this machine"
+  exit 77
+fi
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq biorhythmus >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+(cd "$build" && cpack -G DEB >"$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls -1t "$build"/biorhythmus_*.deb | head -n 1)
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" 2>&1 ||
+  { cat "$work/apt.log"; fail "apt-get install $deb"; }
+
+[ "$(readlink -f /usr/bin/biorhythmus)" = /usr/lib/biorhythmus/biorhythmus ] ||
+  fail "/usr/bin/biorhythmus does not lead to /usr/lib/biorhythmus/biorhythmus"
+[ -f /usr/lib/biorhythmus/za.vdi ] || fail "the clip is not beside the installed program"
+[ -f /usr/share/applications/de.biorhythmus.Biorhythmus.desktop ] || fail "no desktop entry"
+for size in 32 64 128; do
+  [ -f /usr/share/icons/hicolor/${size}x${size}/apps/de.biorhythmus.Biorhythmus.png ] ||
+    fail "no ${size} px icon"
+done
+
+export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# Start-up, first frame and exit through the program's own path.
+BIORHYTHMUS_SCREENSHOT="$work/start.png" timeout 60 \
+  xvfb-run -a -s "-screen 0 640x480x24" biorhythmus >"$work/run.log" 2>&1 ||
+  { cat "$work/run.log"; fail "the installed program did not start and end cleanly"; }
+[ -s "$work/start.png" ] || fail "no picture of the first frame"
+QT_QPA_PLATFORM=offscreen "$clip_shown" "$work/start.png" || fail "the clip is not shown"
+
+# Open the person editor and leave it: the closing writes the person file.
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+biorhythmus >"$work/editor.log" 2>&1 &
+program=$!
+for _ in $(seq 100); do xdotool search --name '^Biorhythmus$' >/dev/null 2>&1 && break; sleep 0.1; done
+sleep 1
+xdotool mousemove 305 12 click 1         # the person database button
+sleep 1
+xdotool key Escape                        # leave the editor; it saves the list
+for _ in $(seq 50); do [ -f "$XDG_DATA_HOME/Biorhythmus/DATA.DAT" ] && break; sleep 0.1; done
+kill -TERM "$program"
+wait "$program" || true
+[ -f "$XDG_DATA_HOME/Biorhythmus/DATA.DAT" ] ||
+  { cat "$work/editor.log"; fail "no person file in the user's data folder"; }
+[ ! -e /usr/lib/biorhythmus/DATA.DAT ] || fail "the program wrote into its installed folder"
+
+echo "installed package starts, shows its clip and keeps DATA.DAT in the user's data folder"
