@@ -7,6 +7,8 @@
 ChartArea::ChartArea(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+    // The frame and the chart cover every pixel, so nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ChartArea::setStarField(const QImage& image) {
@@ -30,6 +32,7 @@ void ChartArea::paintEvent(QPaintEvent* event) {
 DayStripArea::DayStripArea(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void DayStripArea::showDisplayDate(const QDate& date) {

@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -194,7 +195,8 @@ void Start::resizeEvent(QResizeEvent* event) {
     WindowWidthPx = width();
 }
 
-void Start::paintEvent(QPaintEvent*) {
+void Start::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintTiles(painter, m_controls.P3->pixmap(), QSize(WindowWidthPx, WindowHeightPx));
+    paintTiles(painter, m_controls.P3->pixmap(), QSize(WindowWidthPx, WindowHeightPx),
+               event->rect());
 }

@@ -13,7 +13,8 @@ QList<QPoint> tileOrigins(const QSize& tile, const QSize& window) {
     return origins;
 }
 
-void paintTiles(QPainter& painter, const QPixmap& tile, const QSize& window) {
+void paintTiles(QPainter& painter, const QPixmap& tile, const QSize& window, const QRect& exposed) {
     for (const QPoint& origin : tileOrigins(tile.size(), window))
-        painter.drawPixmap(origin, tile);
+        if (exposed.intersects(QRect(origin, tile.size())))
+            painter.drawPixmap(origin, tile);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class QPainter;
@@ -12,5 +13,6 @@ class QPixmap;
 // may start exactly on the window's bottom or right edge.
 QList<QPoint> tileOrigins(const QSize& tile, const QSize& window);
 
-// Covers the window with one block copy of the tile per origin.
-void paintTiles(QPainter& painter, const QPixmap& tile, const QSize& window);
+// Covers the exposed part of the window with one block copy of the tile per origin; copies
+// that lie wholly outside it are skipped, so a small repaint stays cheap.
+void paintTiles(QPainter& painter, const QPixmap& tile, const QSize& window, const QRect& exposed);

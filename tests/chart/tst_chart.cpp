@@ -39,6 +39,7 @@ class TestChart : public QObject {
 private slots:
     void tileOrigins_data();
     void tileOrigins();
+    void tilesPaintOnlyTheExposedPart();
     void dayStrip_data();
     void dayStrip();
     void chartShowsEveryCurve();
@@ -71,6 +72,26 @@ void TestChart::tileOrigins() {
     // Rows are filled top to bottom, each left to right.
     if (columns > 1)
         QCOMPARE(origins.at(1), QPoint(29, 0));
+}
+
+void TestChart::tilesPaintOnlyTheExposedPart() {
+    QImage tileImage(29, 27, QImage::Format_RGB32);
+    tileImage.fill(Qt::blue);
+    tileImage.setPixelColor(0, 0, Qt::yellow);
+    const QPixmap tile = QPixmap::fromImage(tileImage);
+    QImage window(640, 480, QImage::Format_RGB32);
+    window.fill(Qt::red);
+    {
+        QPainter painter(&window);
+        painter.setClipRect(QRect(300, 200, 40, 30));
+        paintTiles(painter, tile, window.size(), QRect(300, 200, 40, 30));
+    }
+    // The exposed part continues the pattern anchored at the top left; nothing else is touched.
+    QCOMPARE(window.pixelColor(319, 216), QColor(Qt::yellow)); // a tile corner at (319, 216)
+    QCOMPARE(window.pixelColor(300, 200), QColor(Qt::blue));
+    QCOMPARE(window.pixelColor(339, 229), QColor(Qt::blue));
+    QCOMPARE(window.pixelColor(299, 200), QColor(Qt::red));
+    QCOMPARE(window.pixelColor(0, 0), QColor(Qt::red));
 }
 
 void TestChart::dayStrip_data() {
