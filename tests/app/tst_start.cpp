@@ -13,6 +13,7 @@
 #include "Stepper.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -64,6 +65,7 @@ private slots:
     void personTakenOverThroughTheEditor();
     void helpButtonOpensTheHelpWindow();
     void dayReportCarriesWhatTheWindowShows();
+    void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
 };
@@ -316,6 +318,16 @@ void TestStart::dayReportCarriesWhatTheWindowShows() {
     QCOMPARE(report.chartDayCount, 1);
     QCOMPARE(report.percentages[0], text(f.window, "L2_0"));
     QCOMPARE(report.texts[2], phaseText(15));
+}
+
+void TestStart::calendarIsGerman() {
+    DateInput input;
+    input.setDate(QDate(1953, 11, 20));
+    const QCalendarWidget* calendar = input.calendarWidget();
+    QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
+    QCOMPARE(calendar->locale().monthName(11), QString("November"));
+    QCOMPARE(calendar->locale().dayName(3, QLocale::LongFormat), QString("Mittwoch"));
+    QCOMPARE(input.text(), QString("20.11.1953"));
 }
 
 void TestStart::qtDialogsSpeakGerman_data() {

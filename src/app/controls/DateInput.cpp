@@ -2,16 +2,13 @@
 
 #include "DateRules.h"
 
-#include <QCalendarWidget>
-
 DateInput::DateInput(QWidget* parent) : QDateEdit(parent) {
     setCalendarPopup(true);
     setDisplayFormat(QLatin1String(ShortDateFormat));
     setDateRange(earliestDate(), latestDate());
+    // The drop-down calendar is made on its first use and takes this locale: German month
+    // and day names, weeks starting on Monday.
     setLocale(QLocale(QLocale::German, QLocale::Germany));
-    calendarWidget()->setLocale(locale());
-    calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-    calendarWidget()->setGridVisible(true);
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (!m_quiet)
             emit userChangedDate(date);
