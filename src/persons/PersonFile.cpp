@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QIODevice>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -15,9 +16,9 @@ QString tr(const char* text) {
 }
 
 // A signed 16-bit decimal number: an optional sign and digits, nothing else.
-std::optional<int> parseInt16(const QByteArray& text) {
+std::optional<int> parseInt16(QByteArrayView text) {
     const qsizetype signLength = text.startsWith('-') || text.startsWith('+') ? 1 : 0;
-    QByteArrayView digits = QByteArrayView(text).sliced(signLength);
+    QByteArrayView digits = text.sliced(signLength);
     if (digits.isEmpty() ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
@@ -31,34 +32,73 @@ std::optional<int> parseInt16(const QByteArray& text) {
     return text.startsWith('-') ? -value : value;
 }
 
-// Reads the file's fields through a small buffer, counting lines.
+bool isSeparator(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
+
+// The device's bytes up to its end or its first read error.
+struct DeviceBytes {
+    QByteArray bytes;
+    QString readError; // empty when the end was reached without error
+};
+
+DeviceBytes readDevice(QIODevice& device) {
+    DeviceBytes result;
+    QByteArray& bytes = result.bytes;
+    // Room for what the device says it holds; what follows beyond it is appended as it comes,
+    // read in pieces no smaller than QIODevice's own buffer (16 KiB), which such reads bypass.
+    bytes.resize(std::max<qint64>(device.bytesAvailable(), 0));
+    qsizetype size = 0;
+    std::array<char, 16 * 1024> more;
+    for (;;) {
+        const bool full = size == bytes.size();
+        const qint64 got = full ? device.read(more.data(), more.size())
+                                : device.read(bytes.data() + size, bytes.size() - size);
+        if (got < 0)
+            result.readError = tr("Lesefehler: %1").arg(device.errorString());
+        if (got <= 0)
+            break;
+        if (full)
+            bytes.append(more.data(), got);
+        size += got;
+    }
+    bytes.resize(size);
+    return result;
+}
+
+// Cuts the file's bytes into fields, counting lines. A read error is met where the bytes run
+// out, the place where reading the next byte failed, so what lies before it is read as usual.
 class FieldReader {
 public:
-    explicit FieldReader(QIODevice& device) : m_device(device) {}
+    explicit FieldReader(QIODevice& device) : m_input(readDevice(device)) {}
 
     int line() const { return m_line; }
     const QString& failure() const { return m_failure; }
 
-    // The next field's bytes; nullopt with failure() set when there is none.
-    std::optional<QByteArray> field() {
-        skipBlanks();
-        if (peek() < 0)
+    // The next field's bytes, valid as long as the reader; nullopt with failure() set when
+    // there is none.
+    std::optional<QByteArrayView> field() {
+        const QByteArrayView data = m_input.bytes;
+        while (m_pos < data.size() && (data[m_pos] == ' ' || data[m_pos] == '\t'))
+            ++m_pos;
+        if (atEnd())
             return fail(tr("Lesen über das Dateiende hinaus"));
-        QByteArray value;
-        if (peek() == '"') {
-            take();
-            for (int c = take(); c != '"'; c = take()) {
-                if (c < 0)
-                    return fail(tr("Lesen über das Dateiende hinaus"));
-                countLineEnd(c);
-                value.append(static_cast<char>(c));
+        QByteArrayView value;
+        if (data[m_pos] == '"') {
+            const qsizetype close = m_input.bytes.indexOf('"', m_pos + 1);
+            value = data.sliced(m_pos + 1, (close < 0 ? data.size() : close) - m_pos - 1);
+            m_line += lineEnds(value);
+            if (close < 0) {
+                m_pos = data.size();
+                atEnd();
+                return fail(tr("Lesen über das Dateiende hinaus"));
             }
             // What stands between the closing quote and the next separator is dropped.
-            while (!atSeparator())
-                take();
+            moveToSeparator(close + 1);
         } else {
-            while (!atSeparator())
-                value.append(static_cast<char>(take()));
+            const qsizetype start = m_pos;
+            moveToSeparator(start);
+            value = data.sliced(start, m_pos - start);
             while (value.endsWith(' ') || value.endsWith('\t'))
                 value.chop(1);
         }
@@ -75,7 +115,7 @@ public:
         if (!text)
             return std::nullopt;
         const auto value = parseInt16(*text);
-        const QString shown = decodeWindows1252(text->left(20));
+        const QString shown = decodeWindows1252(text->first(std::min<qsizetype>(text->size(), 20)));
         if (!value) {
             m_line = startLine;
             return fail(tr("»%1« ist keine Zahl").arg(shown));
@@ -94,65 +134,49 @@ private:
         return std::nullopt;
     }
 
-    int peek() {
-        if (m_pos == m_buffer.size() && !refill())
-            return -1;
-        return static_cast<unsigned char>(m_buffer[m_pos]);
-    }
-
-    int take() {
-        const int c = peek();
-        if (c >= 0)
-            ++m_pos;
-        return c;
-    }
-
-    bool refill() {
-        if (m_end)
+    // True when no byte is left; a read error becomes the failure the first time the reader
+    // looks past the last byte.
+    bool atEnd() {
+        if (m_pos < m_input.bytes.size())
             return false;
-        constexpr qint64 Chunk = 64 * 1024;
-        m_buffer.resize(Chunk);
-        const qint64 got = m_device.read(m_buffer.data(), Chunk);
-        m_pos = 0;
-        if (got <= 0) {
-            m_buffer.clear();
-            m_end = true;
-            if (got < 0)
-                fail(tr("Lesefehler: %1").arg(m_device.errorString()));
-            return false;
-        }
-        m_buffer.resize(got);
+        if (!m_input.readError.isEmpty())
+            fail(m_input.readError);
         return true;
     }
 
-    void skipBlanks() {
-        while (peek() == ' ' || peek() == '\t')
-            take();
+    // Moves to the first separator from pos on, or to the end.
+    void moveToSeparator(qsizetype pos) {
+        const QByteArrayView data = m_input.bytes;
+        m_pos = std::find_if(data.begin() + pos, data.end(), isSeparator) - data.begin();
+        atEnd();
     }
 
-    bool atSeparator() {
-        const int c = peek();
-        return c < 0 || c == ',' || c == '\r' || c == '\n';
-    }
-
-    // A line ends with CR LF, or with a lone CR or LF.
-    void countLineEnd(int c) {
-        if (c == '\n' || (c == '\r' && peek() != '\n'))
-            ++m_line;
+    // A line ends with CR LF, or with a lone CR or LF; a CR as the last byte of a quoted text
+    // is followed by the closing quote or by nothing.
+    static int lineEnds(QByteArrayView text) {
+        if (!text.contains('\n') && !text.contains('\r'))
+            return 0;
+        int count = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' ||
+                (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+                ++count;
+        }
+        return count;
     }
 
     void takeSeparator() {
-        const int c = take();
-        if (c == '\r' && peek() == '\n')
-            take();
+        if (atEnd())
+            return;
+        const char c = m_input.bytes[m_pos++];
+        if (c == '\r' && !atEnd() && m_input.bytes[m_pos] == '\n')
+            ++m_pos;
         if ((c == '\r' || c == '\n') && m_failure.isEmpty())
             ++m_line;
     }
 
-    QIODevice& m_device;
-    QByteArray m_buffer;
+    const DeviceBytes m_input;
     qsizetype m_pos = 0;
-    bool m_end = false;
     int m_line = 1;
     QString m_failure;
 };
@@ -202,13 +226,25 @@ bool read(QIODevice& device, PersonList& list, QString* error, const QString& fi
 }
 
 QByteArray bytes(const PersonList& list) {
-    QByteArray out = QByteArray::number(list.personCount()) + ',' +
-                     QByteArray::number(list.currentPerson()) + "\r\n";
+    const QByteArray head = QByteArray::number(list.personCount()) + ',' +
+                            QByteArray::number(list.currentPerson()) + "\r\n";
+    // Every UTF-16 unit becomes one byte; each text adds two quotes and CR LF.
+    qsizetype size = head.size();
+    for (int i = 1; i <= list.personCount(); ++i)
+        size += list.person(i).Name.size() + list.person(i).BirthDate.size() + 2 * 4;
+
+    QByteArray out(size, Qt::Uninitialized);
+    char* end = std::copy(head.begin(), head.end(), out.data());
+    const auto writeLine = [&end](const QString& text) {
+        *end++ = '"';
+        end = encodeWindows1252(text, end);
+        end = std::copy_n("\"\r\n", 3, end);
+    };
     for (int i = 1; i <= list.personCount(); ++i) {
-        const Person& person = list.person(i);
-        out += '"' + encodeWindows1252(person.Name) + "\"\r\n";
-        out += '"' + encodeWindows1252(person.BirthDate) + "\"\r\n";
+        writeLine(list.person(i).Name);
+        writeLine(list.person(i).BirthDate);
     }
+    Q_ASSERT(end == out.data() + out.size());
     return out;
 }
 

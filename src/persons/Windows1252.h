@@ -3,13 +3,17 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // The Western European Windows code page that DATA.DAT is written in. Every byte decodes to a
 // character (the five bytes the code page leaves unassigned decode to the C1 controls of the
 // same number, as Windows does), so any file survives a read and a write byte for byte.
 QString decodeWindows1252(QByteArrayView bytes);
 
-// Characters the code page cannot hold become '?'.
+// Characters the code page cannot hold become '?'. Each UTF-16 unit gives one byte.
 QByteArray encodeWindows1252(const QString& text);
+
+// Writes text.size() bytes from out on and returns the end of them.
+char* encodeWindows1252(QStringView text, char* out);
 
 bool isWindows1252(QChar c);

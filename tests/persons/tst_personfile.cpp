@@ -65,6 +65,8 @@ private slots:
     void writtenBytes();
     void roundTrip_data();
     void roundTrip();
+    void codePage_data();
+    void codePage();
     void lenientReading_data();
     void lenientReading();
     void brokenFiles_data();
@@ -146,6 +148,43 @@ void TestPersonFile::roundTrip() {
     QCOMPARE(personsOf(reread), persons);
     QCOMPARE(reread.currentPerson(), current);
     QCOMPARE(reread.personCount(), persons.size());
+}
+
+// Names at every place of the words the code page conversion tests at once, and the
+// characters on either side of the bytes 0x80 to 0x9F.
+void TestPersonFile::codePage_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<bool>("readBack"); // reading the bytes gives the name again
+    QTest::newRow("unassigned bytes are their C1 controls")
+        << QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D")
+        << QByteArray("\x81\x8D\x8F\x90\x9D") << true;
+    QTest::newRow("high bytes at the ends of words and in the rest")
+        << QString::fromUtf16(u"abcdefg\u20ACijklmn\u0178opq\u2122")
+        << QByteArray("abcdefg\x80ijklmn\x9Fopq\x99") << true;
+    QTest::newRow("bytes beside the high range")
+        << QString::fromUtf16(u"\u007F\u00A0\u00BF\u00C0\u00E0\u00FF\u0060\u0040")
+        << QByteArray("\x7F\xA0\xBF\xC0\xE0\xFF\x60\x40") << true;
+    QTest::newRow("C1 controls the code page replaced")
+        << QString::fromUtf16(u"a\u0080b\u0085c\u009F") << QByteArray("a?b?c?") << false;
+    QTest::newRow("low byte in the high range, high byte set")
+        << QString::fromUtf16(u"\u2080\u0180\u0100xyz\u209F") << QByteArray("???xyz?") << false;
+    QTest::newRow("emoji is two characters")
+        << QString::fromUtf8("Tom 😀 Ann") << QByteArray("Tom ?? Ann") << false;
+}
+
+void TestPersonFile::codePage() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, written);
+    QFETCH(bool, readBack);
+    const QByteArray file = "1,1\r\n\"" + written + "\"\r\n\"\"\r\n";
+    QCOMPARE(PersonFile::bytes(listOf({{name, ""}}, 1)), file);
+
+    PersonList list;
+    QString error;
+    QVERIFY2(readBytes(file, list, &error), qPrintable(error));
+    QCOMPARE(list.person(1).Name == name, readBack);
+    QCOMPARE(PersonFile::bytes(list), file);
 }
 
 void TestPersonFile::lenientReading_data() {
