@@ -70,17 +70,18 @@ public:
     bool failWhileDrawing;
     QString submitError;
     bool* abandoned;
-    bool busySeen = false;
+    bool* busySeen; // outlives the target, which the print path deletes
 
-    MemoryTarget(QByteArray* sentPage, bool failing, QString refusal, bool* abandonedFlag)
+    MemoryTarget(QByteArray* sentPage, bool failing, QString refusal, bool* abandonedFlag,
+                 bool* busyFlag)
         : sent(sentPage), failWhileDrawing(failing), submitError(std::move(refusal)),
-          abandoned(abandonedFlag), m_writer(&m_buffer) {
+          abandoned(abandonedFlag), busySeen(busyFlag), m_writer(&m_buffer) {
         m_buffer.open(QIODevice::WriteOnly);
     }
 
     QPagedPaintDevice& device() override {
-        busySeen = QGuiApplication::overrideCursor() &&
-                   QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        *busySeen = QGuiApplication::overrideCursor() &&
+                    QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
         return m_writer;
     }
     bool hasFailed() const override { return failWhileDrawing; }
@@ -119,18 +120,9 @@ public:
             *error = openError;
             return nullptr;
         }
-        auto target =
-            std::make_unique<MemoryTarget>(&sent, failWhileDrawing, submitError, &abandoned);
-        m_last = target.get();
-        return target;
+        return std::make_unique<MemoryTarget>(&sent, failWhileDrawing, submitError, &abandoned,
+                                              &busyWhileBuilding);
     }
-    void noteBusy() {
-        if (m_last)
-            busyWhileBuilding = m_last->busySeen;
-    }
-
-private:
-    MemoryTarget* m_last = nullptr;
 };
 
 } // namespace
@@ -311,7 +303,6 @@ void TestReport::printPaths() {
 
     const DayReport report = sampleReport();
     QCOMPARE(printDayReport(nullptr, report, dialogs, service), outcome);
-    service.noteBusy();
 
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY(!dialogs.busyDuringDialog);
