@@ -222,7 +222,14 @@ void Data::command(int index) {
         accept();
         break;
     case 4:
-        m_takeOver.takeOver(txtName->text(), DT->hasDate() ? DT->date() : QDate());
+        // A name without a birth date would show beside the old birth date in the main
+        // window, as if it were this person's; so only a person with a date is taken over.
+        if (DT->hasDate())
+            m_takeOver.takeOver(txtName->text(), DT->date());
+        else
+            m_dialogs.inform(this, programTitle(),
+                             tr("Ohne Geburtsdatum kann die Person nicht übernommen werden. "
+                                "Das Hauptfenster bleibt unverändert."));
         accept();
         break;
     default:

@@ -8,7 +8,6 @@
 class PersonTakeOver {
 public:
     virtual ~PersonTakeOver() = default;
-    // birthDate is invalid when the editor's date field holds no date; the receiver then keeps
-    // its birth date.
+    // Only a person with a birth date is handed over, so birthDate is always a valid date.
     virtual void takeOver(const QString& name, const QDate& birthDate) = 0;
 };
