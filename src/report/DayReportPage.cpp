@@ -38,6 +38,11 @@ void printAt(PageSurface& page, double x, double y, const QString& text) {
     page.printLine(text);
 }
 
+void printAt(PageSurface& page, double x, double y, const QColor& colour, const QString& text) {
+    page.setColor(colour);
+    printAt(page, x, y, text);
+}
+
 void printSetUp(PageSurface& page) {
     page.setFontName(QStringLiteral("Arial"));
     setFont(page, 16, true);
@@ -49,14 +54,10 @@ void printSetUp(PageSurface& page) {
 
 void printTitle(PageSurface& page) {
     printAt(page, 13, TitleRowCell, QStringLiteral("VORAX "));
-    page.setColor(Blue);
-    printAt(page, 23, TitleRowCell, QStringLiteral("B"));
-    page.setColor(Red);
-    printAt(page, 25, TitleRowCell, QStringLiteral("I"));
-    page.setColor(Green);
-    printAt(page, 26, TitleRowCell, QStringLiteral("O"));
-    page.setColor(Black);
-    printAt(page, 28, TitleRowCell, QStringLiteral("RHYTHMUS"));
+    printAt(page, 23, TitleRowCell, Blue, QStringLiteral("B"));
+    printAt(page, 25, TitleRowCell, Red, QStringLiteral("I"));
+    printAt(page, 26, TitleRowCell, Green, QStringLiteral("O"));
+    printAt(page, 28, TitleRowCell, Black, QStringLiteral("RHYTHMUS"));
 
     setFont(page, 8, true, true);
     printAt(page, 68, TitleRowCell, trReport("Copyright © Biorhythmus-Team"));
@@ -117,12 +118,9 @@ void printChart(PageSurface& page, const DayReport& report) {
 
 void printLegend(PageSurface& page) {
     setFont(page, 10, true);
-    page.setColor(Red);
-    printAt(page, 13, LegendRowCell, trReport("Physische Kurve ist rot"));
-    page.setColor(Blue);
-    printAt(page, 37, LegendRowCell, trReport("Seelische Kurve ist blau"));
-    page.setColor(Green);
-    printAt(page, 62, LegendRowCell, trReport("Geistige Kurve ist grün"));
+    printAt(page, 13, LegendRowCell, Red, trReport("Physische Kurve ist rot"));
+    printAt(page, 37, LegendRowCell, Blue, trReport("Seelische Kurve ist blau"));
+    printAt(page, 62, LegendRowCell, Green, trReport("Geistige Kurve ist grün"));
     page.setColor(Black);
     emptyLines(page, 3);
 }
