@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
+#include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFile>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -42,6 +44,15 @@ struct Fixture {
 QString text(const Start& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
+
+// A 40 x 30 green client area in its dialog edge.
+class GreenDialog final : public FramedDialog {
+public:
+    GreenDialog() : FramedDialog(QSize(40, 30)) {}
+
+protected:
+    void paintClient(QPainter& painter) override { painter.fillRect(client()->rect(), Qt::green); }
+};
 } // namespace
 
 class TestStart : public QObject {
@@ -68,6 +79,8 @@ private slots:
     void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
+    void dialogEdge_data();
+    void dialogEdge();
 };
 
 void TestStart::startUpState() {
@@ -355,6 +368,37 @@ void TestStart::qtDialogsSpeakGerman() {
     installGermanTranslations(*QCoreApplication::instance());
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
+}
+
+void TestStart::dialogEdge_data() {
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QColor>("colour");
+    const QColor light(192, 192, 192);
+    const QColor shadow(128, 128, 128);
+    QTest::newRow("outer top") << QPoint(20, 0) << light;
+    QTest::newRow("outer left") << QPoint(0, 20) << light;
+    QTest::newRow("inner top") << QPoint(20, 1) << QColor(Qt::white);
+    QTest::newRow("inner left") << QPoint(1, 20) << QColor(Qt::white);
+    QTest::newRow("face top") << QPoint(20, 2) << light;
+    QTest::newRow("face left") << QPoint(2, 20) << light;
+    QTest::newRow("outer bottom") << QPoint(20, 35) << QColor(Qt::black);
+    QTest::newRow("outer right") << QPoint(45, 20) << QColor(Qt::black);
+    QTest::newRow("inner bottom") << QPoint(20, 34) << shadow;
+    QTest::newRow("inner right") << QPoint(44, 20) << shadow;
+    QTest::newRow("face right") << QPoint(43, 20) << light;
+    QTest::newRow("top right corner") << QPoint(45, 0) << QColor(Qt::black);
+    QTest::newRow("bottom left corner") << QPoint(0, 35) << QColor(Qt::black);
+    QTest::newRow("client top left") << QPoint(3, 3) << QColor(Qt::green);
+    QTest::newRow("client bottom right") << QPoint(42, 32) << QColor(Qt::green);
+}
+
+void TestStart::dialogEdge() {
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, colour);
+    GreenDialog dialog;
+    QCOMPARE(dialog.size(), QSize(46, 36));
+    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
 }
 
 QTEST_MAIN(TestStart)
