@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
+#include "Dialogs.h"
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "PersonFileLocation.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFile>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -81,6 +83,8 @@ private slots:
     void qtDialogsSpeakGerman();
     void dialogEdge_data();
     void dialogEdge();
+    void messageBoxes_data();
+    void messageBoxes();
 };
 
 void TestStart::startUpState() {
@@ -399,6 +403,50 @@ void TestStart::dialogEdge() {
     QCOMPARE(dialog.size(), QSize(46, 36));
     QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
+}
+
+void TestStart::messageBoxes_data() {
+    QTest::addColumn<int>("kind"); // 0 inform, 1 warn, 2 question
+    QTest::addColumn<bool>("unattended");
+    QTest::addColumn<int>("shownFormat"); // -1: no box was shown
+    QTest::newRow("information") << 0 << false << int(Qt::PlainText);
+    QTest::newRow("warning") << 1 << false << int(Qt::PlainText);
+    QTest::newRow("question") << 2 << false << int(Qt::PlainText);
+    QTest::newRow("warning when leaving") << 1 << true << -1;
+    QTest::newRow("question when leaving") << 2 << true << -1;
+}
+
+void TestStart::messageBoxes() {
+    QFETCH(int, kind);
+    QFETCH(bool, unattended);
+    QFETCH(int, shownFormat);
+    WidgetDialogs dialogs;
+    if (unattended)
+        dialogs.stopAsking();
+    const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
+    int format = -1;
+    QString shownText;
+    QTimer answer;
+    answer.setSingleShot(true);
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        format = int(label->textFormat());
+        shownText = label->text();
+        box->reject();
+    });
+    answer.start(0);
+    bool yes = false;
+    if (kind == 0)
+        dialogs.inform(nullptr, programTitle(), text);
+    else if (kind == 1)
+        dialogs.warn(nullptr, programTitle(), text);
+    else
+        yes = dialogs.askYesNo(nullptr, programTitle(), text);
+    QCOMPARE(format, shownFormat);
+    QCOMPARE(shownText, format < 0 ? QString() : text);
+    QVERIFY(!yes);
 }
 
 QTEST_MAIN(TestStart)
