@@ -13,7 +13,12 @@ Application::Application(QObject* parent)
     m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
                                                       m_personFile,
                                                       QCoreApplication::applicationDirPath()});
-    connect(m_exitSignals, &ExitSignals::exitRequested, m_start.get(), &Start::exitProgram);
+    // Nobody may be there to answer a message box now: the closing save and any box still open
+    // must not hold the program up, so their messages go to standard error.
+    connect(m_exitSignals, &ExitSignals::exitRequested, this, [this] {
+        m_dialogs.stopAsking();
+        m_start->leaveNow();
+    });
 }
 
 Application::~Application() = default;

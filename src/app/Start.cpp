@@ -178,6 +178,10 @@ void Start::restoreScreenMode() {
 void Start::exitProgram() {
     if (m_exiting)
         return;
+    leaveNow();
+}
+
+void Start::leaveNow() {
     m_exiting = true;
     restoreScreenMode();
     QApplication::closeAllWindows();

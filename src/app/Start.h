@@ -45,6 +45,9 @@ public:
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
+    // The same, also when an exit is under way already: for leaving on a signal, after
+    // message boxes have been stopped, it closes whatever is still open and quits again.
+    void leaveNow();
 
     std::int32_t dayCount() const { return DayCount; }
     std::int32_t chartDayCount() const { return ChartDayCount; }
