@@ -9,7 +9,8 @@
 
 Application::Application(QObject* parent)
     : QObject(parent), m_displayMode(createDisplayMode()),
-      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)) {
+      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)),
+      m_xConnectionLost([this] { m_start->leaveWithoutWindows(); }) {
     m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
                                                       m_personFile,
                                                       QCoreApplication::applicationDirPath()});

@@ -188,6 +188,11 @@ void Start::leaveNow() {
     QApplication::quit();
 }
 
+void Start::leaveWithoutWindows() {
+    m_exiting = true;
+    restoreScreenMode();
+}
+
 void Start::closeEvent(QCloseEvent* event) {
     exitProgram();
     event->accept();
