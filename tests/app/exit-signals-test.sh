@@ -7,4 +7,4 @@ command -v xdotool >/dev/null || { echo "SKIP: xdotool is not installed"; exit 7
 trap stop_x_server EXIT
 start_x_server xvfb 1024x768 || exit $?
 unset XAUTHORITY WAYLAND_DISPLAY
-BIO_PROGRAM=$1 timeout --kill-after=5 100 "$2"
+QT_QPA_PLATFORM=xcb BIO_PROGRAM=$1 timeout --kill-after=5 100 "$2"
