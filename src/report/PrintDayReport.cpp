@@ -115,8 +115,9 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
     QString error;
     if (!saveDayReportPdf(path, report, &error))
         return fail(saving, parent, dialogs,
-                    trPrint("Die Datei „%1“ konnte nicht gespeichert werden:\n%2")
-                        .arg(QDir::toNativeSeparators(path), error));
+                    withDetail(trPrint("Die Datei „%1“ konnte nicht gespeichert werden.")
+                                   .arg(QDir::toNativeSeparators(path)),
+                               error));
     saving.release();
     dialogs.inform(parent, programTitle(),
                    trPrint("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")
