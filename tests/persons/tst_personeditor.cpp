@@ -115,6 +115,8 @@ private slots:
     void fullListRefusesAdd();
     void pastedNameLosesOnlyUnstorableCharacters();
     void brokenFileIsKeptAsBackup();
+    void typingIntoEmptyBirthDate_data();
+    void typingIntoEmptyBirthDate();
 };
 
 void TestPersonEditor::layout() {
@@ -446,6 +448,27 @@ void TestPersonEditor::brokenFileIsKeptAsBackup() {
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), broken);
     QCOMPARE(f.file(), QByteArray("2,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+void TestPersonEditor::typingIntoEmptyBirthDate_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("full form") << "08.11.1999" << QByteArray("08.11.1999");
+    QTest::newRow("short form") << "3.2.1980" << QByteArray("03.02.1980");
+}
+
+void TestPersonEditor::typingIntoEmptyBirthDate() {
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, stored);
+    Fixture f;
+    f.click(0); // a new person: no birth date shown, today's date underneath
+    auto* empty = f.child<QLineEdit>("DT_empty");
+    empty->setFocus();
+    // Key by key to whatever has the focus, as a keyboard delivers them.
+    QTest::keyClick(empty, typed.at(0).toLatin1());
+    QTest::keyClicks(QApplication::focusWidget(), typed.mid(1));
+    f.click(2);
+    QCOMPARE(f.file(), "1,1\r\n\"\"\r\n\"" + stored + "\"\r\n");
 }
 
 QTEST_MAIN(TestPersonEditor)
