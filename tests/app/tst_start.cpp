@@ -11,16 +11,22 @@
 #include "ScriptedDialogs.h"
 #include "Start.h"
 #include "Stepper.h"
+#include "TodayCalendar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <functional>
 
 namespace {
@@ -68,6 +74,18 @@ private slots:
     void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
+    void focusOrder();
+    void keysOnTheChart_data();
+    void keysOnTheChart();
+    void mouseOnTheChart_data();
+    void mouseOnTheChart();
+    void focusFrameSparesThePicture_data();
+    void focusFrameSparesThePicture();
+    void shortcutsOpenWindows_data();
+    void shortcutsOpenWindows();
+    void dayReportAsPdf_data();
+    void dayReportAsPdf();
+    void calendarTodayLine();
 };
 
 void TestStart::startUpState() {
@@ -200,12 +218,27 @@ void TestStart::missingClipLeavesStripEmpty() {
 void TestStart::everyControlIsNamed() {
     Fixture f;
     f.window.load();
-    for (const char* name : {"M1", "M2", "Up1", "C1_0", "C1_1", "C1_2", "C1_3", "T1_0", "T1_1",
-                             "L2_0", "L2_1", "L2_2", "L4_0", "L4_1", "L4_2", "P1", "P2"}) {
+    // The tool tip is the description; the name says what the control shows.
+    for (const char* name : {"M1", "M2", "Up1", "C1_0", "C1_1", "C1_2", "C1_3", "L2_0", "L2_1",
+                             "L2_2", "L4_0", "L4_1", "L4_2"}) {
         auto* widget = f.window.findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(widget, name);
-        QVERIFY2(!widget->accessibleName().isEmpty(), name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString spoken = accessible->text(QAccessible::Name);
+        QVERIFY2(!spoken.isEmpty() && spoken != widget->toolTip(), name);
+        QCOMPARE(accessible->text(QAccessible::Description), widget->toolTip());
     }
+    for (const char* name : {"T1_0", "T1_1", "P1", "P2"})
+        QVERIFY2(!f.window.findChild<QWidget*>(QLatin1String(name))->accessibleName().isEmpty(),
+                 name);
+    QCOMPARE(f.window.findChild<QLabel*>("L2_1")->accessibleName(), QString("Seelisch -22 %"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.window.findChild<QLabel*>("L4_2"))
+                 ->text(QAccessible::Name),
+             phaseText(17));
+    QCOMPARE(f.window.findChild<ChartArea*>("P1")->accessibleName(),
+             QString("Biorhythmus-Kurven, Samstag, 01.01.2000"));
+    QVERIFY(f.window.findChild<DayStripArea*>("P2")->accessibleDescription().contains(
+        "Tag 16843 seit der Geburt\nPhysisch 94 %, Seelisch -22 %, Geistig 62 %"));
 }
 
 void TestStart::columnsAgreeInColour_data() {
@@ -355,6 +388,226 @@ void TestStart::qtDialogsSpeakGerman() {
     installGermanTranslations(*QCoreApplication::instance());
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
+}
+
+namespace {
+// The name of the control that holds the keyboard focus (a date input's inner line edit counts
+// as the date input).
+QString focusedControl(const Start& window) {
+    for (QWidget* w = QApplication::focusWidget(); w && w != &window; w = w->parentWidget())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            return w->objectName();
+    return QString();
+}
+
+// A shown, active window on 1 January 2000, moved to the given display date.
+void showOn(Fixture& f, const QDate& display) {
+    f.window.load();
+    f.window.show();
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.window.moveDisplayDate(display);
+}
+} // namespace
+
+void TestStart::focusOrder() {
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    f.window.findChild<QWidget*>("P2")->setFocus(Qt::TabFocusReason);
+    QStringList order{focusedControl(f.window)};
+    // Tab walks through the day, month and year of a date input before it leaves it.
+    for (int i = 0; i < 30 && (order.size() == 1 || order.last() != "P2"); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (focusedControl(f.window) != order.last())
+            order << focusedControl(f.window);
+    }
+    QCOMPARE(order, QStringList({"P2", "P1", "C1_0", "M1", "M2", "Up1", "T1_0", "T1_1", "C1_1",
+                                 "C1_2", "C1_3", "P2"}));
+}
+
+void TestStart::keysOnTheChart_data() {
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    // Today is 1 January 2000.
+    QTest::newRow("right") << "P1" << int(Qt::Key_Right) << QDate(2000, 2, 28)
+                           << QDate(2000, 2, 29);
+    QTest::newRow("left on the strip")
+        << "P2" << int(Qt::Key_Left) << QDate(2000, 3, 1) << QDate(2000, 2, 29);
+    QTest::newRow("page down to a shorter month")
+        << "P1" << int(Qt::Key_PageDown) << QDate(2000, 1, 31) << QDate(2000, 2, 29);
+    QTest::newRow("page up") << "P2" << int(Qt::Key_PageUp) << QDate(2000, 1, 15)
+                             << QDate(1999, 12, 15);
+    QTest::newRow("home") << "P1" << int(Qt::Key_Home) << QDate(2024, 5, 17) << QDate(2000, 1, 1);
+    QTest::newRow("home on today")
+        << "P1" << int(Qt::Key_Home) << QDate(2000, 1, 1) << QDate(2000, 1, 1);
+    QTest::newRow("right on the last day")
+        << "P1" << int(Qt::Key_Right) << QDate(9999, 12, 31) << QDate(9999, 12, 31);
+    QTest::newRow("page down near the end")
+        << "P1" << int(Qt::Key_PageDown) << QDate(9999, 12, 20) << QDate(9999, 12, 31);
+    QTest::newRow("page up near the start")
+        << "P2" << int(Qt::Key_PageUp) << QDate(1601, 1, 15) << QDate(1601, 1, 1);
+    QTest::newRow("left on the first day")
+        << "P2" << int(Qt::Key_Left) << QDate(1601, 1, 1) << QDate(1601, 1, 1);
+}
+
+void TestStart::keysOnTheChart() {
+    QFETCH(QString, surface);
+    QFETCH(int, key);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    Fixture f;
+    showOn(f, from);
+    auto* target = f.window.findChild<DaySurface*>(surface);
+    target->setFocus();
+    const int before = f.window.dayCount();
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), to);
+    QCOMPARE(f.window.dayCount() - before, int(from.daysTo(to)));
+    QCOMPARE(redrawn.count(), from == to ? 0 : 1);
+    QCOMPARE(target->shownDate(), to);
+}
+
+void TestStart::mouseOnTheChart_data() {
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("values");
+    // The display day, 1 January 2000, is column 16.
+    QTest::newRow("chart, four days on")
+        << "P1" << 20 << QDate(2000, 1, 5) << "Physisch 14 %, Seelisch -90 %, Geistig -10 %";
+    QTest::newRow("strip, first column")
+        << "P2" << 0 << QDate(1999, 12, 16) << "Physisch -63 %, Seelisch -22 %, Geistig -54 %";
+    QTest::newRow("chart, last column")
+        << "P1" << 31 << QDate(2000, 1, 16) << "Physisch -27 %, Seelisch 43 %, Geistig -81 %";
+}
+
+void TestStart::mouseOnTheChart() {
+    QFETCH(QString, surface);
+    QFETCH(int, column);
+    QFETCH(QDate, day);
+    QFETCH(QString, values);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    auto* target = f.window.findChild<DaySurface*>(surface);
+    const QRect inner = target->contentsRect();
+    const QPoint centre(inner.left() + std::min(inner.width() - 1, column * inner.width() / 31),
+                        inner.center().y());
+
+    QHelpEvent hover(QEvent::ToolTip, centre, target->mapToGlobal(centre));
+    QApplication::sendEvent(target, &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(day.toString("dd.MM.yyyy")));
+    QVERIFY(QToolTip::text().contains(
+        QString("Tag %1 seit der Geburt").arg(16843 + QDate(2000, 1, 1).daysTo(day))));
+    QVERIFY(QToolTip::text().contains(values));
+
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QTest::mouseClick(target, Qt::LeftButton, {}, centre);
+    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), day);
+    QCOMPARE(redrawn.count(), 1);
+
+    // Two notches back, then one forward.
+    for (int notches : {-2, 1}) {
+        QWheelEvent wheel(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+    }
+    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), day.addDays(-1));
+}
+
+void TestStart::focusFrameSparesThePicture_data() {
+    QTest::addColumn<QString>("surface");
+    QTest::newRow("chart") << "P1";
+    QTest::newRow("day strip") << "P2";
+}
+
+void TestStart::focusFrameSparesThePicture() {
+    QFETCH(QString, surface);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    auto* target = f.window.findChild<DaySurface*>(surface);
+    f.window.findChild<QWidget*>("T1_0")->setFocus();
+    const QImage unfocused = target->grab().toImage();
+    target->setFocus();
+    const QImage focused = target->grab().toImage();
+    const QRect inner = target->contentsRect();
+    QCOMPARE(focused.copy(inner), unfocused.copy(inner));
+    QVERIFY(focused != unfocused);
+    f.window.findChild<QWidget*>("T1_0")->setFocus();
+    QCOMPARE(target->grab().toImage(), unfocused);
+}
+
+void TestStart::shortcutsOpenWindows_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "About";
+    QTest::newRow("Ctrl+E") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Data";
+}
+
+void TestStart::shortcutsOpenWindows() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, window);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        QWidget* modal = QApplication::activeModalWidget();
+        opened = modal ? modal->objectName() : QString();
+        if (modal)
+            modal->close();
+    });
+    QTest::keySequence(&f.window, keys);
+    QCOMPARE(opened, window);
+}
+
+void TestStart::dayReportAsPdf_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Ctrl+Shift+P") << false << ""
+                                  << "Der Tagesbericht wurde in der Datei";
+    QTest::newRow("print button's menu") << true << ""
+                                         << "Der Tagesbericht wurde in der Datei";
+    QTest::newRow("missing folder") << false << "fehlt/"
+                                    << "konnte nicht gespeichert werden";
+}
+
+void TestStart::dayReportAsPdf() {
+    QFETCH(bool, fromMenu);
+    QFETCH(QString, folder);
+    QFETCH(QString, message);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(folder + "Biorhythmus-01.01.2000.pdf");
+    f.dialogs.saveFileNames.enqueue(path);
+    auto* print = f.window.findChild<QToolButton*>("C1_2");
+    QCOMPARE(print->contextMenuPolicy(), Qt::ActionsContextMenu);
+    if (fromMenu)
+        print->actions().constFirst()->trigger();
+    else
+        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
+    QFile pdf(path);
+    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), folder.isEmpty() ? 1 : 0);
+}
+
+void TestStart::calendarTodayLine() {
+    FixedClock clock(QDate(2024, 5, 17));
+    DateInput input;
+    input.setClock(clock);
+    input.setDateQuietly(QDate(1953, 11, 20));
+    QSignalSpy changed(&input, &DateInput::userChangedDate);
+    QToolButton* today = input.calendar()->todayButton();
+    QCOMPARE(today->text(), QString("Heute: 17.05.2024"));
+    today->click();
+    QCOMPARE(input.date(), QDate(2024, 5, 17));
+    QCOMPARE(changed.count(), 1);
 }
 
 QTEST_MAIN(TestStart)
