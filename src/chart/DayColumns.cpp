@@ -5,7 +5,7 @@
 
 namespace {
 double columnWidth(int innerWidth) {
-    return innerWidth / double(ChartDays - 1);
+    return innerWidth / double(ChartGeometry::Days - 1);
 }
 
 int columnEdge(int boundary, int innerWidth) {
@@ -18,12 +18,12 @@ int dayColumnAt(double x, int innerWidth) {
     if (innerWidth <= 0 || x < 0 || x >= innerWidth)
         return -1;
     const int column = int(std::lround(x / columnWidth(innerWidth)));
-    return std::min(column, ChartDays - 1);
+    return std::min(column, ChartGeometry::Days - 1);
 }
 
 QRect dayColumnRect(int column, const QSize& innerSize) {
     const int left = column <= 0 ? 0 : columnEdge(column, innerSize.width());
-    const int right =
-        column >= ChartDays - 1 ? innerSize.width() : columnEdge(column + 1, innerSize.width());
+    const int right = column >= ChartGeometry::Days - 1 ? innerSize.width()
+                                                        : columnEdge(column + 1, innerSize.width());
     return QRect(left, 0, right - left, innerSize.height());
 }

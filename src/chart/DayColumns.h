@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartPainter.h"
+#include "ChartGeometry.h"
 
 #include <QRect>
 #include <QSize>
@@ -17,5 +17,5 @@ QRect dayColumnRect(int column, const QSize& innerSize);
 
 // Days from the display day to the day of a column: -16 for column 0, 15 for column 31.
 inline constexpr int dayOffset(int column) {
-    return column - DisplayDayColumn;
+    return column - ChartGeometry::DisplayDayColumn;
 }
