@@ -601,13 +601,19 @@ void TestStart::calendarTodayLine() {
     FixedClock clock(QDate(2024, 5, 17));
     DateInput input;
     input.setClock(clock);
-    input.setDateQuietly(QDate(1953, 11, 20));
+    input.setDateQuietly(QDate(1999, 12, 31));
+    input.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&input));
     QSignalSpy changed(&input, &DateInput::userChangedDate);
-    QToolButton* today = input.calendar()->todayButton();
+    QTest::mouseClick(&input, Qt::LeftButton, {}, QPoint(input.width() - 5, input.height() / 2));
+    TodayCalendar* calendar = input.calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    QToolButton* today = calendar->todayButton();
     QCOMPARE(today->text(), QString("Heute: 17.05.2024"));
-    today->click();
+    QTest::mouseClick(today, Qt::LeftButton);
     QCOMPARE(input.date(), QDate(2024, 5, 17));
     QCOMPARE(changed.count(), 1);
+    QTRY_VERIFY(!calendar->isVisible());
 }
 
 QTEST_MAIN(TestStart)

@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QToolButton>
+#include <algorithm>
 
 TodayCalendar::TodayCalendar(const Clock& clock, QWidget* parent)
     : QCalendarWidget(parent), m_clock(&clock), m_today(new QToolButton(this)) {
@@ -33,6 +34,22 @@ TodayCalendar::TodayCalendar(const Clock& clock, QWidget* parent)
 void TodayCalendar::setClock(const Clock& clock) {
     m_clock = &clock;
     showToday();
+}
+
+QSize TodayCalendar::sizeHint() const {
+    return withTodayLine(QCalendarWidget::sizeHint());
+}
+
+QSize TodayCalendar::minimumSizeHint() const {
+    return withTodayLine(QCalendarWidget::minimumSizeHint());
+}
+
+QSize TodayCalendar::withTodayLine(QSize size) const {
+    if (m_today->isHidden())
+        return size;
+    size.rheight() += m_today->sizeHint().height();
+    size.rwidth() = std::max(size.width(), m_today->sizeHint().width());
+    return size;
 }
 
 void TodayCalendar::showEvent(QShowEvent* event) {

@@ -15,12 +15,17 @@ public:
     void setClock(const Clock& clock);
     QToolButton* todayButton() const { return m_today; }
 
+    // The calendar sizes itself from its month view alone; the today line comes on top.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showToday();
     void chooseToday();
+    QSize withTodayLine(QSize size) const;
 
     const Clock* m_clock;
     QToolButton* m_today;
