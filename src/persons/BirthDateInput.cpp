@@ -16,6 +16,8 @@ BirthDateInput::BirthDateInput(QWidget* parent)
     m_input->setObjectName(QStringLiteral("DT_date"));
     m_blank->setObjectName(QStringLiteral("DT_empty"));
     m_blank->setReadOnly(true);
+    m_blank->setAccessibleName(tr("Geburtsdatum"));
+    m_blank->setAccessibleDescription(tr("Kein Datum eingetragen"));
     m_blank->installEventFilter(this);
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_input);

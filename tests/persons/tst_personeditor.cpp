@@ -10,6 +10,7 @@
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -195,6 +196,9 @@ void TestPersonEditor::addOnEmptyList() {
     Fixture f;
     f.click(0);
     QCOMPARE(f.status(), QString("Person 1 von 1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.child<QLabel>("lblCurrRecord"))
+                 ->text(QAccessible::Name),
+             f.status());
     QVERIFY(f.name()->isEnabled());
     QVERIFY(f.date()->isEnabled());
     QTRY_VERIFY(f.name()->hasFocus());
