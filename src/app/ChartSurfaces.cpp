@@ -4,6 +4,7 @@
 #include "DayColumns.h"
 #include "DayDescription.h"
 
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -12,9 +13,17 @@
 
 namespace {
 constexpr int WheelNotch = 120; // eighths of a degree per notch of a common mouse wheel
+
+// Screen readers meet the chart and the day strip as a chart, not as a bare frame.
+QAccessibleInterface* daySurfaceAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("DaySurface") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+}
 } // namespace
 
 DaySurface::DaySurface(const QString& title, QWidget* parent) : QFrame(parent), m_title(title) {
+    QAccessible::installFactory(daySurfaceAccessible);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(title);
     // The frame and the picture cover every pixel, so nothing beneath needs painting first.

@@ -73,6 +73,7 @@ def read(root, expected):
         surfaces = by_name_start(root, title + ", ")
         check(len(surfaces) == 1, f"{title}: found {len(surfaces)}")
         for surface in surfaces:
+            check(surface.getRoleName() == "chart", f"{title}: role {surface.getRoleName()}")
             check(surface.name == f"{title}, {expected['date']}", f"name '{surface.name}'")
             for part in [expected["count"]] + expected["percentages"]:
                 check(part in surface.description,
