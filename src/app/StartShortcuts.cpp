@@ -27,7 +27,7 @@ void addStartShortcuts(QWidget* window, const StartControls& controls,
     }
 
     QToolButton* print = controls.C1[2];
-    QAction* pdf = addKey(print, QObject::tr("Als PDF-Datei speichern …"),
+    QAction* pdf = addKey(print, QObject::tr("Tagesbericht als PDF-Datei speichern …"),
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QObject::connect(pdf, &QAction::triggered, window, savePdf);
     print->setContextMenuPolicy(Qt::ActionsContextMenu);
