@@ -75,10 +75,10 @@ private slots:
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
     void focusOrder();
-    void keysOnTheChart_data();
-    void keysOnTheChart();
-    void mouseOnTheChart_data();
-    void mouseOnTheChart();
+    void movingOnTheChart_data();
+    void movingOnTheChart();
+    void hoverShowsTheDay_data();
+    void hoverShowsTheDay();
     void focusFrameSparesThePicture_data();
     void focusFrameSparesThePicture();
     void shortcutsOpenWindows_data();
@@ -231,14 +231,6 @@ void TestStart::everyControlIsNamed() {
     for (const char* name : {"T1_0", "T1_1", "P1", "P2"})
         QVERIFY2(!f.window.findChild<QWidget*>(QLatin1String(name))->accessibleName().isEmpty(),
                  name);
-    QCOMPARE(f.window.findChild<QLabel*>("L2_1")->accessibleName(), QString("Seelisch -22 %"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(f.window.findChild<QLabel*>("L4_2"))
-                 ->text(QAccessible::Name),
-             phaseText(17));
-    QCOMPARE(f.window.findChild<ChartArea*>("P1")->accessibleName(),
-             QString("Biorhythmus-Kurven, Samstag, 01.01.2000"));
-    QVERIFY(f.window.findChild<DayStripArea*>("P2")->accessibleDescription().contains(
-        "Tag 16843 seit der Geburt\nPhysisch 94 %, Seelisch -22 %, Geistig 62 %"));
 }
 
 void TestStart::columnsAgreeInColour_data() {
@@ -391,8 +383,7 @@ void TestStart::qtDialogsSpeakGerman() {
 }
 
 namespace {
-// The name of the control that holds the keyboard focus (a date input's inner line edit counts
-// as the date input).
+// The name of the control holding the focus; a date input's inner line edit counts as it.
 QString focusedControl(const Start& window) {
     for (QWidget* w = QApplication::focusWidget(); w && w != &window; w = w->parentWidget())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
@@ -408,6 +399,14 @@ void showOn(Fixture& f, const QDate& display) {
     QVERIFY(QTest::qWaitForWindowActive(&f.window));
     f.window.moveDisplayDate(display);
 }
+
+QPoint columnCentre(const QWidget* surface, int column) {
+    const QRect inner = surface->contentsRect();
+    return {inner.left() + std::min(inner.width() - 1, column * inner.width() / 31),
+            inner.center().y()};
+}
+
+enum Gesture { Key, Click, Wheel };
 } // namespace
 
 void TestStart::focusOrder() {
@@ -425,36 +424,43 @@ void TestStart::focusOrder() {
                                  "C1_2", "C1_3", "P2"}));
 }
 
-void TestStart::keysOnTheChart_data() {
+void TestStart::movingOnTheChart_data() {
     QTest::addColumn<QString>("surface");
-    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("gesture");
+    QTest::addColumn<int>("value"); // a key, a day column or wheel notches
     QTest::addColumn<QDate>("from");
     QTest::addColumn<QDate>("to");
-    // Today is 1 January 2000.
-    QTest::newRow("right") << "P1" << int(Qt::Key_Right) << QDate(2000, 2, 28)
+    // Today is 1 January 2000; the display day is column 16.
+    QTest::newRow("right") << "P1" << +Key << int(Qt::Key_Right) << QDate(2000, 2, 28)
                            << QDate(2000, 2, 29);
-    QTest::newRow("left on the strip")
-        << "P2" << int(Qt::Key_Left) << QDate(2000, 3, 1) << QDate(2000, 2, 29);
-    QTest::newRow("page down to a shorter month")
-        << "P1" << int(Qt::Key_PageDown) << QDate(2000, 1, 31) << QDate(2000, 2, 29);
-    QTest::newRow("page up") << "P2" << int(Qt::Key_PageUp) << QDate(2000, 1, 15)
+    QTest::newRow("left") << "P2" << +Key << int(Qt::Key_Left) << QDate(2000, 3, 1)
+                          << QDate(2000, 2, 29);
+    QTest::newRow("page down into a shorter month")
+        << "P1" << +Key << int(Qt::Key_PageDown) << QDate(2000, 1, 31) << QDate(2000, 2, 29);
+    QTest::newRow("page up") << "P2" << +Key << int(Qt::Key_PageUp) << QDate(2000, 1, 15)
                              << QDate(1999, 12, 15);
-    QTest::newRow("home") << "P1" << int(Qt::Key_Home) << QDate(2024, 5, 17) << QDate(2000, 1, 1);
-    QTest::newRow("home on today")
-        << "P1" << int(Qt::Key_Home) << QDate(2000, 1, 1) << QDate(2000, 1, 1);
+    QTest::newRow("home") << "P1" << +Key << int(Qt::Key_Home) << QDate(2024, 5, 17)
+                          << QDate(2000, 1, 1);
     QTest::newRow("right on the last day")
-        << "P1" << int(Qt::Key_Right) << QDate(9999, 12, 31) << QDate(9999, 12, 31);
+        << "P1" << +Key << int(Qt::Key_Right) << QDate(9999, 12, 31) << QDate(9999, 12, 31);
     QTest::newRow("page down near the end")
-        << "P1" << int(Qt::Key_PageDown) << QDate(9999, 12, 20) << QDate(9999, 12, 31);
+        << "P1" << +Key << int(Qt::Key_PageDown) << QDate(9999, 12, 20) << QDate(9999, 12, 31);
     QTest::newRow("page up near the start")
-        << "P2" << int(Qt::Key_PageUp) << QDate(1601, 1, 15) << QDate(1601, 1, 1);
-    QTest::newRow("left on the first day")
-        << "P2" << int(Qt::Key_Left) << QDate(1601, 1, 1) << QDate(1601, 1, 1);
+        << "P2" << +Key << int(Qt::Key_PageUp) << QDate(1601, 1, 15) << QDate(1601, 1, 1);
+    QTest::newRow("click four days on")
+        << "P1" << +Click << 20 << QDate(2000, 1, 1) << QDate(2000, 1, 5);
+    QTest::newRow("click the strip's first day")
+        << "P2" << +Click << 0 << QDate(2000, 1, 1) << QDate(1999, 12, 16);
+    QTest::newRow("click beyond the last day")
+        << "P1" << +Click << 31 << QDate(9999, 12, 31) << QDate(9999, 12, 31);
+    QTest::newRow("wheel two notches back")
+        << "P2" << +Wheel << -2 << QDate(2000, 1, 1) << QDate(1999, 12, 30);
 }
 
-void TestStart::keysOnTheChart() {
+void TestStart::movingOnTheChart() {
     QFETCH(QString, surface);
-    QFETCH(int, key);
+    QFETCH(int, gesture);
+    QFETCH(int, value);
     QFETCH(QDate, from);
     QFETCH(QDate, to);
     Fixture f;
@@ -463,59 +469,40 @@ void TestStart::keysOnTheChart() {
     target->setFocus();
     const int before = f.window.dayCount();
     QSignalSpy redrawn(&f.window, &Start::redrawn);
-    QTest::keyClick(target, Qt::Key(key));
+    const QPoint at = columnCentre(target, value);
+    QWheelEvent wheel(at, target->mapToGlobal(at), {}, QPoint(0, 120 * value), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    if (gesture == Key)
+        QTest::keyClick(target, Qt::Key(value));
+    else if (gesture == Click)
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    else
+        QApplication::sendEvent(target, &wheel);
     QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), to);
     QCOMPARE(f.window.dayCount() - before, int(from.daysTo(to)));
     QCOMPARE(redrawn.count(), from == to ? 0 : 1);
-    QCOMPARE(target->shownDate(), to);
 }
 
-void TestStart::mouseOnTheChart_data() {
+void TestStart::hoverShowsTheDay_data() {
     QTest::addColumn<QString>("surface");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QDate>("day");
-    QTest::addColumn<QString>("values");
-    // The display day, 1 January 2000, is column 16.
-    QTest::newRow("chart, four days on")
-        << "P1" << 20 << QDate(2000, 1, 5) << "Physisch 14 %, Seelisch -90 %, Geistig -10 %";
-    QTest::newRow("strip, first column")
-        << "P2" << 0 << QDate(1999, 12, 16) << "Physisch -63 %, Seelisch -22 %, Geistig -54 %";
-    QTest::newRow("chart, last column")
-        << "P1" << 31 << QDate(2000, 1, 16) << "Physisch -27 %, Seelisch 43 %, Geistig -81 %";
+    QTest::addColumn<QString>("day");
+    QTest::newRow("chart") << "P1" << 20 << "Mittwoch, 05.01.2000\nTag 16847 seit der Geburt";
+    QTest::newRow("strip") << "P2" << 31 << "Sonntag, 16.01.2000\nTag 16858 seit der Geburt";
 }
 
-void TestStart::mouseOnTheChart() {
+void TestStart::hoverShowsTheDay() {
     QFETCH(QString, surface);
     QFETCH(int, column);
-    QFETCH(QDate, day);
-    QFETCH(QString, values);
+    QFETCH(QString, day);
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
     auto* target = f.window.findChild<DaySurface*>(surface);
-    const QRect inner = target->contentsRect();
-    const QPoint centre(inner.left() + std::min(inner.width() - 1, column * inner.width() / 31),
-                        inner.center().y());
-
-    QHelpEvent hover(QEvent::ToolTip, centre, target->mapToGlobal(centre));
+    const QPoint at = columnCentre(target, column);
+    QHelpEvent hover(QEvent::ToolTip, at, target->mapToGlobal(at));
     QApplication::sendEvent(target, &hover);
     QTRY_VERIFY(QToolTip::isVisible());
-    QVERIFY(QToolTip::text().contains(day.toString("dd.MM.yyyy")));
-    QVERIFY(QToolTip::text().contains(
-        QString("Tag %1 seit der Geburt").arg(16843 + QDate(2000, 1, 1).daysTo(day))));
-    QVERIFY(QToolTip::text().contains(values));
-
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
-    QTest::mouseClick(target, Qt::LeftButton, {}, centre);
-    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), day);
-    QCOMPARE(redrawn.count(), 1);
-
-    // Two notches back, then one forward.
-    for (int notches : {-2, 1}) {
-        QWheelEvent wheel(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notches),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(target, &wheel);
-    }
-    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), day.addDays(-1));
+    QVERIFY2(QToolTip::text().startsWith(day), qPrintable(QToolTip::text()));
 }
 
 void TestStart::focusFrameSparesThePicture_data() {
@@ -529,14 +516,15 @@ void TestStart::focusFrameSparesThePicture() {
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
     auto* target = f.window.findChild<DaySurface*>(surface);
-    f.window.findChild<QWidget*>("T1_0")->setFocus();
+    auto* other = f.window.findChild<QWidget*>("T1_0");
+    other->setFocus();
     const QImage unfocused = target->grab().toImage();
     target->setFocus();
     const QImage focused = target->grab().toImage();
     const QRect inner = target->contentsRect();
     QCOMPARE(focused.copy(inner), unfocused.copy(inner));
     QVERIFY(focused != unfocused);
-    f.window.findChild<QWidget*>("T1_0")->setFocus();
+    other->setFocus();
     QCOMPARE(target->grab().toImage(), unfocused);
 }
 
@@ -554,10 +542,10 @@ void TestStart::shortcutsOpenWindows() {
     showOn(f, QDate(2000, 1, 1));
     QString opened;
     QTimer::singleShot(0, [&opened] {
-        QWidget* modal = QApplication::activeModalWidget();
-        opened = modal ? modal->objectName() : QString();
-        if (modal)
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
             modal->close();
+        }
     });
     QTest::keySequence(&f.window, keys);
     QCOMPARE(opened, window);
@@ -569,10 +557,8 @@ void TestStart::dayReportAsPdf_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("Ctrl+Shift+P") << false << ""
                                   << "Der Tagesbericht wurde in der Datei";
-    QTest::newRow("print button's menu") << true << ""
-                                         << "Der Tagesbericht wurde in der Datei";
-    QTest::newRow("missing folder") << false << "fehlt/"
-                                    << "konnte nicht gespeichert werden";
+    QTest::newRow("menu, missing folder") << true << "fehlt/"
+                                          << "konnte nicht gespeichert";
 }
 
 void TestStart::dayReportAsPdf() {
@@ -594,7 +580,6 @@ void TestStart::dayReportAsPdf() {
     QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
     QFile pdf(path);
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), folder.isEmpty() ? 1 : 0);
 }
 
 void TestStart::calendarTodayLine() {

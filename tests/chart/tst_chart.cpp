@@ -227,10 +227,6 @@ void TestChart::dayDescriptions_data() {
         << QDate(2000, 1, 5) << 16847
         << "Mittwoch, 05.01.2000\nTag 16847 seit der Geburt\n"
            "Physisch 14 %, Seelisch -90 %, Geistig -10 %\nKritischer Tag: Physisch, Geistig";
-    QTest::newRow("birthday") << QDate(1953, 11, 20) << 0
-                              << "Freitag, 20.11.1953\nTag 0 seit der Geburt\n"
-                                 "Physisch 0 %, Seelisch 0 %, Geistig 0 %\n"
-                                 "Kritischer Tag: Physisch, Seelisch, Geistig";
     QTest::newRow("the day before birth")
         << QDate(1953, 11, 19) << -1
         << "Donnerstag, 19.11.1953\n1 Tag vor der Geburt\n"
