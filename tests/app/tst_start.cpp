@@ -188,19 +188,27 @@ void TestStart::takeOverKeepsName() {
 void TestStart::screenModeSwitchedAndRestored_data() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<bool>("switched");
-    QTest::newRow("800 x 600") << QSize(800, 600) << true;
-    QTest::newRow("640 x 400 is left alone") << QSize(640, 400) << false;
-    QTest::newRow("1024 x 768") << QSize(1024, 768) << true;
+    QTest::addColumn<bool>("byKeys"); // Ctrl+Q instead of the exit button
+    QTest::newRow("800 x 600") << QSize(800, 600) << true << false;
+    QTest::newRow("640 x 400 is left alone") << QSize(640, 400) << false << false;
+    QTest::newRow("1024 x 768, Ctrl+Q") << QSize(1024, 768) << true << true;
 }
 
 void TestStart::screenModeSwitchedAndRestored() {
     QFETCH(QSize, screen);
     QFETCH(bool, switched);
+    QFETCH(bool, byKeys);
     Fixture f(QDate(2000, 1, 1), screen);
     f.window.load();
     QCOMPARE(f.window.screenModeChanged(), switched);
     QCOMPARE(f.displayMode.width(), switched ? 640 : screen.width());
-    f.window.findChild<QToolButton*>("C1_3")->click();
+    f.window.show();
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    if (byKeys)
+        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    else
+        f.window.findChild<QToolButton*>("C1_3")->click();
     QCOMPARE(f.displayMode.width(), screen.width());
     QCOMPARE(f.displayMode.height(), screen.height());
     QCOMPARE(f.displayMode.applied.size(), switched ? 2 : 0);
