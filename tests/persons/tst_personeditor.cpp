@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -209,9 +210,14 @@ void TestPersonEditor::addOnEmptyList() {
     f.click(2);
     QCOMPARE(f.file(), QByteArray("1,1\r\n\"Anna\"\r\n\"\"\r\n"));
 
-    // A click into the empty field offers today's date, and leaving stores it.
-    QTest::mouseClick(f.child<QLineEdit>("DT_empty"), Qt::LeftButton);
+    // A click on the empty field's arrow opens the calendar on today's date, and leaving
+    // stores it.
+    auto* empty = f.child<QLineEdit>("DT_empty");
+    QTest::mouseClick(empty, Qt::LeftButton, {}, {empty->width() - 5, empty->height() / 2});
     QVERIFY(f.date()->hasDate());
+    QWidget* calendar = f.date()->dateInput()->calendarWidget()->window();
+    QTRY_VERIFY(calendar->isVisible());
+    calendar->close();
     QCOMPARE(f.date()->dateInput()->date(), QDate(2024, 5, 17));
     f.click(3);
     QCOMPARE(f.file(), QByteArray("1,1\r\n\"Anna\"\r\n\"17.05.2024\"\r\n"));
