@@ -195,9 +195,9 @@ void TestPersonFile::lenientReading_data() {
         << QByteArray("1,1\r\n\"Anna\"\r\n\"08.11.1999\"") << Names{{"Anna", "08.11.1999"}} << 1;
     QTest::newRow("LF only") << QByteArray("1,1\n\"Anna\"\n\"8.11.1999\"\n")
                              << Names{{"Anna", "8.11.1999"}} << 1;
-    QTest::newRow("fields on one line, blanks around")
-        << QByteArray(" 2 , 2 \r\n\"A\",\"x\", \"B\" ,\"y\"\r\n") << Names{{"A", "x"}, {"B", "y"}}
-        << 2;
+    QTest::newRow("blanks around fields")
+        << QByteArray(" 2 , 2 \r\n\"A\" \r\n\t\"x\"\r\n \"B\"\r\n\"y\"\r\n\r\n")
+        << Names{{"A", "x"}, {"B", "y"}} << 2;
     QTest::newRow("unquoted texts are trimmed")
         << QByteArray("1,1\r\nAnna Berg  \r\n1999-11-08\r\n") << Names{{"Anna Berg", "1999-11-08"}}
         << 1;
@@ -261,6 +261,22 @@ void TestPersonFile::brokenFiles_data() {
     QTest::newRow("quote never closed") << QByteArray("2,1\r\n\"Anna\r\n\"08.11.1999\"\r\n")
                                         << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"
                                         << Names{{"Anna\r\n", ""}, {"", ""}} << 1;
+    QTest::newRow("field after the name")
+        << QByteArray("1,1\r\n\"Anna\",\"Zusatz\"\r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Weiteres Feld nach einem Komma, wo die Zeile enden sollte (Zeile 2)"
+        << Names{{"Anna", "Zusatz"}} << 1;
+    QTest::newRow("third number in the first line")
+        << QByteArray("1,1,9\r\n\"Anna\"\r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Weiteres Feld nach einem Komma, wo die Zeile enden sollte (Zeile 1)"
+        << Names{{"9", "Anna"}} << 1;
+    QTest::newRow("two persons on one line")
+        << QByteArray(" 2 , 2 \r\n\"A\",\"x\", \"B\" ,\"y\"\r\n")
+        << "DATA.DAT: Weiteres Feld nach einem Komma, wo die Zeile enden sollte (Zeile 2)"
+        << Names{{"A", "x"}, {"B", "y"}} << 2;
+    QTest::newRow("more persons than announced")
+        << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\r\n\"B\"\r\n\"\"\r\n")
+        << "DATA.DAT: Mehr Einträge, als die Personenzahl 1 angibt (Zeile 5)" << Names{{"A", ""}}
+        << 1;
     QTest::newRow("largest count, nothing behind it")
         << QByteArray("32767,32767\r\n") << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 2)"
         << Names(32767) << 32767;
