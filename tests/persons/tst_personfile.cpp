@@ -13,6 +13,9 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 using Names = QList<Person>;
@@ -55,6 +58,22 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// Every entry of the folder and its bytes ("/" for a folder).
+QMap<QString, QByteArray> filesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        files[entry.fileName()] = entry.isDir() ? "/" : readAll(entry.filePath());
+    return files;
+}
+
+struct Store {
+    explicit Store(const QString& folder) : store(list, PersonFileLocation(folder), dialogs) {}
+    PersonList list;
+    ScriptedDialogs dialogs;
+    PersonStore store;
+};
+
 const QByteArray Anna = "1,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
 } // namespace
 
@@ -75,8 +94,16 @@ private slots:
     void failingDevices();
 
     void missingFileIsSilent();
-    void brokenFileIsBackedUpBeforeFirstSave();
-    void saveFailureLeavesOldFileWhole();
+    void backups_data();
+    void backups();
+    void changedOnDisk_data();
+    void changedOnDisk();
+    void notAnOrdinaryFile_data();
+    void notAnOrdinaryFile();
+    void fullDiskLeavesFilesWhole_data();
+    void fullDiskLeavesFilesWhole();
+    void readOnlyProgramFolder_data();
+    void readOnlyProgramFolder();
     void saveIntoImpossibleFolderIsReportedPerAttempt();
     void location_data();
     void location();
@@ -341,43 +368,157 @@ void TestPersonFile::missingFileIsSilent() {
     QVERIFY(!QFile::exists(dir.filePath("DATA.DAT.bak")));
 }
 
-void TestPersonFile::brokenFileIsBackedUpBeforeFirstSave() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("DATA.DAT");
-    const QByteArray broken = "3,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
-    writeAll(path, broken);
-    writeAll(path + ".bak", "an older backup");
-
-    ScriptedDialogs dialogs;
-    PersonList list;
-    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
-    store.LoadPersons(nullptr);
-    QCOMPARE(dialogs.messages,
-             QStringList{"Biorhythmus|DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"});
-    QCOMPARE(list.personCount(), 3);
-
-    store.SavePersons(nullptr);
-    QCOMPARE(dialogs.messages.size(), 2);
-    QCOMPARE(dialogs.messages[1], QString("Biorhythmus|Die Datei DATA.DAT war beschädigt; ihr "
-                                          "bisheriger Inhalt ist als DATA.DAT.bak aufbewahrt."));
-    QCOMPARE(readAll(path + ".bak"), broken);
-    QCOMPARE(readAll(path),
-             QByteArray("3,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"));
-
-    // Only the first save keeps a backup; later ones must not replace it with the new list.
-    list.person(2).Name = "Berta";
-    store.SavePersons(nullptr);
-    QCOMPARE(dialogs.messages.size(), 2);
-    QCOMPARE(readAll(path + ".bak"), broken);
+void TestPersonFile::backups_data() {
+    QTest::addColumn<QByteArrayList>("earlier"); // DATA.DAT.bak, .bak.1, ...; "/" is a folder
+    QTest::addColumn<QByteArray>("broken");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("first backup") << QByteArrayList{} << QByteArray("3,1\r\n\"Anna\"\r\n")
+                                  << "DATA.DAT.bak";
+    QTest::newRow("older backups stay")
+        << QByteArrayList{"an older backup", "another"}
+        << QByteArray("1,1\r\n\"Anna\",\"Zusatz\"\r\n\"08.11.1999\"\r\n") << "DATA.DAT.bak.2";
+    QTest::newRow("same bytes are not copied again")
+        << QByteArrayList{"other", "1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n"}
+        << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n") << "DATA.DAT.bak.1";
+    QTest::newRow("folder under a backup name")
+        << QByteArrayList{"/"} << QByteArray("") << "DATA.DAT.bak.1";
 }
 
-void TestPersonFile::saveFailureLeavesOldFileWhole() {
+void TestPersonFile::backups() {
+    QFETCH(QByteArrayList, earlier);
+    QFETCH(QByteArray, broken);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    for (int i = 0; i < earlier.size(); ++i) {
+        const QString name = dir.filePath("DATA.DAT.bak" + (i ? "." + QString::number(i) : ""));
+        earlier[i] == "/" ? void(QDir().mkdir(name)) : writeAll(name, earlier[i]);
+    }
+    writeAll(dir.filePath("DATA.DAT"), broken);
+    auto before = filesIn(dir.path());
+
+    Store s(dir.path());
+    s.store.LoadPersons(nullptr);
+    s.store.SavePersons(nullptr);
+    s.store.SavePersons(nullptr);
+    QCOMPARE(s.dialogs.messages.size(), 2);
+    QCOMPARE(s.dialogs.messages[1], "Biorhythmus|Die Datei DATA.DAT war beschädigt; ihr bisheriger "
+                                    "Inhalt ist als " +
+                                        dir.filePath(kept) + " aufbewahrt.");
+    QCOMPARE(readAll(dir.filePath(kept)), broken);
+    QCOMPARE(readAll(dir.filePath("DATA.DAT")), PersonFile::bytes(s.list));
+    auto after = filesIn(dir.path());
+    for (const QString& name : {QString("DATA.DAT"), kept}) {
+        before.remove(name);
+        after.remove(name);
+    }
+    QCOMPARE(after, before);
+}
+
+void TestPersonFile::changedOnDisk_data() {
+    QTest::addColumn<QByteArray>("atLoad"); // null: no file
+    QTest::addColumn<QByteArray>("meanwhile");
+    QTest::addColumn<bool>("diverted");
+    const QByteArray berta = "1,1\r\n\"Berta\"\r\n\"01.02.2003\"\r\n";
+    QTest::newRow("rewritten by another program") << Anna << berta << true;
+    QTest::newRow("created meanwhile") << QByteArray() << berta << true;
+    QTest::newRow("removed meanwhile") << Anna << QByteArray() << false;
+    QTest::newRow("written again, same bytes") << Anna << Anna << false;
+}
+
+void TestPersonFile::changedOnDisk() {
+    QFETCH(QByteArray, atLoad);
+    QFETCH(QByteArray, meanwhile);
+    QFETCH(bool, diverted);
     QTemporaryDir dir;
     const QString path = dir.filePath("DATA.DAT");
-    writeAll(path, Anna);
-    PersonList list = listOf({{QString(20000, 'x'), "08.11.1999"}}, 1);
-    ScriptedDialogs dialogs;
-    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
+    if (!atLoad.isNull())
+        writeAll(path, atLoad);
+    Store s(dir.path());
+    s.store.LoadPersons(nullptr);
+    s.list = listOf({{"Neu", "01.01.2000"}}, 1);
+    QFile::remove(path);
+    if (!meanwhile.isNull())
+        writeAll(path, meanwhile);
+    s.store.SavePersons(nullptr);
+    s.store.SavePersons(nullptr);
+
+    const QByteArray list = PersonFile::bytes(s.list);
+    QCOMPARE(readAll(path), diverted ? meanwhile : list);
+    QCOMPARE(readAll(path + ".bak"), diverted ? list : "<missing>");
+    const QString told = "Biorhythmus|DATA.DAT wurde seit dem Laden von einem anderen Programm "
+                         "geändert und wird darum nicht überschrieben. Die Personenliste ist "
+                         "stattdessen als " +
+                         path + ".bak gespeichert.";
+    QCOMPARE(s.dialogs.messages, diverted ? QStringList({told, told}) : QStringList());
+}
+
+void TestPersonFile::notAnOrdinaryFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString special = "Die Datei kann nicht geöffnet werden: Es ist keine gewöhnliche Datei "
+                            "(sondern ein Ordner, ein Gerät oder eine Pipe)";
+    QTest::newRow("FIFO") << "fifo" << special;
+    QTest::newRow("link to /dev/zero") << "zero" << special;
+    QTest::newRow("folder") << "folder" << special;
+    QTest::newRow("larger than any list")
+        << "large"
+        << "Die Datei ist größer als 2048 MiB; so viel fasst keine Personenliste (Zeile 1)";
+}
+
+void TestPersonFile::notAnOrdinaryFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("DATA.DAT");
+    if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path), 0644), 0);
+    if (kind == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    if (kind == "large") {
+        writeAll(path, Anna);
+        QVERIFY(QFile::resize(path, PersonFile::MaxFileSize + 1));
+    }
+    const auto before = QFileInfo(path);
+
+    Store s(dir.path());
+    s.list = previousList();
+    s.store.LoadPersons(nullptr);
+    QCOMPARE(s.list, previousList());
+    s.store.SavePersons(nullptr);
+    QCOMPARE(s.dialogs.messages,
+             QStringList({"Biorhythmus|DATA.DAT: " + reason,
+                          "Biorhythmus|DATA.DAT kann nicht gelesen werden und wird darum nicht "
+                          "überschrieben. Die Personenliste ist stattdessen als " +
+                              path + ".bak gespeichert."}));
+    QCOMPARE(readAll(path + ".bak"), PersonFile::bytes(previousList()));
+    const auto after = QFileInfo(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.size(), before.size());
+}
+
+void TestPersonFile::fullDiskLeavesFilesWhole_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("new list") << Anna << "Biorhythmus|DATA.DAT: Die Datei kann nicht geschrieben";
+    QTest::newRow("backup of a broken file")
+        << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x'))
+        << "Biorhythmus|DATA.DAT wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
+           "werden konnte: DATA.DAT.bak: Die Datei kann nicht geschrieben";
+}
+
+void TestPersonFile::fullDiskLeavesFilesWhole() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, told);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("DATA.DAT");
+    writeAll(path, file);
+    Store s(dir.path());
+    s.store.LoadPersons(nullptr);
+    s.dialogs.messages.clear();
+    s.list = listOf({{QString(20000, 'x'), "08.11.1999"}}, 1);
 
     // A file size limit makes the disk refuse the new file part way, also for root.
     struct rlimit old {};
@@ -386,16 +527,69 @@ void TestPersonFile::saveFailureLeavesOldFileWhole() {
     struct rlimit limited = old;
     limited.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    store.SavePersons(nullptr);
-    store.SavePersons(nullptr);
+    s.store.SavePersons(nullptr);
+    s.store.SavePersons(nullptr);
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    QCOMPARE(dialogs.messages.size(), 2);
-    QVERIFY2(dialogs.messages[0].startsWith("Biorhythmus|DATA.DAT: "),
-             qPrintable(dialogs.messages[0]));
-    QCOMPARE(readAll(path), Anna);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"DATA.DAT"});
+    QCOMPARE(s.dialogs.messages.size(), 2);
+    QVERIFY2(s.dialogs.messages[1].startsWith(told), qPrintable(s.dialogs.messages[1]));
+    QCOMPARE(filesIn(dir.path()), (QMap<QString, QByteArray>{{"DATA.DAT", file}}));
+}
+
+// A program folder that takes no new files, holding a DATA.DAT the user may write.
+void TestPersonFile::readOnlyProgramFolder_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("good file") << Anna << true << "";
+    QTest::newRow("broken file, backup impossible")
+        << QByteArray("2,1\r\n") << false
+        << "Biorhythmus|DATA.DAT wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
+           "werden konnte: DATA.DAT.bak: Die Datei kann nicht angelegt werden: ";
+}
+
+void TestPersonFile::readOnlyProgramFolder() {
+    QFETCH(QByteArray, file);
+    QFETCH(bool, saved);
+    QFETCH(QString, told);
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program");
+    QVERIFY(QDir().mkdir(program));
+    writeAll(program + "/DATA.DAT", file);
+    QVERIFY(QFile::setPermissions(program + "/DATA.DAT",
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther));
+    QCOMPARE(chmod(QFile::encodeName(program), 0555), 0);
+    QCOMPARE(chmod(QFile::encodeName(dir.path()), 0755), 0);
+    const PersonList list = listOf({{"Neu", "01.01.2000"}}, 1);
+
+    // Root writes into any folder, so the save runs as "nobody" in a child process.
+    int out[2];
+    QCOMPARE(pipe(out), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(out[0]);
+        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        Store s(program);
+        s.store.LoadPersons(nullptr);
+        s.list = list;
+        s.store.SavePersons(nullptr);
+        const QByteArray told = s.dialogs.messages.value(1).toUtf8();
+        _exit(write(out[1], told.constData(), told.size()) == told.size() ? 0 : 3);
+    }
+    close(out[1]);
+    QFile pipeEnd;
+    QVERIFY(pipeEnd.open(out[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    const QString message = QString::fromUtf8(pipeEnd.readAll());
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(status, 0);
+    QCOMPARE(message.left(told.size()), told);
+    QCOMPARE(message.isEmpty(), told.isEmpty());
+    QCOMPARE(filesIn(program),
+             (QMap<QString, QByteArray>{{"DATA.DAT", saved ? PersonFile::bytes(list) : file}}));
 }
 
 void TestPersonFile::saveIntoImpossibleFolderIsReportedPerAttempt() {
