@@ -144,7 +144,9 @@ void Data::StoreRecord() {
     if (m_persons.personCount() < 1)
         return;
     Person& person = m_persons.person(m_persons.currentPerson());
-    person.Name = txtName->text();
+    // A name longer than the field holds is shown cut; it stays whole unless the user edits it.
+    if (txtName->isModified() || person.Name.size() <= txtName->maxLength())
+        person.Name = txtName->text();
     if (DT->hasDate())
         person.BirthDate = shortDateText(DT->date());
 }
@@ -154,6 +156,12 @@ void Data::ShowRecord() {
         EnableFields(true);
         const Person& person = m_persons.person(m_persons.currentPerson());
         txtName->setText(person.Name);
+        txtName->setToolTip(person.Name.size() > txtName->maxLength()
+                                ? tr("Der Name ist länger als %1 Zeichen; das Feld zeigt nur "
+                                     "seinen Anfang. Ungeändert bleibt er ganz erhalten, geändert "
+                                     "wird das Feld gespeichert.")
+                                      .arg(txtName->maxLength())
+                                : QString());
         DT->setBirthText(person.BirthDate);
         lblCurrRecord->setText(
             tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));
