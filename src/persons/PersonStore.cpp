@@ -96,8 +96,17 @@ void PersonStore::SavePersons(QWidget* parent) {
     }
     QString error;
     if (!writeWholeFile(m_location.filePath(), list, true, &error)) {
+        restoreSeen();
         m_dialogs.warn(parent, programTitle(), error);
         return;
     }
     m_seen = list;
+}
+
+// Written in place, a failed save may have cut the file short; it gets its old bytes back.
+void PersonStore::restoreSeen() {
+    if (!m_seen || m_seen->isNull() || onDisk(RegularFile::read(m_location.filePath())) == m_seen)
+        return;
+    QString ignored;
+    writeWholeFile(m_location.filePath(), *m_seen, true, &ignored);
 }

@@ -35,6 +35,7 @@ public:
 private:
     bool keepLoadedFile(QWidget* parent);
     void divert(QWidget* parent, const QByteArray& list, const QString& reason);
+    void restoreSeen();
 
     PersonList& m_persons;
     PersonFileLocation m_location;

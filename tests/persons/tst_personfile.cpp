@@ -540,17 +540,21 @@ void TestPersonFile::fullDiskLeavesFilesWhole() {
 // A program folder that takes no new files, holding a DATA.DAT the user may write.
 void TestPersonFile::readOnlyProgramFolder_data() {
     QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("name"); // of the person saved
     QTest::addColumn<bool>("saved");
     QTest::addColumn<QString>("told");
-    QTest::newRow("good file") << Anna << true << "";
+    QTest::newRow("good file") << Anna << "Neu" << true << "";
     QTest::newRow("broken file, backup impossible")
-        << QByteArray("2,1\r\n") << false
+        << QByteArray("2,1\r\n") << "Neu" << false
         << "Biorhythmus|DATA.DAT wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
            "werden konnte: DATA.DAT.bak: Die Datei kann nicht angelegt werden: ";
+    QTest::newRow("disk full part way") << Anna << QString(20000, 'x') << false
+                                        << "Biorhythmus|DATA.DAT: Die Datei kann nicht geschrieben";
 }
 
 void TestPersonFile::readOnlyProgramFolder() {
     QFETCH(QByteArray, file);
+    QFETCH(QString, name);
     QFETCH(bool, saved);
     QFETCH(QString, told);
     QTemporaryDir dir;
@@ -562,21 +566,25 @@ void TestPersonFile::readOnlyProgramFolder() {
                                       QFileDevice::ReadOther | QFileDevice::WriteOther));
     QCOMPARE(chmod(QFile::encodeName(program), 0555), 0);
     QCOMPARE(chmod(QFile::encodeName(dir.path()), 0755), 0);
-    const PersonList list = listOf({{"Neu", "01.01.2000"}}, 1);
+    const PersonList list = listOf({{name, "01.01.2000"}}, 1);
 
-    // Root writes into any folder, so the save runs as "nobody" in a child process.
+    // Root writes into any folder, so the save runs as "nobody" in a child process, where a
+    // file size limit stands for a full disk.
     int out[2];
     QCOMPARE(pipe(out), 0);
     const pid_t child = fork();
     if (child == 0) {
         close(out[0]);
-        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        const struct rlimit limit = {4096, 4096};
+        std::signal(SIGXFSZ, SIG_IGN);
+        if ((getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) ||
+            setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(2);
         Store s(program);
         s.store.LoadPersons(nullptr);
         s.list = list;
         s.store.SavePersons(nullptr);
-        const QByteArray told = s.dialogs.messages.value(1).toUtf8();
+        const QByteArray told = s.dialogs.messages.value(s.dialogs.messages.size() - 1).toUtf8();
         _exit(write(out[1], told.constData(), told.size()) == told.size() ? 0 : 3);
     }
     close(out[1]);
