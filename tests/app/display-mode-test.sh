@@ -4,7 +4,7 @@
 # through xrandr and the server's RandR events, that the screen is 640x480 while it runs and
 # back at its old size afterwards.
 #
-# usage: display-mode-test.sh <biorhythmus> <tst_xrandrdisplaymode> <xorg.conf>
+# usage: display-mode-test.sh <biorhythmus> <tst_xrandrdisplaymode>
 # Exits 77 (skipped) when this machine cannot run Xorg as root with the dummy driver.
 set -uo pipefail
 
@@ -14,45 +14,21 @@ set -uo pipefail
 
 program=$1
 unit_test=$2
-xorg_conf=$3
+source "$(dirname "$0")/../support/x-server.sh"
 
 skip() { echo "SKIP: $*"; exit 77; }
-[ "$(id -u)" -eq 0 ] || skip "Xorg with a custom config needs root"
-command -v Xorg >/dev/null || skip "Xorg is not installed (xserver-xorg-core)"
-ls /usr/lib/xorg/modules/drivers/dummy_drv.so >/dev/null 2>&1 ||
-  skip "the dummy video driver is not installed (xserver-xorg-video-dummy)"
 for tool in xrandr xev xwininfo; do
   command -v $tool >/dev/null || skip "$tool is not installed"
 done
 
 work=$(mktemp -d /tmp/display-mode-test.XXXXXX)
-xorg_pid=""
 program_pid=""
 events_pid=""
 events_from=1
 unit_pid=""
 watchdog_pid=""
-display_number=""
 case_name=""
 failures=0
-
-# Stops Xorg politely first, so that it removes its lock file and socket itself.
-stop_xorg() {
-  [ -n "$xorg_pid" ] || return 0
-  kill -TERM "$xorg_pid" 2>/dev/null
-  local i
-  for i in $(seq 50); do
-    kill -0 "$xorg_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -KILL "$xorg_pid" 2>/dev/null
-  wait "$xorg_pid" 2>/dev/null
-  local lock="/tmp/.X$display_number-lock"
-  if [ -e "$lock" ] && [ "$(tr -d ' \n' <"$lock")" = "$xorg_pid" ]; then
-    rm -f "$lock" "/tmp/.X11-unix/X$display_number"
-  fi
-  xorg_pid=""
-}
 
 cleanup() {
   [ -n "$watchdog_pid" ] && kill -TERM "$watchdog_pid" 2>/dev/null
@@ -60,7 +36,7 @@ cleanup() {
     kill -KILL "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
   done
-  stop_xorg
+  stop_x_server
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -83,31 +59,12 @@ fail() {
 
 # --- the server ---------------------------------------------------------------------------
 
-mkdir -p "$work/xorg.conf.d"
-start_xorg() {
-  local n
-  # Below the numbers xvfb-run and the other tests pick.
-  for n in $(seq 40 69); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xorg ":$n" -config "$xorg_conf" -configdir "$work/xorg.conf.d" -noreset -nolisten tcp \
-      -novtswitch -sharevts -logfile "$work/Xorg.$n.log" >"$work/Xorg.$n.out" 2>&1 &
-    xorg_pid=$!
-    display_number=$n
-    export DISPLAY=":$n"
-    local tries
-    for tries in $(seq 100); do
-      kill -0 "$xorg_pid" 2>/dev/null || break
-      # Its dummy output, so that it is surely this server that answers.
-      xrandr -q 2>/dev/null | grep -q '^DUMMY0 connected' && return 0
-      sleep 0.1
-    done
-    echo "Xorg on :$n did not answer; its log:"
-    tail -n 20 "$work/Xorg.$n.log" "$work/Xorg.$n.out" 2>/dev/null
-    stop_xorg
-  done
-  return 1
-}
-start_xorg || { echo "FAIL: could not start Xorg with the dummy driver"; exit 1; }
+start_x_server xorg 1024x768
+case $? in
+0) ;;
+77) skip "this machine cannot run Xorg with the dummy driver" ;;
+*) echo "FAIL: could not start Xorg with the dummy driver"; exit 1 ;;
+esac
 unset XAUTHORITY WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
 echo "Xorg with the dummy driver on $DISPLAY"

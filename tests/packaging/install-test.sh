@@ -14,9 +14,10 @@ if dpkg-query -W -f='${Status}' biorhythmus 2>/dev/null | grep -q 'install ok in
   exit 77
 fi
 
+source "$(dirname "$0")/../support/x-server.sh"
 work=$(mktemp -d)
 cleanup() {
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_x_server
   DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq biorhythmus >/dev/null 2>&1 || true
   rm -rf "$work"
 }
@@ -40,19 +41,15 @@ done
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
+start_x_server xvfb 640x480 || fail "Xvfb did not start"
+
 # Start-up, first frame and exit through the program's own path.
-BIORHYTHMUS_SCREENSHOT="$work/start.png" timeout 60 \
-  xvfb-run -a -s "-screen 0 640x480x24" biorhythmus >"$work/run.log" 2>&1 ||
+BIORHYTHMUS_SCREENSHOT="$work/start.png" timeout 60 biorhythmus >"$work/run.log" 2>&1 ||
   { cat "$work/run.log"; fail "the installed program did not start and end cleanly"; }
 [ -s "$work/start.png" ] || fail "no picture of the first frame"
 QT_QPA_PLATFORM=offscreen "$clip_shown" "$work/start.png" || fail "the clip is not shown"
 
 # Open the person editor and leave it: the closing writes the person file.
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 640x480x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 biorhythmus >"$work/editor.log" 2>&1 &
 program=$!
 for _ in $(seq 100); do xdotool search --name '^Biorhythmus$' >/dev/null 2>&1 && break; sleep 0.1; done

@@ -1,0 +1,81 @@
+# A private X server for scripts and tests; source this file, then:
+#
+#   start_x_server xvfb [WIDTHxHEIGHT]   a virtual framebuffer (any user)
+#   start_x_server xorg [WIDTHxHEIGHT]   Xorg with the dummy video driver, whose modes can
+#                                        be switched like a real screen's (root only)
+#   stop_x_server
+#
+# start_x_server picks a free display number through the server itself (-displayfd), waits until
+# the server answers, exports DISPLAY and sets X_SERVER_PID and X_SERVER_LOG. It returns 77 when
+# this machine cannot run that kind of server and 1 when the server did not come up.
+# WIDTHxHEIGHT defaults to 640x480 for Xvfb and 1024x768 for Xorg (its config offers 1024x768,
+# 800x600 and 640x480).
+
+x_server_support_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+X_SERVER_PID=""
+X_SERVER_LOG=""
+x_server_work=""
+
+start_x_server() {
+  local kind=$1 size=${2:-} display="" display_fd
+  local -a command
+  x_server_work=$(mktemp -d /tmp/x-server.XXXXXX)
+  X_SERVER_LOG="$x_server_work/server.log"
+  case "$kind" in
+  xvfb)
+    command -v Xvfb >/dev/null || { echo "Xvfb is not installed (xvfb)"; return 77; }
+    command=(Xvfb -screen 0 "${size:-640x480}x24" -nolisten tcp -noreset)
+    ;;
+  xorg)
+    [ "$(id -u)" -eq 0 ] || { echo "Xorg with a custom config needs root"; return 77; }
+    command -v Xorg >/dev/null || { echo "Xorg is not installed (xserver-xorg-core)"; return 77; }
+    [ -e /usr/lib/xorg/modules/drivers/dummy_drv.so ] ||
+      { echo "the dummy video driver is not installed (xserver-xorg-video-dummy)"; return 77; }
+    mkdir -p "$x_server_work/conf.d"
+    command=(Xorg -config "$x_server_support_dir/xorg-dummy.conf" -configdir "$x_server_work/conf.d"
+      -noreset -nolisten tcp -novtswitch -sharevts -logfile "$x_server_work/Xorg.log")
+    ;;
+  *)
+    echo "start_x_server: unknown kind '$kind'"
+    return 1
+    ;;
+  esac
+  exec {display_fd}<> <(:)
+  "${command[@]}" -displayfd "$display_fd" >"$X_SERVER_LOG" 2>&1 &
+  X_SERVER_PID=$!
+  read -r -t 20 -u "$display_fd" display || true
+  exec {display_fd}>&-
+  if [ -z "$display" ]; then
+    echo "$kind did not start; its log:"
+    tail -n 20 "$X_SERVER_LOG" "$x_server_work/Xorg.log" 2>/dev/null
+    stop_x_server
+    return 1
+  fi
+  export DISPLAY=":$display"
+  if [ "$kind" = xorg ] && [ -n "$size" ]; then
+    xrandr -s "$size" || { echo "Xorg could not switch to $size"; stop_x_server; return 1; }
+  fi
+  return 0
+}
+
+# Stops the server politely first, so that it removes its lock file and socket itself.
+stop_x_server() {
+  if [ -n "$X_SERVER_PID" ]; then
+    kill -TERM "$X_SERVER_PID" 2>/dev/null || true
+    local i
+    for i in $(seq 50); do
+      kill -0 "$X_SERVER_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "$X_SERVER_PID" 2>/dev/null || true
+    wait "$X_SERVER_PID" 2>/dev/null || true
+    local number=${DISPLAY:-}; number=${number#:}
+    local lock="/tmp/.X$number-lock"
+    if [ -e "$lock" ] && [ "$(tr -d ' \n' <"$lock")" = "$X_SERVER_PID" ]; then
+      rm -f "$lock" "/tmp/.X11-unix/X$number"
+    fi
+  fi
+  X_SERVER_PID=""
+  [ -z "$x_server_work" ] || rm -rf "$x_server_work"
+  x_server_work=""
+}
