@@ -158,8 +158,9 @@ void Data::ShowRecord() {
         txtName->setText(person.Name);
         txtName->setToolTip(person.Name.size() > txtName->maxLength()
                                 ? tr("Der Name ist länger als %1 Zeichen; das Feld zeigt nur "
-                                     "seinen Anfang. Ungeändert bleibt er ganz erhalten, geändert "
-                                     "wird das Feld gespeichert.")
+                                     "seinen Anfang. Solange Sie ihn nicht ändern, bleibt er "
+                                     "vollständig erhalten; nach einer Änderung wird gespeichert, "
+                                     "was das Feld zeigt.")
                                       .arg(txtName->maxLength())
                                 : QString());
         DT->setBirthText(person.BirthDate);

@@ -79,6 +79,10 @@ void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString&
 void PersonStore::SavePersons(QWidget* parent) {
     const QByteArray list = PersonFile::bytes(m_persons);
     const std::optional<QByteArray> now = onDisk(RegularFile::read(m_location.filePath()));
+    if (now == list && !m_loadFailed) {
+        m_seen = list; // someone saved the same list meanwhile
+        return;
+    }
     if (!now || (!now->isNull() && now != m_seen)) {
         divert(parent, list,
                !now || !m_seen

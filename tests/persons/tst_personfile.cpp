@@ -423,6 +423,8 @@ void TestPersonFile::changedOnDisk_data() {
     QTest::newRow("created meanwhile") << QByteArray() << berta << true;
     QTest::newRow("removed meanwhile") << Anna << QByteArray() << false;
     QTest::newRow("written again, same bytes") << Anna << Anna << false;
+    QTest::newRow("the same list saved by another program")
+        << Anna << QByteArray("1,1\r\n\"Neu\"\r\n\"01.01.2000\"\r\n") << false;
 }
 
 void TestPersonFile::changedOnDisk() {
