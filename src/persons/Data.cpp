@@ -143,7 +143,9 @@ void Data::StoreRecord() {
     if (m_persons.personCount() < 1)
         return;
     Person& person = m_persons.person(m_persons.currentPerson());
-    person.Name = txtName->text();
+    // A name longer than the field holds is shown cut; it stays whole unless the user edits it.
+    if (txtName->isModified() || person.Name.size() <= txtName->maxLength())
+        person.Name = txtName->text();
     if (DT->hasDate())
         person.BirthDate = shortDateText(DT->date());
 }
@@ -153,6 +155,13 @@ void Data::ShowRecord() {
         EnableFields(true);
         const Person& person = m_persons.person(m_persons.currentPerson());
         txtName->setText(person.Name);
+        txtName->setToolTip(person.Name.size() > txtName->maxLength()
+                                ? tr("Der Name ist länger als %1 Zeichen; das Feld zeigt nur "
+                                     "seinen Anfang. Solange Sie ihn nicht ändern, bleibt er "
+                                     "vollständig erhalten; nach einer Änderung wird gespeichert, "
+                                     "was das Feld zeigt.")
+                                      .arg(txtName->maxLength())
+                                : QString());
         DT->setBirthText(person.BirthDate);
         lblCurrRecord->setText(
             tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));

@@ -117,6 +117,7 @@ private slots:
     void fullListRefusesAdd();
     void pastedNameLosesOnlyUnstorableCharacters();
     void brokenFileIsKeptAsBackup();
+    void nameLongerThanTheField();
     void typingIntoEmptyBirthDate_data();
     void typingIntoEmptyBirthDate();
 };
@@ -459,6 +460,25 @@ void TestPersonEditor::brokenFileIsKeptAsBackup() {
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), broken);
     QCOMPARE(f.file(), QByteArray("2,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+// The field holds 32767 characters; a longer name in the file is kept until it is edited.
+void TestPersonEditor::nameLongerThanTheField() {
+    const QByteArray file =
+        "2,1\r\n\"" + QByteArray(40000, 'x') + "\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n";
+    Fixture f(file);
+    QVERIFY(f.name()->toolTip().startsWith("Der Name ist länger als 32767 Zeichen"));
+    QTest::mouseClick(f.stepper()->rightButton(), Qt::LeftButton);
+    QVERIFY(f.name()->toolTip().isEmpty());
+    QTest::mouseClick(f.stepper()->leftButton(), Qt::LeftButton);
+    f.click(3);
+    QCOMPARE(f.file(), file);
+
+    f.open();
+    f.name()->selectAll();
+    QTest::keyClicks(f.name(), "Kurz");
+    f.click(3);
+    QCOMPARE(f.file(), QByteArray("2,1\r\n\"Kurz\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n"));
 }
 
 void TestPersonEditor::typingIntoEmptyBirthDate_data() {
