@@ -1,8 +1,8 @@
 #include "BirthDateInput.h"
 #include "Clock.h"
-#include "Data.h"
 #include "DateInput.h"
 #include "NameValidator.h"
+#include "PersonEditor.h"
 #include "PersonFile.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
@@ -61,8 +61,8 @@ struct Fixture {
     }
 
     void open() {
-        editor =
-            std::make_unique<Data>(Data::Services{persons, takeOver, dialogs, clock, location});
+        editor = std::make_unique<PersonEditor>(
+            PersonEditor::Services{persons, takeOver, dialogs, clock, location});
         editor->load();
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
@@ -90,7 +90,7 @@ struct Fixture {
     ScriptedDialogs dialogs;
     FixedClock clock;
     RecordingTakeOver takeOver;
-    std::unique_ptr<Data> editor;
+    std::unique_ptr<PersonEditor> editor;
 };
 
 const QString DeleteTitle = "Vorax Biorhytmus v2.0|";
@@ -370,7 +370,7 @@ void TestPersonEditor::mainWindowClosingClosesEditor() {
     main.setGeometry(100, 100, 640, 480);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    Data editor(Data::Services{persons, takeOver, dialogs, clock, location}, &main);
+    PersonEditor editor(PersonEditor::Services{persons, takeOver, dialogs, clock, location}, &main);
     editor.load();
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
