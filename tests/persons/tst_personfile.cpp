@@ -261,6 +261,9 @@ void TestPersonFile::brokenFiles_data() {
     QTest::newRow("quote never closed") << QByteArray("2,1\r\n\"Anna\r\n\"08.11.1999\"\r\n")
                                         << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"
                                         << Names{{"Anna\r\n", ""}, {"", ""}} << 1;
+    QTest::newRow("lone CR inside quotes ends a line")
+        << QByteArray("1,1\r\n\"An\rna\"\r\n")
+        << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)" << Names{{"An\rna", ""}} << 1;
     QTest::newRow("largest count, nothing behind it")
         << QByteArray("32767,32767\r\n") << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 2)"
         << Names(32767) << 32767;
