@@ -2,7 +2,20 @@
 
 #include "ChartPainter.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+
+namespace {
+// A new day changes what lies inside the frame, never the frame: repainting it each time would
+// cost the style's line drawing as much as the chart itself.
+void updateInside(QFrame* frame) {
+    frame->update(frame->contentsRect());
+}
+
+bool reachesFrame(const QFrame& frame, const QPaintEvent& event) {
+    return !frame.contentsRect().contains(event.rect());
+}
+} // namespace
 
 ChartArea::ChartArea(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -18,11 +31,12 @@ void ChartArea::setStarField(const QImage& image) {
 
 void ChartArea::showDayCount(std::int32_t chartDayCount) {
     m_dayCount = chartDayCount;
-    update();
+    updateInside(this);
 }
 
 void ChartArea::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    if (reachesFrame(*this, *event))
+        QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect inner = contentsRect();
     painter.translate(inner.topLeft());
@@ -37,11 +51,12 @@ DayStripArea::DayStripArea(QWidget* parent) : QFrame(parent) {
 
 void DayStripArea::showDisplayDate(const QDate& date) {
     m_date = date;
-    update();
+    updateInside(this);
 }
 
 void DayStripArea::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    if (reachesFrame(*this, *event))
+        QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect inner = contentsRect();
     painter.translate(inner.topLeft());

@@ -15,7 +15,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFile>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +41,13 @@ struct Fixture {
     Start window;
 };
 
+// The picture with everything inside the frame painted over.
+QImage frameOnly(QImage picture, const QRect& inside) {
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    QPainter(&picture).fillRect(inside, Qt::magenta);
+    return picture;
+}
+
 QString text(const Start& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
@@ -61,6 +70,7 @@ private slots:
     void columnsAgreeInColour_data();
     void columnsAgreeInColour();
     void resizedWindowIsTiledFully();
+    void steppedPictureMatchesFullPaint();
     void longestTextFitsItsBlock();
     void personTakenOverThroughTheEditor();
     void helpButtonOpensTheHelpWindow();
@@ -246,6 +256,37 @@ void TestStart::resizedWindowIsTiledFully() {
     // Far from every control, each pixel continues the pattern anchored at the top left.
     for (const QPoint p : {QPoint(999, 699), QPoint(700, 500), QPoint(960, 30)})
         QCOMPARE(shot.pixelColor(p), tile.pixelColor(p.x() % tile.width(), p.y() % tile.height()));
+}
+
+// Day steps repaint only what they changed; what is then on the screen must be what painting
+// the whole window for that day shows.
+void TestStart::steppedPictureMatchesFullPaint() {
+    Fixture f;
+    f.window.load();
+    f.window.resize(640, 480);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    for (int i = 0; i < 3; ++i) {
+        f.window.stepDisplayDate(1);
+        QCoreApplication::sendPostedEvents(&f.window, QEvent::UpdateRequest);
+    }
+    const QImage onScreen = f.window.screen()
+                                ->grabWindow(f.window.winId())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(onScreen, f.window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    // The frames around the chart and the strip are there as a plain frame of their style
+    // draws them.
+    for (QFrame* surface : {static_cast<QFrame*>(f.window.findChild<ChartArea*>("P1")),
+                            static_cast<QFrame*>(f.window.findChild<DayStripArea*>("P2"))}) {
+        QFrame plain;
+        plain.setFrameStyle(surface->frameStyle());
+        plain.setLineWidth(surface->lineWidth());
+        plain.setPalette(surface->palette());
+        plain.resize(surface->size());
+        QCOMPARE(frameOnly(onScreen.copy(surface->geometry()), surface->contentsRect()),
+                 frameOnly(plain.grab().toImage(), plain.contentsRect()));
+    }
 }
 
 void TestStart::longestTextFitsItsBlock() {
