@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int Runs = 25;
+constexpr int Runs = 60;
 constexpr int WarmUp = 3;
 
 PersonList fullList() {
