@@ -39,6 +39,9 @@ public:
     void DrawGraph();
 
     void stepDisplayDate(int direction);
+    // Makes a date the display date (kept within the accepted range) and recalculates; the
+    // stepper, the keys and the mouse on the chart and the day strip all come here.
+    void moveDisplayDate(const QDate& wanted);
     void command(int index);
     // Takes over a person from the person list: name into T1(0), birth date into M1.
     void takeOver(const QString& name, const QDate& birthDate) override;

@@ -92,7 +92,9 @@ About::About(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
     m_close->setIcon(QIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
     m_close->setToolTip(tr("Programm beenden"));
-    m_close->setAccessibleName(tr("Programm beenden"));
+    // Read aloud as the word its picture shows, with the tool tip as its description.
+    m_close->setAccessibleName(tr("Exit"));
+    m_close->setAccessibleDescription(m_close->toolTip());
     m_close->setFocusPolicy(Qt::StrongFocus);
     connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 

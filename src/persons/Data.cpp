@@ -60,7 +60,6 @@ Data::Data(const Services& services, QWidget* parent)
     Label2 = caption(this, "Label2", tr("Geb.datum:"), twipsRect(150, 1230, 1005, 255), 8.25);
     lblCurrRecord =
         caption(this, "lblCurrRecord", tr("Person"), twipsRect(1770, 1620, 2115, 345), 9.75);
-    lblCurrRecord->setAccessibleName(tr("Angezeigte Person"));
 
     txtName = new QLineEdit(this);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -281,6 +280,7 @@ void Data::showRefused(const QString& characters) {
                             "(Windows-1252) und keine Anführungszeichen.")
                              .arg(characters);
     txtName->setToolTip(note);
+    txtName->setAccessibleDescription(note);
     if (txtName->isVisible())
         QToolTip::showText(txtName->mapToGlobal(QPoint(0, txtName->height())), note, txtName);
 }

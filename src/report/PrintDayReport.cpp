@@ -59,6 +59,17 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
                 "werden.\n\nMöchten Sie den Tagesbericht stattdessen als PDF-Datei speichern?"));
     if (!wanted)
         return PrintOutcome::Cancelled;
+    return saveDayReportAsPdf(parent, report, dialogs);
+}
+
+} // namespace
+
+QString suggestedPdfPath(const DayReport& report) {
+    return QDir::home().filePath(
+        QStringLiteral("Biorhythmus-%1.pdf").arg(shortDateText(report.displayDate)));
+}
+
+PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialogs& dialogs) {
     const QString path =
         dialogs.saveFileName(parent, trPrint("Tagesbericht als PDF-Datei speichern"),
                              suggestedPdfPath(report), trPrint("PDF-Dateien (*.pdf)"));
@@ -76,13 +87,6 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
                    trPrint("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")
                        .arg(QDir::toNativeSeparators(path)));
     return PrintOutcome::SavedAsPdf;
-}
-
-} // namespace
-
-QString suggestedPdfPath(const DayReport& report) {
-    return QDir::home().filePath(
-        QStringLiteral("Biorhythmus-%1.pdf").arg(shortDateText(report.displayDate)));
 }
 
 PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs,
