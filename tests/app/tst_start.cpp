@@ -407,7 +407,7 @@ void TestStart::dayReportCarriesWhatTheWindowShows() {
 void TestStart::calendarIsGerman() {
     DateInput input;
     input.setDate(QDate(1953, 11, 20));
-    const QCalendarWidget* calendar = input.calendarWidget();
+    const QCalendarWidget* calendar = input.calendar();
     QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
     QCOMPARE(calendar->locale().monthName(11), QString("November"));
     QCOMPARE(calendar->locale().dayName(3, QLocale::LongFormat), QString("Mittwoch"));
@@ -649,8 +649,10 @@ void TestStart::calendarTodayLine() {
     input.show();
     QVERIFY(QTest::qWaitForWindowExposed(&input));
     QSignalSpy changed(&input, &DateInput::userChangedDate);
+    QVERIFY(!input.findChild<TodayCalendar*>()); // made on first use
     QTest::mouseClick(&input, Qt::LeftButton, {}, QPoint(input.width() - 5, input.height() / 2));
-    TodayCalendar* calendar = input.calendar();
+    TodayCalendar* calendar = input.findChild<TodayCalendar*>();
+    QVERIFY(calendar);
     QTRY_VERIFY(calendar->isVisible());
     QToolButton* today = calendar->todayButton();
     QCOMPARE(today->text(), QString("Heute: 17.05.2024"));
