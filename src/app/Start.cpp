@@ -195,10 +195,19 @@ void Start::restoreScreenMode() {
 void Start::exitProgram() {
     if (m_exiting)
         return;
+    leaveNow();
+}
+
+void Start::leaveNow() {
     m_exiting = true;
     restoreScreenMode();
     QApplication::closeAllWindows();
     QApplication::quit();
+}
+
+void Start::leaveWithoutWindows() {
+    m_exiting = true;
+    restoreScreenMode();
 }
 
 void Start::closeEvent(QCloseEvent* event) {

@@ -48,6 +48,12 @@ public:
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
+    // The same, also when an exit is under way already: for leaving on a signal, after
+    // message boxes have been stopped, it closes whatever is still open and quits again.
+    void leaveNow();
+    // For a process that is ending without its windows (they went with the X connection):
+    // puts the screen mode back and touches nothing else of the program.
+    void leaveWithoutWindows();
 
     std::int32_t dayCount() const { return DayCount; }
     std::int32_t chartDayCount() const { return ChartDayCount; }

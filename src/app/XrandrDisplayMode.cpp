@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <poll.h>
 #include <qguiapplication_platform.h>
+#include <sys/socket.h>
 
 // The X headers define macros (None, Bool, Status, ...) that clash with Qt's, so they come last.
 #include <X11/Xlib.h>
@@ -10,8 +12,26 @@
 
 namespace {
 
+// True while the server is still at the other end of the connection. Any Xlib call on a
+// connection the server has dropped (the server or the session ended) ends in Xlib's fatal
+// I/O error handler, which exits the process on the spot; so every use checks first.
+bool connected(Display* display) {
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    if (::poll(&connection, 1, 0) < 0)
+        return false;
+    if (connection.revents & (POLLHUP | POLLERR | POLLNVAL))
+        return false;
+    char byte = 0;
+    return !(connection.revents & POLLIN) ||
+           ::recv(connection.fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) != 0;
+}
+
 struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
+    void operator()(Display* display) const {
+        // Closing talks to the server; a dropped connection is left for the process's end.
+        if (connected(display))
+            XCloseDisplay(display);
+    }
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
@@ -37,6 +57,8 @@ public:
     }
 
     bool apply() override {
+        if (!connected(m_display.get()))
+            return false;
         // Read afresh: the configuration may have changed since setup(), and the server
         // rejects a change based on an outdated configuration.
         const ConfigPtr config(XRRGetScreenInfo(m_display.get(), m_root));

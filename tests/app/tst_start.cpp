@@ -3,6 +3,8 @@
 #include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
+#include "Dialogs.h"
+#include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -65,6 +68,15 @@ QImage frameOnly(QImage picture, const QRect& inside) {
 QString text(const Start& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
+
+// A 40 x 30 green client area in its dialog edge.
+class GreenDialog final : public FramedDialog {
+public:
+    GreenDialog() : FramedDialog(QSize(40, 30)) {}
+
+protected:
+    void paintClient(QPainter& painter) override { painter.fillRect(client()->rect(), Qt::green); }
+};
 } // namespace
 
 class TestStart : public QObject {
@@ -92,6 +104,10 @@ private slots:
     void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
+    void dialogEdge_data();
+    void dialogEdge();
+    void messageBoxes_data();
+    void messageBoxes();
     void focusOrder();
     void movingOnTheChart_data();
     void movingOnTheChart();
@@ -439,6 +455,74 @@ void TestStart::qtDialogsSpeakGerman() {
     installGermanTranslations(*QCoreApplication::instance());
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
+}
+
+void TestStart::dialogEdge_data() {
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QColor>("colour");
+    const QColor light(192, 192, 192);
+    const QColor shadow(128, 128, 128);
+    QTest::newRow("outer top") << QPoint(20, 0) << light;
+    QTest::newRow("inner left") << QPoint(1, 20) << QColor(Qt::white);
+    QTest::newRow("face top") << QPoint(20, 2) << light;
+    QTest::newRow("outer bottom") << QPoint(20, 35) << QColor(Qt::black);
+    QTest::newRow("inner right") << QPoint(44, 20) << shadow;
+    QTest::newRow("face right") << QPoint(43, 20) << light;
+    QTest::newRow("top right corner") << QPoint(45, 0) << QColor(Qt::black);
+    QTest::newRow("client") << QPoint(3, 3) << QColor(Qt::green);
+}
+
+void TestStart::dialogEdge() {
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, colour);
+    GreenDialog dialog;
+    QCOMPARE(dialog.size(), QSize(46, 36));
+    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
+}
+
+void TestStart::messageBoxes_data() {
+    QTest::addColumn<int>("kind"); // 0 inform, 1 warn, 2 question
+    QTest::addColumn<bool>("unattended");
+    QTest::addColumn<int>("shownFormat"); // -1: no box was shown
+    QTest::newRow("information") << 0 << false << int(Qt::PlainText);
+    QTest::newRow("warning") << 1 << false << int(Qt::PlainText);
+    QTest::newRow("question") << 2 << false << int(Qt::PlainText);
+    QTest::newRow("warning when leaving") << 1 << true << -1;
+    QTest::newRow("question when leaving") << 2 << true << -1;
+}
+
+void TestStart::messageBoxes() {
+    QFETCH(int, kind);
+    QFETCH(bool, unattended);
+    QFETCH(int, shownFormat);
+    WidgetDialogs dialogs;
+    if (unattended)
+        dialogs.stopAsking();
+    const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
+    int format = -1;
+    QString shownText;
+    QTimer answer;
+    answer.setSingleShot(true);
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        format = int(label->textFormat());
+        shownText = label->text();
+        box->reject();
+    });
+    answer.start(0);
+    bool yes = false;
+    if (kind == 0)
+        dialogs.inform(nullptr, programTitle(), text);
+    else if (kind == 1)
+        dialogs.warn(nullptr, programTitle(), text);
+    else
+        yes = dialogs.askYesNo(nullptr, programTitle(), text);
+    QCOMPARE(format, shownFormat);
+    QCOMPARE(shownText, format < 0 ? QString() : text);
+    QVERIFY(!yes);
 }
 
 namespace {

@@ -183,6 +183,14 @@ void TestChart::gridLines() {
     QVERIFY(!isLine(0, size.height() / 2 + 3));
     QVERIFY(!isLine(size.width() / 2 + 5, size.height() - 1));
     QCOMPARE(image.pixelColor(3, 3), GridBackground);
+    // The lines begin one unit inside the top and left edges: that row and column stay grey.
+    int onTopOrLeft = 0;
+    for (int x = 0; x < size.width(); ++x)
+        onTopOrLeft += isLine(x, 0);
+    for (int y = 0; y < size.height(); ++y)
+        onTopOrLeft += isLine(0, y);
+    QCOMPARE(onTopOrLeft, 0);
+    QVERIFY(isLine(1, 1));
 }
 
 void TestChart::dayColumns_data() {
