@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -30,6 +31,14 @@ std::optional<int> parseInt16(QByteArrayView text) {
     for (const char c : digits)
         value = value * 10 + (c - '0');
     return text.startsWith('-') ? -value : value;
+}
+
+// Where the byte first occurs in the text at or after from, or -1. memchr directly: on the
+// short texts of a person file, the general search behind QByteArrayView::indexOf and
+// contains() costs more than the scan itself.
+qsizetype indexOfByte(QByteArrayView text, char byte, qsizetype from = 0) {
+    const void* found = std::memchr(text.data() + from, byte, size_t(text.size() - from));
+    return found ? static_cast<const char*>(found) - text.data() : -1;
 }
 
 bool isSeparator(char c) {
@@ -68,7 +77,7 @@ public:
             return fail(tr("Lesen über das Dateiende hinaus"));
         QByteArrayView value;
         if (data[m_pos] == '"') {
-            const qsizetype close = m_input.bytes.indexOf('"', m_pos + 1);
+            const qsizetype close = indexOfByte(data, '"', m_pos + 1);
             value = data.sliced(m_pos + 1, (close < 0 ? data.size() : close) - m_pos - 1);
             m_line += lineEnds(value);
             if (close < 0) {
@@ -137,7 +146,7 @@ private:
     // A line ends with CR LF, or with a lone CR or LF; a CR as the last byte of a quoted text
     // is followed by the closing quote or by nothing.
     static int lineEnds(QByteArrayView text) {
-        if (!text.contains('\n') && !text.contains('\r'))
+        if (indexOfByte(text, '\n') < 0 && indexOfByte(text, '\r') < 0)
             return 0;
         int count = 0;
         for (qsizetype i = 0; i < text.size(); ++i) {

@@ -302,6 +302,9 @@ void TestPersonFile::brokenFiles_data() {
         << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\r\n\"B\"\r\n\"\"\r\n")
         << "DATA.DAT: Mehr Einträge, als die Personenzahl 1 angibt (Zeile 5)" << Names{{"A", ""}}
         << 1;
+    QTest::newRow("lone CR inside quotes ends a line")
+        << QByteArray("1,1\r\n\"An\rna\"\r\n")
+        << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)" << Names{{"An\rna", ""}} << 1;
     QTest::newRow("largest count, nothing behind it")
         << QByteArray("32767,32767\r\n") << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 2)"
         << Names(32767) << 32767;
