@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
+#include "ModalAction.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "PhaseTexts.h"
@@ -25,14 +26,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <QWheelEvent>
-#include <functional>
 
 namespace {
 // A window on a fixed "today", on a screen of the given size.
@@ -91,7 +91,8 @@ private slots:
     void takeOverKeepsName();
     void screenModeSwitchedAndRestored_data();
     void screenModeSwitchedAndRestored();
-    void missingClipLeavesStripEmpty();
+    void clipBesideTheProgram_data();
+    void clipBesideTheProgram();
     void everyControlIsNamed();
     void columnsAgreeInColour_data();
     void columnsAgreeInColour();
@@ -248,12 +249,35 @@ void TestStart::screenModeSwitchedAndRestored() {
     QCOMPARE(f.displayMode.applied.size(), switched ? 2 : 0);
 }
 
-void TestStart::missingClipLeavesStripEmpty() {
-    QTemporaryDir empty;
-    Fixture f(QDate(2000, 1, 1), QSize(640, 480), empty.path());
+void TestStart::clipBesideTheProgram_data() {
+    QTest::addColumn<QByteArray>("clip"); // za.vdi in the program's folder; "-": none there
+    QTest::addColumn<bool>("shown");
+    QFile shipped(QFINDTESTDATA("../../resources/za.vdi"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QTest::newRow("the shipped clip") << shipped.readAll() << true;
+    QTest::newRow("missing") << QByteArray("-") << false;
+    QTest::newRow("not a picture") << QByteArray("GIF89a, und dann nichts mehr") << false;
+}
+
+// The strip plays the clip where it is there and stays a plain face where it is not, without
+// a message either way.
+void TestStart::clipBesideTheProgram() {
+    QFETCH(QByteArray, clip);
+    QFETCH(bool, shown);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("za.vdi"));
+    QVERIFY(clip == "-" || (file.open(QIODevice::WriteOnly) && file.write(clip) == clip.size()));
+    file.close();
+    Fixture f(QDate(2000, 1, 1), QSize(640, 480), folder.path());
     f.window.load();
     auto* strip = f.window.findChild<AnimationStrip*>("A1");
-    QVERIFY(!strip->isPlaying());
+    QCOMPARE(strip->isPlaying(), shown);
+    const QImage face = strip->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x)
+            colours.insert(face.pixel(x, y));
+    QVERIFY2((colours.size() >= 3) == shown, qPrintable(QString::number(colours.size())));
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
@@ -361,17 +385,6 @@ void TestStart::longestTextFitsItsBlock() {
     }
 }
 
-namespace {
-// Runs action on the modal window named name once it is open.
-void whenOpen(const char* name, std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        QVERIFY(modal && modal->objectName() == QLatin1String(name));
-        action(modal);
-    });
-}
-} // namespace
-
 void TestStart::personTakenOverThroughTheEditor() {
     Fixture f(QDate(2000, 1, 1));
     QFile file(f.personFile.filePath());
@@ -381,10 +394,11 @@ void TestStart::personTakenOverThroughTheEditor() {
     f.window.load();
     f.window.show();
     QSignalSpy redrawn(&f.window, &Start::redrawn);
-    whenOpen("Data", [](QWidget* editor) {
-        editor->findChild<QPushButton*>(QStringLiteral("C2_4"))->click();
+    ModalAction editor("Data", [](QWidget& editor) {
+        editor.findChild<QPushButton*>(QStringLiteral("C2_4"))->click();
     });
     f.window.findChild<QToolButton*>("C1_0")->click();
+    QVERIFY(editor.ran() && !editor.leftOpen());
     QCOMPARE(f.window.findChild<QLineEdit*>("T1_0")->text(), QString("Anna"));
     QCOMPARE(f.window.findChild<DateInput*>("M1")->date(), QDate(1999, 12, 31));
     QCOMPARE(f.window.dayCount(), 1);
@@ -396,13 +410,11 @@ void TestStart::helpButtonOpensTheHelpWindow() {
     Fixture f;
     f.window.load();
     f.window.show();
-    bool opened = false;
-    whenOpen("About", [&opened](QWidget* about) {
-        opened = true;
-        about->findChild<QToolButton*>(QStringLiteral("C1"))->click();
+    ModalAction about("About", [](QWidget& about) {
+        about.findChild<QToolButton*>(QStringLiteral("C1"))->click();
     });
     f.window.findChild<QToolButton*>("C1_1")->click();
-    QVERIFY(opened);
+    QVERIFY(about.ran() && !about.leftOpen());
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -502,17 +514,14 @@ void TestStart::messageBoxes() {
     const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
     int format = -1;
     QString shownText;
-    QTimer answer;
-    answer.setSingleShot(true);
-    connect(&answer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ModalAction answer({}, [&](QWidget& modal) {
+        auto* box = qobject_cast<QMessageBox*>(&modal);
         QVERIFY(box);
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         format = int(label->textFormat());
         shownText = label->text();
         box->reject();
     });
-    answer.start(0);
     bool yes = false;
     if (kind == 0)
         dialogs.inform(nullptr, programTitle(), text);
@@ -520,6 +529,7 @@ void TestStart::messageBoxes() {
         dialogs.warn(nullptr, programTitle(), text);
     else
         yes = dialogs.askYesNo(nullptr, programTitle(), text);
+    QCOMPARE(answer.ran(), shownFormat >= 0);
     QCOMPARE(format, shownFormat);
     QCOMPARE(shownText, format < 0 ? QString() : text);
     QVERIFY(!yes);
@@ -683,15 +693,10 @@ void TestStart::shortcutsOpenWindows() {
     QFETCH(QString, window);
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
-    QString opened;
-    QTimer::singleShot(0, [&opened] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = modal->objectName();
-            modal->close();
-        }
-    });
+    ModalAction opened(window, [](QWidget& modal) { modal.close(); });
     QTest::keySequence(&f.window, keys);
-    QCOMPARE(opened, window);
+    QCOMPARE(opened.seen(), window);
+    QVERIFY(opened.ran() && !opened.leftOpen());
 }
 
 void TestStart::dayReportAsPdf_data() {

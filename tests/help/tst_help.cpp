@@ -1,5 +1,6 @@
 #include "HelpDocuments.h"
 #include "HelpWindow.h"
+#include "ModalAction.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,45 +13,24 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
 #include <functional>
 
 namespace {
 
-HelpWindow* openWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->objectName() == QLatin1String("About") && widget->isVisible())
-            return qobject_cast<HelpWindow*>(widget);
-    return nullptr;
-}
-
-// Opens the window the way the main window does and runs the action once it is up. A window
-// the action leaves open is closed after a few seconds so that a failing test cannot hang;
-// the result says whether the action closed it itself.
+// Opens the window the way the main window does and runs the action once it is up; true when
+// the action ran and closed the window itself.
 bool openAndRun(const std::function<void(HelpWindow&)>& action, QRect* parentGeometry = nullptr) {
     QWidget parent;
     parent.setGeometry(37, 21, 640, 480);
     if (parentGeometry)
         *parentGeometry = parent.geometry();
     parent.show();
-    bool closedByAction = true;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (HelpWindow* about = openWindow()) {
-            poll.stop();
-            action(*about);
-            QTimer::singleShot(3000, about, [&closedByAction, about] {
-                closedByAction = false;
-                about->reject();
-            });
-        }
-    });
-    poll.start();
+    ModalAction about(QStringLiteral("About"),
+                      [&action](QWidget& window) { action(*qobject_cast<HelpWindow*>(&window)); });
     openHelpWindow(&parent);
-    return closedByAction && openWindow() == nullptr;
+    return about.ran() && !about.leftOpen();
 }
 
 int waitForScrollRange(QTextBrowser* box) {

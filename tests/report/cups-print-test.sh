@@ -2,9 +2,11 @@
 # Runs the printing test against a private CUPS server (tests/support/cups-server.sh) that the
 # test fills with a cups-pdf queue; the test stops and resumes the server (BIO_CUPSD_PID) to
 # make it fall silent.
-# Usage: cups-print-test.sh <test program>; exits 77 (skipped) where it cannot run.
+# Usage: cups-print-test.sh <test program> [its arguments, e.g. one test function's name];
+# exits 77 (skipped) where it cannot run.
 set -uo pipefail
 test_program=$1
+shift
 source "$(dirname "$0")/../support/cups-server.sh"
 
 for tool in lpadmin lpinfo lp pdftotext pdftoppm pdfinfo timeout; do
@@ -25,6 +27,6 @@ BIO_CUPS_PDF_MODEL=$(lpinfo -m | awk '/CUPS-PDF_opt/ { print $1; exit }')
 export BIO_CUPS_PDF_MODEL
 
 status=0
-timeout --kill-after=5 80 "$test_program" || status=$?
+timeout --kill-after=5 80 "$test_program" "$@" || status=$?
 [ $status -eq 0 ] || tail -n 20 "$CUPS_SERVER_LOG_DIR/error_log" 2>/dev/null || true
 exit $status

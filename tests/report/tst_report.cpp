@@ -1,12 +1,10 @@
 #include "DayReportPage.h"
+#include "FakePrinters.h"
 #include "PageSurface.h"
 #include "PrintDayReport.h"
-#include "PrinterService.h"
 #include "ReportChecks.h"
 #include "ScriptedDialogs.h"
 
-#include <QBuffer>
-#include <QCursor>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -28,99 +26,6 @@ void writeReport(const QString& path, const DayReport& report, const QPageSize& 
     QPainter painter(&writer);
     paintDayReport(painter, report);
 }
-
-// Forwards to ScriptedDialogs and notes what only the real dialogs would show: the file
-// dialog's caption and suggestion, and whether the busy cursor was still up.
-class RecordingDialogs final : public Dialogs {
-public:
-    ScriptedDialogs script;
-    QString saveCaption;
-    QString suggestedPath;
-    bool busyDuringDialog = false;
-
-    void inform(QWidget* p, const QString& title, const QString& text) override {
-        note();
-        script.inform(p, title, text);
-    }
-    void warn(QWidget* p, const QString& title, const QString& text) override {
-        note();
-        script.warn(p, title, text);
-    }
-    bool askYesNo(QWidget* p, const QString& title, const QString& text) override {
-        note();
-        return script.askYesNo(p, title, text);
-    }
-    QString saveFileName(QWidget* p, const QString& caption, const QString& suggested,
-                         const QString& filter) override {
-        note();
-        saveCaption = caption;
-        suggestedPath = suggested;
-        return script.saveFileName(p, caption, suggested, filter);
-    }
-
-private:
-    void note() { busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr; }
-};
-
-// A page that lands in memory; it can be told to fail while the page is drawn, or how its
-// hand-over goes.
-class MemoryTarget final : public PageTarget {
-public:
-    QByteArray* sent;
-    bool failWhileDrawing;
-    Handover handover;
-    bool* abandoned;
-    bool* busySeen; // outlives the target, which the print path deletes
-
-    MemoryTarget(QByteArray* sentPage, bool failing, Handover answer, bool* abandonedFlag,
-                 bool* busyFlag)
-        : sent(sentPage), failWhileDrawing(failing), handover(answer), abandoned(abandonedFlag),
-          busySeen(busyFlag), m_writer(&m_buffer) {
-        m_buffer.open(QIODevice::WriteOnly);
-    }
-
-    QPagedPaintDevice& device() override {
-        *busySeen = QGuiApplication::overrideCursor() &&
-                    QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        return m_writer;
-    }
-    bool hasFailed() const override { return failWhileDrawing; }
-    void abandon() override { *abandoned = true; }
-    Handover submit(QString* detail) override {
-        if (handover == Handover::Accepted)
-            *sent = m_buffer.data();
-        else
-            *detail = QStringLiteral("lp: said so");
-        return handover;
-    }
-
-private:
-    QBuffer m_buffer;
-    QPdfWriter m_writer;
-};
-
-class FakePrinters final : public PrinterService {
-public:
-    DefaultPrinter found;
-    QString openError;
-    bool failWhileDrawing = false;
-    Handover handover = Handover::Accepted;
-
-    QByteArray sent;
-    bool abandoned = false;
-    bool busyWhileBuilding = false;
-
-    DefaultPrinter defaultPrinter() override { return found; }
-    std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter&, const QString&,
-                                            QString* detail) override {
-        if (!openError.isEmpty()) {
-            *detail = openError;
-            return nullptr;
-        }
-        return std::make_unique<MemoryTarget>(&sent, failWhileDrawing, handover, &abandoned,
-                                              &busyWhileBuilding);
-    }
-};
 
 } // namespace
 
@@ -302,14 +207,14 @@ void TestReport::printPaths() {
     service.failWhileDrawing = failWhileDrawing;
     service.handover = handover;
 
-    RecordingDialogs dialogs;
-    dialogs.script.yesNoAnswers << acceptPdf;
+    ScriptedDialogs dialogs;
+    dialogs.yesNoAnswers << acceptPdf;
     QString pdfPath;
     if (pdfName == QLatin1String("-"))
         pdfPath = folder.filePath(QStringLiteral("missing-folder/bericht.pdf"));
     else if (!pdfName.isEmpty())
         pdfPath = folder.filePath(pdfName);
-    dialogs.script.saveFileNames << pdfPath;
+    dialogs.saveFileNames << pdfPath;
 
     const DayReport report = sampleReport();
     QCOMPARE(printDayReport(nullptr, report, dialogs, service), outcome);
@@ -317,15 +222,14 @@ void TestReport::printPaths() {
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY(!dialogs.busyDuringDialog);
     if (message.isEmpty()) {
-        QVERIFY2(dialogs.script.messages.isEmpty(), qPrintable(dialogs.script.messages.join(';')));
+        QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join(';')));
     } else {
-        QCOMPARE(dialogs.script.messages.size(), 1);
-        QVERIFY2(dialogs.script.messages[0].startsWith(QStringLiteral("Biorhythmus|")),
-                 qPrintable(dialogs.script.messages[0]));
-        QVERIFY2(dialogs.script.messages[0].contains(message),
-                 qPrintable(dialogs.script.messages[0]));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages[0].startsWith(QStringLiteral("Biorhythmus|")),
+                 qPrintable(dialogs.messages[0]));
+        QVERIFY2(dialogs.messages[0].contains(message), qPrintable(dialogs.messages[0]));
         if (pdfName == QLatin1String("-"))
-            QVERIFY(dialogs.script.messages[0].contains(QStringLiteral("missing-folder")));
+            QVERIFY(dialogs.messages[0].contains(QStringLiteral("missing-folder")));
     }
     QCOMPARE(!service.sent.isEmpty(), outcome == PrintOutcome::Printed);
     QCOMPARE(service.abandoned, failWhileDrawing);
@@ -334,9 +238,9 @@ void TestReport::printPaths() {
 
     if (outcome == PrintOutcome::Printed)
         QVERIFY(service.sent.startsWith("%PDF"));
-    QCOMPARE(dialogs.script.questions.size(), state == State::NoPrinters ? 1 : 0);
+    QCOMPARE(dialogs.questions.size(), state == State::NoPrinters ? 1 : 0);
     if (state == State::NoPrinters)
-        QVERIFY(dialogs.script.questions[0].contains(QStringLiteral("kein Drucker")));
+        QVERIFY(dialogs.questions[0].contains(QStringLiteral("kein Drucker")));
     if (acceptPdf) {
         QCOMPARE(dialogs.saveCaption, QStringLiteral("Tagesbericht als PDF-Datei speichern"));
         QCOMPARE(dialogs.suggestedPath, QDir::home().filePath("Biorhythmus-01.03.2024.pdf"));

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -67,6 +68,25 @@ QString waitForPrintedFile(const QMap<QString, QDateTime>& before, int timeoutMs
         QTest::qWait(200);
     }
     return {};
+}
+
+// The cups-pdf queue as this machine's default printer; empty when it is set up, else what
+// lpadmin said.
+QString addDefaultQueue() {
+    bool ok = false;
+    const QString added =
+        run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
+             QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
+             qEnvironmentVariable("BIO_CUPS_PDF_MODEL"),
+             // keeps the printed text readable for pdftotext; the default
+             // Ghostscript conversion turns the letters into bare shapes
+             QStringLiteral("-o"), QStringLiteral("pdftops-renderer-default=pdftocairo")},
+            &ok);
+    if (!ok)
+        return added;
+    const QString chosen = run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &ok);
+    return ok ? QString() : chosen;
 }
 
 qint64 cupsdPid() {
@@ -125,9 +145,17 @@ void TestReportCups::initTestCase() {
     if (!qEnvironmentVariableIsSet("CUPS_SERVER") || !qEnvironmentVariableIsSet("BIO_CUPS_PDF_OUT"))
         QSKIP("runs under cups-print-test.sh, which starts the CUPS server");
     QVERIFY(!qEnvironmentVariable("BIO_CUPS_PDF_MODEL").isEmpty());
+    const QString problem = addDefaultQueue();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QCOMPARE(SystemPrinterService().defaultPrinter().name, Queue);
 }
 
+// With the queue taken away for a moment the server has no printer at all.
 void TestReportCups::noPrinterOffersPdf() {
+    bool ok = false;
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), Queue}, &ok);
+    QVERIFY(ok);
+    const auto restore = qScopeGuard([] { addDefaultQueue(); });
     SystemPrinterService printers;
     QCOMPARE(printers.defaultPrinter().state, DefaultPrinter::State::NoPrinters);
     QTemporaryDir folder;
@@ -140,21 +168,6 @@ void TestReportCups::noPrinterOffersPdf() {
     QCOMPARE(dialogs.questions.size(), 1);
     QVERIFY(dialogs.questions[0].contains(QStringLiteral("kein Drucker eingerichtet")));
     reportcheck::verifyDayReportPage(path, report, QMarginsF(14.17, 14.17, 14.17, 14.17));
-
-    bool ok = false;
-    const QString added =
-        run(QStringLiteral("lpadmin"),
-            {QStringLiteral("-p"), Queue, QStringLiteral("-E"), QStringLiteral("-v"),
-             QStringLiteral("cups-pdf:/"), QStringLiteral("-m"),
-             qEnvironmentVariable("BIO_CUPS_PDF_MODEL"),
-             // keeps the printed text readable for pdftotext; the default
-             // Ghostscript conversion turns the letters into bare shapes
-             QStringLiteral("-o"), QStringLiteral("pdftops-renderer-default=pdftocairo")},
-            &ok);
-    QVERIFY2(ok, qPrintable(added));
-    run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &ok);
-    QVERIFY(ok);
-    QCOMPARE(printers.defaultPrinter().name, Queue);
 }
 
 void TestReportCups::printsOnDefaultPrinter_data() {

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "PrinterService.h"
+
+#include <QBuffer>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPdfWriter>
+
+// A printer whose page lands in memory. It can be told what the lookup finds, that no page can
+// be made, that the page fails while it is drawn, or how its hand-over goes; it notes what
+// became of the page and whether the busy cursor was up while the page was built.
+class FakePrinters final : public PrinterService {
+public:
+    DefaultPrinter found;
+    QString openError;
+    bool failWhileDrawing = false;
+    Handover handover = Handover::Accepted;
+
+    QByteArray sent;
+    bool abandoned = false;
+    bool busyWhileBuilding = false;
+
+    DefaultPrinter defaultPrinter() override { return found; }
+    std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter&, const QString&,
+                                            QString* detail) override {
+        if (!openError.isEmpty()) {
+            *detail = openError;
+            return nullptr;
+        }
+        return std::make_unique<Target>(*this);
+    }
+
+private:
+    // Outlived by the service, as the print path deletes its target.
+    class Target final : public PageTarget {
+    public:
+        explicit Target(FakePrinters& service) : m_service(service), m_writer(&m_buffer) {
+            m_buffer.open(QIODevice::WriteOnly);
+        }
+        QPagedPaintDevice& device() override {
+            m_service.busyWhileBuilding =
+                QGuiApplication::overrideCursor() &&
+                QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            return m_writer;
+        }
+        bool hasFailed() const override { return m_service.failWhileDrawing; }
+        void abandon() override { m_service.abandoned = true; }
+        Handover submit(QString* detail) override {
+            if (m_service.handover == Handover::Accepted)
+                m_service.sent = m_buffer.data();
+            else
+                *detail = QStringLiteral("lp: said so");
+            return m_service.handover;
+        }
+
+    private:
+        FakePrinters& m_service;
+        QBuffer m_buffer;
+        QPdfWriter m_writer;
+    };
+};
