@@ -3,12 +3,13 @@
 #include "ExitSignals.h"
 #include "Start.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QTimer>
 
-Application::Application(QObject* parent)
-    : QObject(parent), m_displayMode(createDisplayMode()),
+Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent)
+    : QObject(parent), m_displayMode(std::move(displayMode)),
       m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)) {
     m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
                                                       m_personFile,
@@ -20,7 +21,24 @@ Application::~Application() = default;
 
 void Application::start() {
     m_start->load();
+    // After a switch the window covers the switched output, wherever that lies on the desktop.
+    const QRect output = m_displayMode->outputArea();
+    if (m_start->screenModeChanged() && output.isValid()) {
+        if (QScreen* screen = QGuiApplication::screenAt(output.center()))
+            m_start->setScreen(screen);
+        m_start->setGeometry(output);
+    }
     m_start->showMaximized();
+}
+
+void Application::raiseWindow() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_start.get()), QApplication::activeModalWidget()}) {
+        if (window) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
 }
 
 void Application::screenshotAndExit(const QString& path) {

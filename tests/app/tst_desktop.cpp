@@ -1,0 +1,133 @@
+// Runs the program's windows on a real compositor (weston, started by wayland-test.sh, on
+// Wayland itself or through XWayland) and checks the pictures the compositor takes: the whole
+// main window, the person editor and the help window over it. Prints the day report into a
+// PDF file and leaves through the exit button.
+#include "Application.h"
+#include "DisplayMode.h"
+#include "Start.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+namespace {
+
+// A picture of the whole output through the command the script gives.
+QImage compositorPicture(const QString& file) {
+    QProcess::execute(QStringLiteral("bash"),
+                      {QStringLiteral("-c"), qEnvironmentVariable("BIO_SCREENSHOT_COMMAND"),
+                       QStringLiteral("screenshot"), file});
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+bool samePixel(QRgb a, QRgb b) {
+    return qAbs(qRed(a) - qRed(b)) <= 8 && qAbs(qGreen(a) - qGreen(b)) <= 8 &&
+           qAbs(qBlue(a) - qBlue(b)) <= 8;
+}
+
+// Where the window lies in the picture, found by a patch amid its controls (the tiled
+// background repeats itself); the compositor places windows itself.
+QPoint findWindow(const QImage& picture, const QImage& window, QPoint middle) {
+    const QRect patch(middle - QPoint(12, 12), QSize(24, 24));
+    for (int y = 0; y + patch.height() <= picture.height(); ++y) {
+        for (int x = 0; x + patch.width() <= picture.width(); ++x) {
+            bool same = true;
+            for (int dy = 0; same && dy < patch.height(); ++dy)
+                for (int dx = 0; same && dx < patch.width(); ++dx)
+                    same = picture.pixel(x + dx, y + dy) ==
+                           window.pixel(patch.x() + dx, patch.y() + dy);
+            if (same)
+                return QPoint(x - patch.x(), y - patch.y());
+        }
+    }
+    return QPoint(-1, -1);
+}
+
+// The share of the window's pixels that the compositor shows as the window drew them.
+double shownShare(QWidget* widget, const QString& pictureFile) {
+    QTest::qWait(500); // for the compositor to show the latest frame
+    const QImage window = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage picture = compositorPicture(pictureFile);
+    const QPoint at = findWindow(picture, window, widget->childrenRect().center());
+    if (at.x() < 0 || !picture.rect().contains(QRect(at, window.size())))
+        return 0;
+    qint64 same = 0;
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x)
+            same += samePixel(picture.pixel(at.x() + x, at.y() + y), window.pixel(x, y));
+    return double(same) / (qint64(window.width()) * window.height());
+}
+
+// Runs action on the modal window of the given class once it is open and shown.
+void whenOpen(const char* className, std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer;
+    poll->setInterval(50);
+    QObject::connect(poll, &QTimer::timeout, [poll, className, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->inherits(className) || !QTest::qWaitForWindowExposed(modal))
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
+}
+
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void windowsAsTheCompositorShowsThem();
+};
+
+void TestDesktop::windowsAsTheCompositorShowsThem() {
+    QTemporaryDir folder;
+    const QString pictures = qEnvironmentVariable("BIO_PICTURE_FOLDER", folder.path());
+    Application application(createDisplayMode());
+    application.start();
+    Start* start = application.mainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(start));
+    QVERIFY(start->width() >= 632 && start->height() >= 465);
+    QVERIFY(shownShare(start, pictures + QStringLiteral("/start.png")) > 0.97);
+
+    const std::pair<const char*, const char*> children[] = {{"Data", "C1_0"}, {"About", "C1_1"}};
+    for (const auto& [name, button] : children) {
+        double share = 0;
+        whenOpen(name, [&, name = name](QWidget* window) {
+            share = shownShare(window, QStringLiteral("%1/%2.png").arg(pictures, name));
+            window->close();
+        });
+        start->findChild<QToolButton*>(button)->click();
+        QVERIFY2(share > 0.97, name);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // No printer is set up: the program offers a PDF file instead.
+    const QString pdf = folder.filePath(QStringLiteral("tagesbericht.pdf"));
+    whenOpen("QMessageBox", [&pdf](QWidget* question) {
+        whenOpen("QFileDialog", [&pdf](QWidget* dialog) {
+            static_cast<QFileDialog*>(dialog)->selectFile(pdf);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, which checks the name
+        });
+        static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+    });
+    start->findChild<QToolButton*>("C1_2")->click();
+    QFile printed(pdf);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(5) == "%PDF-");
+
+    start->findChild<QToolButton*>("C1_3")->click();
+    QTRY_VERIFY(!start->isVisible());
+}
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
