@@ -33,10 +33,11 @@ bool samePixel(QRgb a, QRgb b) {
            qAbs(qBlue(a) - qBlue(b)) <= 8;
 }
 
-// Where the window lies in the picture, found by a patch amid its controls (the tiled
-// background repeats itself); the compositor places windows itself.
-QPoint findWindow(const QImage& picture, const QImage& window, QPoint middle) {
-    const QRect patch(middle - QPoint(12, 12), QSize(24, 24));
+// The places where a patch among the window's controls appears in the picture; the compositor
+// places windows itself, and backgrounds of repeated tiles or grid cells match in many places.
+QList<QPoint> candidatePlaces(const QImage& picture, const QImage& window, QPoint anchor) {
+    const QRect patch(anchor - QPoint(12, 12), QSize(24, 24));
+    QList<QPoint> places;
     for (int y = 0; y + patch.height() <= picture.height(); ++y) {
         for (int x = 0; x + patch.width() <= picture.width(); ++x) {
             bool same = true;
@@ -45,25 +46,37 @@ QPoint findWindow(const QImage& picture, const QImage& window, QPoint middle) {
                     same = picture.pixel(x + dx, y + dy) ==
                            window.pixel(patch.x() + dx, patch.y() + dy);
             if (same)
-                return QPoint(x - patch.x(), y - patch.y());
+                places << QPoint(x - patch.x(), y - patch.y());
         }
     }
-    return QPoint(-1, -1);
+    return places;
 }
 
-// The share of the window's pixels that the compositor shows as the window drew them.
-double shownShare(QWidget* widget, const QString& pictureFile) {
-    QTest::qWait(500); // for the compositor to show the latest frame
-    const QImage window = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage picture = compositorPicture(pictureFile);
-    const QPoint at = findWindow(picture, window, widget->childrenRect().center());
-    if (at.x() < 0 || !picture.rect().contains(QRect(at, window.size())))
+double shareAt(const QImage& picture, const QImage& window, QPoint at) {
+    if (!picture.rect().contains(QRect(at, window.size())))
         return 0;
     qint64 same = 0;
     for (int y = 0; y < window.height(); ++y)
         for (int x = 0; x < window.width(); ++x)
             same += samePixel(picture.pixel(at.x() + x, at.y() + y), window.pixel(x, y));
     return double(same) / (qint64(window.width()) * window.height());
+}
+
+// The share of the window's pixels that the compositor shows as the window drew them. The
+// compositor shows a new frame a little later, so a few pictures are taken until one agrees.
+double shownShare(QWidget* widget, const QString& pictureFile) {
+    double best = 0;
+    for (int attempt = 0; attempt < 6 && best <= 0.97; ++attempt) {
+        QTest::qWait(500);
+        const QImage window = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = compositorPicture(pictureFile);
+        // Above the middle, where the main window has its chart rather than its animation.
+        const QRect controls = widget->childrenRect();
+        const QPoint anchor(controls.center().x(), controls.top() + controls.height() / 4);
+        for (QPoint at : candidatePlaces(picture, window, anchor))
+            best = std::max(best, shareAt(picture, window, at));
+    }
+    return best;
 }
 
 // Runs action on the modal window of the given class once it is open and shown.
@@ -111,19 +124,21 @@ void TestDesktop::windowsAsTheCompositorShowsThem() {
         QVERIFY(!QApplication::activeModalWidget());
     }
 
-    // No printer is set up: the program offers a PDF file instead.
-    const QString pdf = folder.filePath(QStringLiteral("tagesbericht.pdf"));
-    whenOpen("QMessageBox", [&pdf](QWidget* question) {
-        whenOpen("QFileDialog", [&pdf](QWidget* dialog) {
-            static_cast<QFileDialog*>(dialog)->selectFile(pdf);
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, which checks the name
+    // No printer is set up: the program offers a PDF file in the home folder instead.
+    qputenv("HOME", QFile::encodeName(folder.path()));
+    whenOpen("QMessageBox", [](QWidget* question) {
+        whenOpen("QFileDialog", [](QWidget* dialog) {
+            whenOpen("QMessageBox", [](QWidget* saved) { saved->close(); });
+            static_cast<QDialog*>(dialog)->accept();
         });
         static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
     });
     start->findChild<QToolButton*>("C1_2")->click();
-    QFile printed(pdf);
-    QVERIFY(printed.open(QIODevice::ReadOnly));
-    QVERIFY(printed.read(5) == "%PDF-");
+    const QStringList printed = QDir(folder.path()).entryList({QStringLiteral("*.pdf")});
+    QCOMPARE(printed.size(), 1);
+    QFile pdf(folder.filePath(printed.first()));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
 
     start->findChild<QToolButton*>("C1_3")->click();
     QTRY_VERIFY(!start->isVisible());

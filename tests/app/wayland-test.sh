@@ -24,6 +24,7 @@ fail() {
 
 # The person editor writes DATA.DAT beside the program: the test runs from a folder of its own.
 cp "$desktop_test" "$work/tst_desktop"
+cp "$(dirname "$program")/za.vdi" "$work/" 2>/dev/null
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 # No printer: the day report goes into a PDF file.
 export CUPS_SERVER="$work/no-cups.sock"
