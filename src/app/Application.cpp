@@ -28,6 +28,11 @@ void Application::start() {
             m_start->setScreen(screen);
         m_start->setGeometry(output);
     }
+    // A Wayland compositor has no task bar to keep the window out of, and weston's desktop
+    // shell crashes when an XWayland utility window opens a dialog: there the main window is
+    // an ordinary one.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        m_start->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_start->showMaximized();
 }
 
