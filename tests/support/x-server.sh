@@ -3,6 +3,8 @@
 #   start_x_server xvfb [WIDTHxHEIGHT]   a virtual framebuffer (any user)
 #   start_x_server xorg [WIDTHxHEIGHT]   Xorg with the dummy video driver, whose modes can
 #                                        be switched like a real screen's (root only)
+#   set_x_dpi DPI                        the desktop's font resolution (Xft.dpi), which Qt
+#                                        reads as the desktop's scale: 192 is a 200 % desktop
 #   stop_x_server
 #
 # start_x_server picks a free display number through the server itself (-displayfd), waits until
@@ -56,6 +58,10 @@ start_x_server() {
     xrandr -s "$size" || { echo "Xorg could not switch to $size"; stop_x_server; return 1; }
   fi
   return 0
+}
+
+set_x_dpi() {
+  echo "Xft.dpi: $1" | xrdb -merge
 }
 
 # Stops the server politely first, so that it removes its lock file and socket itself.
