@@ -59,6 +59,20 @@ void paint(QWidget* widget, const QColor& background, const QColor& text) {
     widget->setAutoFillBackground(true);
 }
 
+// A button icon that stays sharp on a desktop scaled to 200 % or 300 %: the larger copies are
+// the picture's own pixels repeated, not blurred.
+QIcon crispIcon(const QString& path) {
+    const QPixmap picture(path);
+    QIcon icon(picture);
+    for (int scale : {2, 3}) {
+        QPixmap larger =
+            picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        larger.setDevicePixelRatio(scale);
+        icon.addPixmap(larger);
+    }
+    return icon;
+}
+
 QLabel* label(QWidget* window, const QString& name, const QRect& rect, const QString& text,
               const QFont& font, const QColor& background) {
     auto* l = place(new QLabel(text, window), name, rect);
@@ -124,7 +138,7 @@ StartControls buildStartControls(QWidget* window) {
         QStringLiteral(":/pictures/print.png"), QStringLiteral(":/pictures/exit.png")};
     for (int i = 0; i < 4; ++i) {
         c.C1[i] = place(new QToolButton(window), indexed("C1", i), buttonRects[i]);
-        c.C1[i]->setIcon(QIcon(buttonIcons[i]));
+        c.C1[i]->setIcon(crispIcon(buttonIcons[i]));
         c.C1[i]->setIconSize(QSize(24, 22));
         paint(c.C1[i], LightGrey, Black);
         describe(c.C1[i], buttonTips[i]);
