@@ -7,8 +7,10 @@
 #include "Stepper.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QtMath>
 
 namespace {
 
@@ -59,17 +61,22 @@ void paint(QWidget* widget, const QColor& background, const QColor& text) {
     widget->setAutoFillBackground(true);
 }
 
-// A button icon that stays sharp on a desktop scaled to 200 % or 300 %: the larger copies are
-// the picture's own pixels repeated, not blurred.
-QIcon crispIcon(const QString& path) {
+// The picture at `scale` times its size for a desktop scaled to 200 % or 300 %: its own
+// pixels repeated, not blurred.
+QPixmap crispPixmap(const QString& path, int scale) {
     const QPixmap picture(path);
-    QIcon icon(picture);
-    for (int scale : {2, 3}) {
-        QPixmap larger =
-            picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        larger.setDevicePixelRatio(scale);
-        icon.addPixmap(larger);
-    }
+    if (scale <= 1)
+        return picture;
+    QPixmap larger =
+        picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    larger.setDevicePixelRatio(scale);
+    return larger;
+}
+
+QIcon crispIcon(const QString& path) {
+    QIcon icon(crispPixmap(path, 1));
+    for (int scale : {2, 3})
+        icon.addPixmap(crispPixmap(path, scale));
     return icon;
 }
 
@@ -174,7 +181,7 @@ StartControls buildStartControls(QWidget* window) {
         describe(c.L2[i], QObject::tr("Prozentanzeige zum berechneten Tag"));
         c.I1[i] =
             place(new QLabel(window), indexed("I1", i), twipsRect(sampleLeft[i], 4050, 615, 255));
-        c.I1[i]->setPixmap(QPixmap(samples[i]));
+        c.I1[i]->setPixmap(crispPixmap(samples[i], qCeil(qGuiApp->devicePixelRatio())));
         c.I1[i]->setAlignment(Qt::AlignCenter);
         c.I1[i]->setAccessibleName(names[i]);
         c.L1[i] = label(window, indexed("L1", i), twipsRect(nameLeft[i], 4050, nameWidth[i], 255),
