@@ -10,11 +10,17 @@
 
 Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent)
     : QObject(parent), m_displayMode(std::move(displayMode)),
-      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)) {
+      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)),
+      m_xConnectionLost([this] { m_start->leaveWithoutWindows(); }) {
     m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
                                                       m_personFile,
                                                       QCoreApplication::applicationDirPath()});
-    connect(m_exitSignals, &ExitSignals::exitRequested, m_start.get(), &Start::exitProgram);
+    // Nobody may be there to answer a message box now: the closing save and any box still open
+    // must not hold the program up, so their messages go to standard error.
+    connect(m_exitSignals, &ExitSignals::exitRequested, this, [this] {
+        m_dialogs.stopAsking();
+        m_start->leaveNow();
+    });
 }
 
 Application::~Application() = default;

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
+#include "ExitHook.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 
@@ -42,5 +43,8 @@ private:
     PersonFileLocation m_personFile;
     std::unique_ptr<Start> m_start;
     ExitSignals* m_exitSignals;
+    // Qt ends the process when its X connection breaks; the screen mode is then put back
+    // through the display-mode service's own connection, which may well still be there.
+    ExitHook m_xConnectionLost;
     QString m_screenshotPath;
 };

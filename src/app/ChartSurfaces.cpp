@@ -1,14 +1,132 @@
 #include "ChartSurfaces.h"
 
 #include "ChartPainter.h"
+#include "DayColumns.h"
+#include "DayDescription.h"
 
+#include <QAccessibleWidget>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
 
-ChartArea::ChartArea(QWidget* parent) : QFrame(parent) {
+namespace {
+constexpr int WheelNotch = 120; // eighths of a degree per notch of a common mouse wheel
+
+// Screen readers meet the chart and the day strip as a chart, not as a bare frame.
+QAccessibleInterface* daySurfaceAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("DaySurface") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+}
+} // namespace
+
+DaySurface::DaySurface(const QString& title, QWidget* parent) : QFrame(parent), m_title(title) {
+    QAccessible::installFactory(daySurfaceAccessible);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(title);
+    // The frame and the picture cover every pixel, so nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DaySurface::showDay(const QDate& displayDate, std::int32_t dayCount) {
+    m_date = displayDate;
+    m_dayCount = dayCount;
+    setAccessibleName(m_title + QStringLiteral(", ") + dayHeading(displayDate));
+    setAccessibleDescription(dayDescription(summarizeDay(displayDate, dayCount)));
+    update();
+}
+
+QString DaySurface::columnDescription(int column) const {
+    const int offset = dayOffset(column);
+    return dayDescription(summarizeDay(m_date.addDays(offset), m_dayCount + offset));
+}
+
+int DaySurface::columnAt(const QPoint& position) const {
+    const QRect inner = contentsRect();
+    if (!m_date.isValid() || position.y() < inner.top() || position.y() > inner.bottom())
+        return -1;
+    return dayColumnAt(position.x() - inner.left(), inner.width());
+}
+
+bool DaySurface::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QFrame::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int column = columnAt(help->pos());
+    if (column < 0) {
+        QToolTip::hideText();
+        return true;
+    }
+    const QRect inner = contentsRect();
+    // The tip belongs to its column: moving to the next column brings up that day's tip.
+    const QRect area = dayColumnRect(column, inner.size()).translated(inner.topLeft());
+    QToolTip::showText(help->globalPos(), columnDescription(column), this, area);
+    return true;
+}
+
+void DaySurface::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.save();
+    painter.translate(inner.topLeft());
+    drawContents(painter, inner.size());
+    painter.restore();
+    if (hasFocus())
+        paintFocusFrame(painter);
+}
+
+// The focus is shown on the frame alone, so the picture inside is the same with or without it.
+void DaySurface::paintFocusFrame(QPainter& painter) {
+    painter.save();
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(contentsRect())));
+    painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::Highlight));
+    painter.restore();
+}
+
+void DaySurface::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit dateRequested(m_date.addDays(-1));
+        break;
+    case Qt::Key_Right:
+        emit dateRequested(m_date.addDays(1));
+        break;
+    case Qt::Key_PageUp:
+        emit dateRequested(m_date.addMonths(-1));
+        break;
+    case Qt::Key_PageDown:
+        emit dateRequested(m_date.addMonths(1));
+        break;
+    case Qt::Key_Home:
+        emit todayRequested();
+        break;
+    default:
+        QFrame::keyPressEvent(event);
+    }
+}
+
+void DaySurface::mousePressEvent(QMouseEvent* event) {
+    const int column = columnAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && column >= 0)
+        emit dateRequested(m_date.addDays(dayOffset(column)));
+    QFrame::mousePressEvent(event);
+}
+
+void DaySurface::wheelEvent(QWheelEvent* event) {
+    m_wheelAngle += event->angleDelta().y();
+    const int steps = m_wheelAngle / WheelNotch;
+    m_wheelAngle -= steps * WheelNotch;
+    if (steps != 0 && m_date.isValid())
+        emit dateRequested(m_date.addDays(steps));
+    event->accept();
+}
+
+ChartArea::ChartArea(QWidget* parent) : DaySurface(tr("Biorhythmus-Kurven"), parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    // The frame and the chart cover every pixel, so nothing beneath needs painting first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void ChartArea::setStarField(const QImage& image) {
@@ -16,34 +134,15 @@ void ChartArea::setStarField(const QImage& image) {
     update();
 }
 
-void ChartArea::showDayCount(std::int32_t chartDayCount) {
-    m_dayCount = chartDayCount;
-    update();
+void ChartArea::drawContents(QPainter& painter, const QSize& innerSize) {
+    drawChart(painter, innerSize, shownDayCount(), m_starField);
 }
 
-void ChartArea::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect inner = contentsRect();
-    painter.translate(inner.topLeft());
-    drawChart(painter, inner.size(), m_dayCount, m_starField);
-}
-
-DayStripArea::DayStripArea(QWidget* parent) : QFrame(parent) {
+DayStripArea::DayStripArea(QWidget* parent) : DaySurface(tr("Tage des Monats"), parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void DayStripArea::showDisplayDate(const QDate& date) {
-    m_date = date;
-    update();
-}
-
-void DayStripArea::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
-    QPainter painter(this);
-    const QRect inner = contentsRect();
-    painter.translate(inner.topLeft());
-    drawDayStrip(painter, inner.size(), m_date);
+void DayStripArea::drawContents(QPainter& painter, const QSize& innerSize) {
+    drawDayStrip(painter, innerSize, shownDate());
 }

@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -11,12 +12,44 @@ namespace {
 // reads it on the user-interface thread.
 int signalSockets[2] = {-1, -1};
 
+// However the exit path fares, the process ends this long after the first signal.
+constexpr suseconds_t LeaveWithinMicroseconds = 900000;
+
+void onDeadline(int) {
+    static const char message[] = "Biorhythmus: Das Beenden hat zu lange gedauert; das Programm "
+                                  "endet ohne weiteres Aufräumen.\n";
+    [[maybe_unused]] const auto written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    ::_exit(1);
+}
+
+// Arms the deadline once; a later signal leaves it as it is.
+void armDeadline() {
+    itimerval running{};
+    ::getitimer(ITIMER_REAL, &running);
+    if (running.it_value.tv_sec != 0 || running.it_value.tv_usec != 0)
+        return;
+    itimerval deadline{};
+    deadline.it_value.tv_usec = LeaveWithinMicroseconds;
+    ::setitimer(ITIMER_REAL, &deadline, nullptr);
+}
+
 void onSignal(int) {
+    armDeadline();
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalSockets[0], &byte, 1);
 }
 
 constexpr int HandledSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+void handle(int signal, void (*handler)(int)) {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    for (int other : HandledSignals)
+        sigaddset(&action.sa_mask, other);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(signal, &action, nullptr);
+}
 } // namespace
 
 ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
@@ -28,12 +61,9 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
         [[maybe_unused]] const auto got = ::read(signalSockets[1], &byte, 1);
         emit exitRequested();
     });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    handle(SIGALRM, onDeadline);
     for (int signal : HandledSignals)
-        ::sigaction(signal, &action, nullptr);
+        handle(signal, onSignal);
 }
 
 ExitSignals::~ExitSignals() {

@@ -8,11 +8,13 @@
 #include "Data.h"
 #include "DateInput.h"
 #include "DateRules.h"
+#include "DayDescription.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
 #include "PrintDayReport.h"
+#include "StartShortcuts.h"
 #include "Stepper.h"
 #include "Tiling.h"
 
@@ -37,6 +39,8 @@ Start::Start(const Services& services, QWidget* parent)
     background.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(background);
 
+    for (DateInput* input : {m_controls.M1, m_controls.M2})
+        input->setClock(m_clock);
     connect(m_controls.M1, &DateInput::userChangedDate, this, [this] {
         m_controls.T1[0]->setText(tr("Geburts-Datum"));
         Diff();
@@ -48,8 +52,15 @@ Start::Start(const Services& services, QWidget* parent)
     });
     connect(m_controls.Up1, &Stepper::stepLeft, this, [this] { stepDisplayDate(-1); });
     connect(m_controls.Up1, &Stepper::stepRight, this, [this] { stepDisplayDate(+1); });
+    for (DaySurface* surface : std::initializer_list<DaySurface*>{m_controls.P1, m_controls.P2}) {
+        connect(surface, &DaySurface::dateRequested, this, &Start::moveDisplayDate);
+        connect(surface, &DaySurface::todayRequested, this,
+                [this] { moveDisplayDate(m_clock.today()); });
+    }
     for (int i = 0; i < int(m_controls.C1.size()); ++i)
         connect(m_controls.C1[i], &QToolButton::clicked, this, [this, i] { command(i); });
+    addStartShortcuts(this, m_controls,
+                      [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
 }
 
 void Start::load() {
@@ -84,10 +95,13 @@ void Start::Diff() {
 
 void Start::DrawGraph() {
     ChartDayCount = DayCount;
-    m_controls.P1->showDayCount(ChartDayCount);
-    m_controls.P2->showDisplayDate(m_controls.M2->date());
-    for (Cycle cycle : AllCycles)
-        m_controls.L2[int(cycle)]->setText(percentageText(ChartDayCount, period(cycle)));
+    for (DaySurface* surface : std::initializer_list<DaySurface*>{m_controls.P1, m_controls.P2})
+        surface->showDay(m_controls.M2->date(), ChartDayCount);
+    for (Cycle cycle : AllCycles) {
+        QLabel* label = m_controls.L2[int(cycle)];
+        label->setText(percentageText(ChartDayCount, period(cycle)));
+        label->setAccessibleName(spokenPercentage(cycle, label->text()));
+    }
     aaa();
     emit redrawn();
 }
@@ -113,9 +127,12 @@ void Start::ShowPhaseText(const std::int16_t& PhaseIndex) {
 }
 
 void Start::stepDisplayDate(int direction) {
-    const QDate current = m_controls.M2->date();
-    const QDate next = stepDay(current, direction);
-    if (next == current)
+    moveDisplayDate(stepDay(m_controls.M2->date(), direction));
+}
+
+void Start::moveDisplayDate(const QDate& wanted) {
+    const QDate next = clampedToRange(wanted);
+    if (!next.isValid() || next == m_controls.M2->date())
         return;
     m_controls.M2->setDateQuietly(next);
     Diff();
@@ -173,10 +190,19 @@ void Start::restoreScreenMode() {
 void Start::exitProgram() {
     if (m_exiting)
         return;
+    leaveNow();
+}
+
+void Start::leaveNow() {
     m_exiting = true;
     restoreScreenMode();
     QApplication::closeAllWindows();
     QApplication::quit();
+}
+
+void Start::leaveWithoutWindows() {
+    m_exiting = true;
+    restoreScreenMode();
 }
 
 void Start::closeEvent(QCloseEvent* event) {

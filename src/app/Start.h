@@ -39,12 +39,21 @@ public:
     void DrawGraph();
 
     void stepDisplayDate(int direction);
+    // Makes a date the display date (kept within the accepted range) and recalculates; the
+    // stepper, the keys and the mouse on the chart and the day strip all come here.
+    void moveDisplayDate(const QDate& wanted);
     void command(int index);
     // Takes over a person from the person list: name into T1(0), birth date into M1.
     void takeOver(const QString& name, const QDate& birthDate) override;
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
+    // The same, also when an exit is under way already: for leaving on a signal, after
+    // message boxes have been stopped, it closes whatever is still open and quits again.
+    void leaveNow();
+    // For a process that is ending without its windows (they went with the X connection):
+    // puts the screen mode back and touches nothing else of the program.
+    void leaveWithoutWindows();
 
     std::int32_t dayCount() const { return DayCount; }
     std::int32_t chartDayCount() const { return ChartDayCount; }

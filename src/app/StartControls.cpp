@@ -4,6 +4,7 @@
 #include "ChartSurfaces.h"
 #include "CycleColors.h"
 #include "DateInput.h"
+#include "DayDescription.h"
 #include "Stepper.h"
 #include "Twips.h"
 
@@ -28,9 +29,12 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-void describe(QWidget* widget, const QString& toolTip) {
+// A screen reader reads the name as what the control shows and the tool tip as its
+// description.
+void describe(QWidget* widget, const QString& shown, const QString& toolTip) {
+    widget->setAccessibleName(shown);
     widget->setToolTip(toolTip);
-    widget->setAccessibleName(toolTip);
+    widget->setAccessibleDescription(toolTip);
 }
 
 QFont arial(double points, bool bold) {
@@ -88,14 +92,9 @@ QLabel* label(QWidget* window, const QString& name, const QRect& rect, const QSt
     return l;
 }
 
-} // namespace
-
-StartControls buildStartControls(QWidget* window) {
-    StartControls c;
-    window->setFont(arial(8.25, false));
-
-    // The coloured frames and the texts set inside them come first, so that the legend row,
-    // which reaches a pixel into the frames, lies on top.
+// The coloured frames and the texts set inside them come first, so that the legend row, which
+// reaches a pixel into the frames, lies on top.
+void buildTextBlocks(QWidget* window, StartControls& c) {
     const std::array<QRect, 3> frameRects{twipsRect(435, 4275, 2580, 2940),
                                           twipsRect(3480, 4275, 2580, 2940),
                                           twipsRect(6480, 4275, 2610, 2940)};
@@ -112,9 +111,13 @@ StartControls buildStartControls(QWidget* window) {
         c.L4[i]->setWordWrap(true);
         c.L4[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         c.L4[i]->setMargin(1);
-        describe(c.L4[i], textTips[i]);
+        // Without a name of its own the label is read by its text, which follows every change.
+        c.L4[i]->setToolTip(textTips[i]);
+        c.L4[i]->setAccessibleDescription(textTips[i]);
     }
+}
 
+void buildDateRow(QWidget* window, StartControls& c) {
     const std::array<QRect, 2> captionRects{twipsRect(450, 0, 1695, 360),
                                             twipsRect(5670, 0, 1725, 360)};
     const std::array<QString, 2> captions{QObject::tr("Geburts-Datum"),
@@ -128,18 +131,23 @@ StartControls buildStartControls(QWidget* window) {
     }
 
     c.M1 = place(new DateInput(window), QStringLiteral("M1"), twipsRect(2130, 0, 1755, 360));
-    describe(c.M1, QObject::tr("Hier das Geburtsdatum eingeben"));
+    describe(c.M1, captions[0], QObject::tr("Hier das Geburtsdatum eingeben"));
     c.M2 = place(new DateInput(window), QStringLiteral("M2"), twipsRect(7380, 0, 1725, 360));
-    describe(c.M2, QObject::tr("Hier das zu berechnende Datum eingeben"));
+    describe(c.M2, captions[1], QObject::tr("Hier das zu berechnende Datum eingeben"));
     for (DateInput* input : {c.M1, c.M2})
         input->setFont(arial(9.75, true));
+}
 
+void buildButtons(QWidget* window, StartControls& c) {
     const std::array<QRect, 4> buttonRects{
         twipsRect(4372, 0, 405, 375), twipsRect(4792, 0, 405, 375), twipsRect(4372, 398, 405, 375),
         twipsRect(4792, 398, 405, 375)};
     const std::array<QString, 4> buttonTips{
         QObject::tr("Personen editieren"), QObject::tr("Wer Wie Was Wo"),
         QObject::tr("Ausdrucken der aktuellen Tagesdaten"), QObject::tr("Programm beenden")};
+    // What the icons show: index cards, a question mark, a printer, the word Exit.
+    const std::array<QString, 4> buttonNames{QObject::tr("Personen"), QObject::tr("Hilfe"),
+                                             QObject::tr("Drucken"), QObject::tr("Exit")};
     const std::array<QString, 4> buttonIcons{
         QStringLiteral(":/pictures/persons.png"), QStringLiteral(":/pictures/help.png"),
         QStringLiteral(":/pictures/print.png"), QStringLiteral(":/pictures/exit.png")};
@@ -148,23 +156,28 @@ StartControls buildStartControls(QWidget* window) {
         c.C1[i]->setIcon(crispIcon(buttonIcons[i]));
         c.C1[i]->setIconSize(QSize(24, 22));
         paint(c.C1[i], LightGrey, Black);
-        describe(c.C1[i], buttonTips[i]);
+        describe(c.C1[i], buttonNames[i], buttonTips[i]);
     }
+}
 
+void buildChartRows(QWidget* window, StartControls& c) {
     c.P1 = place(new ChartArea(window), QStringLiteral("P1"), twipsRect(420, 810, 8685, 2295));
     c.P1->setStarField(QImage(QStringLiteral(":/pictures/starfield.png")));
-    c.P1->setAccessibleName(QObject::tr("Biorhythmus-Kurven"));
     c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), twipsRect(420, 3120, 8685, 285));
     paint(c.P2, Black, White);
-    c.P2->setAccessibleName(QObject::tr("Tage des Monats"));
     c.Up1 = place(new Stepper(window), QStringLiteral("Up1"), twipsRect(420, 3405, 8685, 225));
-    describe(c.Up1, QObject::tr("Drücken um einen Tag vor oder zurück zu schreiten"));
+    describe(c.Up1, QObject::tr("Tag zurück oder vor"),
+             QObject::tr("Drücken um einen Tag vor oder zurück zu schreiten"));
+    c.Up1->leftButton()->setAccessibleName(QObject::tr("Einen Tag zurück"));
+    c.Up1->rightButton()->setAccessibleName(QObject::tr("Einen Tag vor"));
     c.A1 = place(new AnimationStrip(window), QStringLiteral("A1"), twipsRect(4320, 3630, 885, 375));
     paint(c.A1, LightGrey, Black);
     c.A1->setAccessibleName(QObject::tr("Animation"));
     c.P3 = place(new QLabel(window), QStringLiteral("P3"), twipsRect(-180, 3840, 495, 465));
     c.P3->hide();
+}
 
+void buildLegend(QWidget* window, StartControls& c) {
     const std::array<int, 3> columnLeft{450, 3480, 6510};
     const std::array<int, 3> sampleLeft{1020, 4050, 7080};
     const std::array<int, 3> nameLeft{1620, 4650, 7680};
@@ -178,7 +191,8 @@ StartControls buildStartControls(QWidget* window) {
     for (int i = 0; i < 3; ++i) {
         c.L2[i] = label(window, indexed("L2", i), twipsRect(columnLeft[i], 4050, 585, 255),
                         QStringLiteral(" -100 %"), arial(8.25, true), White);
-        describe(c.L2[i], QObject::tr("Prozentanzeige zum berechneten Tag"));
+        describe(c.L2[i], spokenPercentage(AllCycles[i], c.L2[i]->text()),
+                 QObject::tr("Prozentanzeige zum berechneten Tag"));
         c.I1[i] =
             place(new QLabel(window), indexed("I1", i), twipsRect(sampleLeft[i], 4050, 615, 255));
         c.I1[i]->setPixmap(crispPixmap(samples[i], qCeil(qGuiApp->devicePixelRatio())));
@@ -187,14 +201,30 @@ StartControls buildStartControls(QWidget* window) {
         c.L1[i] = label(window, indexed("L1", i), twipsRect(nameLeft[i], 4050, nameWidth[i], 255),
                         names[i], arial(8.25, true), White);
     }
+}
 
-    // Keyboard order of the controls that take the focus, as the window was designed.
+// Keyboard order of the controls that take the focus, as the window was designed; labels and
+// the hidden tile take none.
+void setTabOrder(const StartControls& c) {
     QWidget* previous = nullptr;
-    for (QWidget* next : std::initializer_list<QWidget*>{c.C1[0], c.M1, c.M2, c.Up1, c.T1[0],
-                                                         c.T1[1], c.C1[1], c.C1[2], c.C1[3]}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{
+             c.P2, c.P1, c.C1[0], c.M1, c.M2, c.Up1, c.T1[0], c.T1[1], c.C1[1], c.C1[2], c.C1[3]}) {
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
+}
+
+} // namespace
+
+StartControls buildStartControls(QWidget* window) {
+    StartControls c;
+    window->setFont(arial(8.25, false));
+    buildTextBlocks(window, c);
+    buildDateRow(window, c);
+    buildButtons(window, c);
+    buildChartRows(window, c);
+    buildLegend(window, c);
+    setTabOrder(c);
     return c;
 }

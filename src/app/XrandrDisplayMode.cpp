@@ -4,13 +4,34 @@
 #include "ScreenGuardian.h"
 #include "XrandrOutput.h"
 
+#include <poll.h>
+#include <sys/socket.h>
+
 // The X headers define macros (None, Bool, Status, ...) that clash with Qt's, so they come last.
 #include <X11/Xlib.h>
 
 namespace {
 
+// True while the server is still at the other end of the connection. Any Xlib call on a
+// connection the server has dropped (the server or the session ended) ends in Xlib's fatal
+// I/O error handler, which exits the process on the spot; so every use checks first.
+bool connected(Display* display) {
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    if (::poll(&connection, 1, 0) < 0)
+        return false;
+    if (connection.revents & (POLLHUP | POLLERR | POLLNVAL))
+        return false;
+    char byte = 0;
+    return !(connection.revents & POLLIN) ||
+           ::recv(connection.fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) != 0;
+}
+
 struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
+    void operator()(Display* display) const {
+        // Closing talks to the server; a dropped connection is left for the process's end.
+        if (connected(display))
+            XCloseDisplay(display);
+    }
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
@@ -42,7 +63,7 @@ public:
     }
 
     bool apply() override {
-        if (!m_saved)
+        if (!m_saved || !connected(m_display.get()))
             return false;
         const bool goingBack = m_wantedWidth == m_saved->width && m_wantedHeight == m_saved->height;
         // Read afresh: another client may have changed the output since setup().

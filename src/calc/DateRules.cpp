@@ -1,5 +1,7 @@
 #include "DateRules.h"
 
+#include <algorithm>
+
 QDate earliestDate() { return QDate(1601, 1, 1); }
 
 QDate latestDate() { return QDate(9999, 12, 31); }
@@ -13,6 +15,10 @@ QDate stepDay(const QDate& date, int direction) {
     if (next < earliestDate() || next > latestDate())
         return date;
     return next;
+}
+
+QDate clampedToRange(const QDate& date) {
+    return date.isValid() ? std::clamp(date, earliestDate(), latestDate()) : date;
 }
 
 QString shortDateText(const QDate& date) { return date.toString(QLatin1String(ShortDateFormat)); }

@@ -15,6 +15,9 @@ std::int32_t dayCountBetween(const QDate& birth, const QDate& display);
 // The date one day before or after; a step beyond the accepted range leaves the date as it is.
 QDate stepDay(const QDate& date, int direction);
 
+// The nearest accepted date: a date beyond either end becomes that end; invalid stays invalid.
+QDate clampedToRange(const QDate& date);
+
 // The program's short date form, dd.MM.yyyy, independent of the machine's locale.
 QString shortDateText(const QDate& date);
 inline constexpr const char* ShortDateFormat = "dd.MM.yyyy";

@@ -1,5 +1,6 @@
 #include "ChartPainter.h"
 
+#include "ChartGeometry.h"
 #include "CycleColors.h"
 
 #include <QFont>
@@ -12,14 +13,6 @@ namespace {
 const QColor AxisColor(255, 255, 255);
 const QColor StripBackground(0, 0, 0);
 const QColor StripText(255, 255, 255);
-
-QPainterPath curvePath(std::int32_t chartDayCount, int period) {
-    const std::int32_t firstDay = chartDayCount - DisplayDayColumn;
-    QPainterPath path(QPointF(0, chartHeight(firstDay, period)));
-    for (int k = 1; k < ChartDays; ++k)
-        path.lineTo(k, chartHeight(firstDay + k, period));
-    return path;
-}
 
 QPen cosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
     QPen pen(color, 1, style);
@@ -36,27 +29,29 @@ void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayC
     painter.fillRect(QRect(QPoint(0, 0), innerSize), Qt::black);
     painter.drawImage(QPoint(0, 0), starField);
 
-    painter.scale(innerSize.width() / double(ChartDays - 1), ChartYUnitPx);
+    painter.scale(innerSize.width() / double(ChartGeometry::Days - 1), ChartYUnitPx);
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     for (Cycle cycle : DrawingOrder) {
         painter.setPen(cosmeticPen(cycleColor(cycle)));
-        painter.drawPath(curvePath(chartDayCount, period(cycle)));
+        QPainterPath curve;
+        curve.addPolygon(ChartGeometry::curvePoints(chartDayCount, cycle));
+        painter.drawPath(curve);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(cosmeticPen(AxisColor, Qt::DotLine));
-    painter.drawLine(QPointF(0, 9), QPointF(32, 9));
+    painter.drawLine(ChartGeometry::zeroLine(ChartGeometry::ScreenLines));
     painter.setPen(cosmeticPen(AxisColor));
-    painter.drawLine(QPointF(DisplayDayColumn, 0), QPointF(DisplayDayColumn, 21));
+    painter.drawLine(ChartGeometry::markerLine(ChartGeometry::ScreenLines));
     painter.restore();
 }
 
 QStringList dayStripLabels(const QDate& displayDate) {
     QStringList labels;
-    const QDate first = displayDate.addDays(-DisplayDayColumn);
-    for (int k = 0; k < ChartDays; ++k)
+    const QDate first = displayDate.addDays(-ChartGeometry::DisplayDayColumn);
+    for (int k = 0; k < ChartGeometry::Days; ++k)
         labels << QString::number(first.addDays(k).day());
     return labels;
 }
@@ -71,11 +66,12 @@ void drawDayStrip(QPainter& painter, const QSize& innerSize, const QDate& displa
     painter.setFont(font);
     painter.setPen(StripText);
     const QFontMetricsF metrics(font);
-    const double unit = innerSize.width() / double(ChartDays - 1);
+    const double unit = innerSize.width() / double(ChartGeometry::Days - 1);
     const QStringList labels = dayStripLabels(displayDate);
     for (int k = 0; k < labels.size(); ++k) {
-        const double left = k * unit - metrics.horizontalAdvance(labels[k]) / 2;
-        painter.drawText(QPointF(left, metrics.ascent()), labels[k]);
+        const double left =
+            ChartGeometry::stripLabelLeft(k, metrics.horizontalAdvance(labels[k]) / unit);
+        painter.drawText(QPointF(left * unit, metrics.ascent()), labels[k]);
     }
     painter.restore();
 }

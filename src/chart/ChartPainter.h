@@ -8,12 +8,8 @@
 
 class QPainter;
 
-// The chart spans 32 days: day N-16 at x = 0, the display day N at x = 16, day N+15 at x = 31.
-inline constexpr int ChartDays = 32;
-inline constexpr int DisplayDayColumn = 16;
-
-// Screen chart units: x from 0 to 31 across the inner width, one y unit 8.1141 px (so a curve
-// runs between y = 1 and y = 17 and the zero line lies at y = 9).
+// Screen chart units (ChartGeometry.h): x from 0 to 31 across the inner width, one y unit
+// 8.1141 px.
 inline constexpr double ChartYUnitPx = 121.7121 / 15.0;
 
 // Draws the star field, the three curves around chartDayCount, the dotted zero line and the

@@ -29,14 +29,16 @@ void drawGrid(QPainter& painter, const QSize& innerSize, int horizontalDivisor) 
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    const int top = linePixel(1.0, YUnitPx, innerSize.height());
+    const int left = linePixel(1.0, XUnitPx, innerSize.width());
     for (int i = 0; i <= VerticalDivisor; ++i) {
         const int x = linePixel(1.0 + double(i * w) / VerticalDivisor, XUnitPx, innerSize.width());
-        painter.drawLine(x, 0, x, innerSize.height());
+        painter.drawLine(x, top, x, innerSize.height());
     }
     for (int j = 0; j <= horizontalDivisor && horizontalDivisor > 0; ++j) {
         const int y =
             linePixel(1.0 + double(j * h) / horizontalDivisor, YUnitPx, innerSize.height());
-        painter.drawLine(0, y, innerSize.width(), y);
+        painter.drawLine(left, y, innerSize.width(), y);
     }
     painter.restore();
 }

@@ -62,37 +62,39 @@ void showFromTop(QTextBrowser* box) {
 
 } // namespace
 
-About::About(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+About::About(QWidget* parent) : FramedDialog(twipsRect(0, 0, 8610, 6300).size(), parent) {
     setObjectName(QStringLiteral("About"));
     setModal(true);
     setAccessibleName(tr("Hilfe und Programminformation"));
-    setFixedSize(twipsRect(0, 0, 8610, 6300).size());
+    QWidget* area = client();
 
     m_title =
-        place(textLabel(this, tr("VORAX BIORHYTHMUS v2.0"), arial(12, true), QColor(224, 224, 224)),
+        place(textLabel(area, tr("VORAX BIORHYTHMUS v2.0"), arial(12, true), QColor(224, 224, 224)),
               "Label3", twipsRect(120, 90, 3345, 285));
-    m_copyright = place(textLabel(this, tr("Copyright © 2024 die Entwickler von Biorhythmus"),
+    m_copyright = place(textLabel(area, tr("Copyright © 2024 die Entwickler von Biorhythmus"),
                                   arial(8.25, false), Qt::black),
                         "Label1", twipsRect(900, 540, 4665, 285));
 
-    m_logo = place(new QLabel(this), "Image1", twipsRect(6462, 815, 840, 375));
+    m_logo = place(new QLabel(area), "Image1", twipsRect(6462, 815, 840, 375));
     m_logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
     m_logo->setAccessibleName(tr("Logo"));
 
-    m_terms = place(documentBox(this, tr("Nutzungsbedingungen")), "RichTextBox1_0",
+    m_terms = place(documentBox(area, tr("Nutzungsbedingungen")), "RichTextBox1_0",
                     twipsRect(1332, 1610, 5943, 1900));
     loadTerms(*m_terms->document());
     showFromTop(m_terms);
-    m_guide = place(documentBox(this, tr("Kurzanleitung")), "RichTextBox1_1",
+    m_guide = place(documentBox(area, tr("Kurzanleitung")), "RichTextBox1_1",
                     twipsRect(1332, 3960, 5940, 1905));
     loadGuide(*m_guide->document());
     showFromTop(m_guide);
 
-    m_close = place(new QToolButton(this), "C1", twipsRect(7770, 5520, 405, 375));
+    m_close = place(new QToolButton(area), "C1", twipsRect(7770, 5520, 405, 375));
     m_close->setIcon(QIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
     m_close->setToolTip(tr("Programm beenden"));
-    m_close->setAccessibleName(tr("Programm beenden"));
+    // Read aloud as the word its picture shows, with the tool tip as its description.
+    m_close->setAccessibleName(tr("Exit"));
+    m_close->setAccessibleDescription(m_close->toolTip());
     m_close->setFocusPolicy(Qt::StrongFocus);
     connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 
@@ -101,9 +103,8 @@ About::About(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
     m_terms->setFocus();
 }
 
-void About::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawGrid(painter, size(), GridHorizontalDivisor);
+void About::paintClient(QPainter& painter) {
+    drawGrid(painter, client()->size(), GridHorizontalDivisor);
 }
 
 void openHelpWindow(QWidget* parent) {

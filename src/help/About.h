@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "FramedDialog.h"
 
 class QLabel;
 class QTextBrowser;
@@ -9,7 +9,7 @@ class QToolButton;
 // The help and about window: title, copyright line and logo over a grid background, the terms
 // of use and the short guide in two read-only boxes, and a picture button that closes it.
 // It is made afresh for every opening, so both documents always start at their top.
-class About : public QDialog {
+class About : public FramedDialog {
     Q_OBJECT
 public:
     explicit About(QWidget* parent = nullptr);
@@ -19,7 +19,7 @@ public:
     QToolButton* closeButton() const { return m_close; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintClient(QPainter& painter) override;
 
 private:
     QLabel* m_title;

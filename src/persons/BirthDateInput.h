@@ -5,11 +5,12 @@
 
 class DateInput;
 class QLineEdit;
+class QMouseEvent;
 class QStackedLayout;
 
 // The editor's birth-date field: a DateInput that can also hold no date. Without a date it
 // shows an empty field; the first click or key in it brings up the date input with the date it
-// holds underneath (today's after adding a person), ready to edit.
+// holds underneath (today's after adding a person) and goes on to it.
 class BirthDateInput : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ protected:
 
 private:
     void showDate(bool shown);
+    void forwardClick(const QMouseEvent* click);
 
     DateInput* m_input;
     QLineEdit* m_blank;

@@ -46,23 +46,22 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect wh
 } // namespace
 
 Data::Data(const Services& services, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_persons(services.persons),
+    : FramedDialog(twipsRect(0, 0, 8610, 2715).size(), parent), m_persons(services.persons),
       m_takeOver(services.takeOver), m_dialogs(services.dialogs), m_clock(services.clock),
       m_store(services.persons, services.location, services.dialogs) {
     setObjectName(QStringLiteral("Data"));
     setModal(true);
     setWindowTitle(QString());
-    setFixedSize(twipsRect(0, 0, 8610, 2715).size());
     setAccessibleName(tr("Personen-Datenbank"));
+    QWidget* area = client();
 
-    Label3 = caption(this, "Label3", tr("PERSONEN DATENBANK"), twipsRect(30, 90, 2985, 285), 12);
-    Label1 = caption(this, "Label1", tr("Name:"), twipsRect(150, 870, 735, 255), 8.25);
-    Label2 = caption(this, "Label2", tr("Geb.datum:"), twipsRect(150, 1230, 1005, 255), 8.25);
+    Label3 = caption(area, "Label3", tr("PERSONEN DATENBANK"), twipsRect(30, 90, 2985, 285), 12);
+    Label1 = caption(area, "Label1", tr("Name:"), twipsRect(150, 870, 735, 255), 8.25);
+    Label2 = caption(area, "Label2", tr("Geb.datum:"), twipsRect(150, 1230, 1005, 255), 8.25);
     lblCurrRecord =
-        caption(this, "lblCurrRecord", tr("Person"), twipsRect(1770, 1620, 2115, 345), 9.75);
-    lblCurrRecord->setAccessibleName(tr("Angezeigte Person"));
+        caption(area, "lblCurrRecord", tr("Person"), twipsRect(1770, 1620, 2115, 345), 9.75);
 
-    txtName = new QLineEdit(this);
+    txtName = new QLineEdit(area);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(twipsRect(1320, 795, 2535, 360));
     txtName->setFont(arial(9.75));
@@ -80,7 +79,7 @@ Data::Data(const Services& services, QWidget* parent)
     connect(m_nameValidator, &NameValidator::refused, this, &Data::showRefused);
     Label1->setBuddy(txtName);
 
-    DT = new BirthDateInput(this);
+    DT = new BirthDateInput(area);
     DT->setObjectName(QStringLiteral("DT"));
     DT->setGeometry(twipsRect(1320, 1170, 2535, 345));
     DT->setFont(arial(9.75));
@@ -88,7 +87,7 @@ Data::Data(const Services& services, QWidget* parent)
     DT->dateInput()->setAccessibleName(tr("Geburtsdatum"));
     Label2->setBuddy(DT);
 
-    UpDown1 = new Stepper(this);
+    UpDown1 = new Stepper(area);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setGeometry(twipsRect(2190, 1950, 825, 375));
     UpDown1->setAccessibleName(tr("Vorherige oder nächste Person"));
@@ -104,7 +103,7 @@ Data::Data(const Services& services, QWidget* parent)
         twipsRect(6480, 791, 1689, 360), twipsRect(6480, 1182, 1689, 360),
         twipsRect(4320, 1950, 3840, 360)};
     for (int i = 0; i < 5; ++i) {
-        auto* button = new QPushButton(texts[i], this);
+        auto* button = new QPushButton(texts[i], area);
         button->setObjectName(QStringLiteral("C2_%1").arg(i));
         button->setGeometry(places[i]);
         button->setFont(arial(8.25));
@@ -250,9 +249,8 @@ void Data::closingSequence() {
     m_store.SavePersons(this);
 }
 
-void Data::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    drawGrid(painter, size(), GridDivisor);
+void Data::paintClient(QPainter& painter) {
+    drawGrid(painter, client()->size(), GridDivisor);
 }
 
 void Data::showEvent(QShowEvent* event) {
@@ -281,6 +279,7 @@ void Data::showRefused(const QString& characters) {
                             "(Windows-1252) und keine Anführungszeichen.")
                              .arg(characters);
     txtName->setToolTip(note);
+    txtName->setAccessibleDescription(note);
     if (txtName->isVisible())
         QToolTip::showText(txtName->mapToGlobal(QPoint(0, txtName->height())), note, txtName);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "FramedDialog.h"
 #include "PersonStore.h"
 
-#include <QDialog>
 #include <array>
 
 class BirthDateInput;
@@ -20,7 +20,7 @@ class Stepper;
 // The person editor "PERSONEN DATENBANK": shows the person list one person at a time. The
 // name field and the date field are an editing buffer for the current person, copied into the
 // list by StoreRecord. However the window closes, StoreRecord and SavePersons run once.
-class Data : public QDialog {
+class Data : public FramedDialog {
     Q_OBJECT
 public:
     struct Services {
@@ -49,7 +49,7 @@ public:
     void done(int result) override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paintClient(QPainter& painter) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

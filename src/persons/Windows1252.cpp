@@ -89,12 +89,6 @@ char* encodeWindows1252(QStringView text, char* out) {
     return encodeEach(text.sliced(i), out);
 }
 
-QByteArray encodeWindows1252(const QString& text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    encodeWindows1252(text, bytes.data());
-    return bytes;
-}
-
 bool isWindows1252(QChar c) {
     return byteFor(c.unicode()) >= 0;
 }

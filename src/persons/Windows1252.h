@@ -10,10 +10,8 @@
 // same number, as Windows does), so any file survives a read and a write byte for byte.
 QString decodeWindows1252(QByteArrayView bytes);
 
-// Characters the code page cannot hold become '?'. Each UTF-16 unit gives one byte.
-QByteArray encodeWindows1252(const QString& text);
-
-// Writes text.size() bytes from out on and returns the end of them.
+// Writes text.size() bytes from out on and returns the end of them. Characters the code page
+// cannot hold become '?'; each UTF-16 unit gives one byte.
 char* encodeWindows1252(QStringView text, char* out);
 
 bool isWindows1252(QChar c);

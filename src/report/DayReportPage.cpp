@@ -1,5 +1,6 @@
 #include "DayReportPage.h"
 
+#include "ChartGeometry.h"
 #include "ChartPainter.h"
 #include "Cycle.h"
 #include "CycleColors.h"
@@ -12,9 +13,9 @@
 namespace {
 
 const QColor Black(0, 0, 0);
-const QColor Red(255, 0, 0);
-const QColor Green(0, 255, 0);
-const QColor Blue(0, 0, 255);
+const QColor Red = cycleColor(Cycle::Physical);
+const QColor Blue = cycleColor(Cycle::Emotional);
+const QColor Green = cycleColor(Cycle::Intellectual);
 
 QString trReport(const char* text) {
     return QCoreApplication::translate("DayReport", text);
@@ -88,19 +89,20 @@ void printChart(PageSurface& page, const DayReport& report) {
     frame(page, -0.5, -0.5, 31.5, 18.5);
     frame(page, 0, 0, 31, 18);
 
-    const std::int32_t firstDay = report.chartDayCount - DisplayDayColumn;
     for (Cycle cycle : DrawingOrder) {
-        const int days = period(cycle);
-        page.setPosition(0, chartHeight(firstDay, days));
-        for (int i = 1; i < ChartDays; ++i)
-            page.lineTo(QPointF(i, chartHeight(firstDay + i, days)), cycleColor(cycle));
+        const QPolygonF points = ChartGeometry::curvePoints(report.chartDayCount, cycle);
+        page.setPosition(points.first().x(), points.first().y());
+        for (qsizetype i = 1; i < points.size(); ++i)
+            page.lineTo(points[i], cycleColor(cycle));
     }
 
     page.setLineWidth(1);
     page.setLineStyle(PageSurface::LineStyle::Dotted);
-    page.line(QPointF(0, 9), QPointF(31, 9));
+    const QLineF zero = ChartGeometry::zeroLine(ChartGeometry::PaperLines);
+    page.line(zero.p1(), zero.p2());
     page.setLineStyle(PageSurface::LineStyle::Solid);
-    page.line(QPointF(DisplayDayColumn, 0), QPointF(DisplayDayColumn, 18));
+    const QLineF marker = ChartGeometry::markerLine(ChartGeometry::PaperLines);
+    page.line(marker.p1(), marker.p2());
 
     page.line(QPointF(-0.5, 18.5), QPointF(-0.5, 20.5));
     page.line(QPointF(-0.5, 20.5), QPointF(31.5, 20.5));
@@ -110,7 +112,7 @@ void printChart(PageSurface& page, const DayReport& report) {
     page.setColor(Black);
     const QStringList labels = dayStripLabels(report.displayDate);
     for (int i = 0; i < labels.size(); ++i) {
-        printAt(page, i - page.textWidth(labels[i]) / 2, 19, labels[i]);
+        printAt(page, ChartGeometry::stripLabelLeft(i, page.textWidth(labels[i])), 19, labels[i]);
         page.setY(19);
     }
     page.useCharacterCells();

@@ -45,8 +45,6 @@ public:
     void setPosition(double x, double y);
     void setX(double x) { m_x = x; }
     void setY(double y) { m_y = y; }
-    double x() const { return m_x; }
-    double y() const { return m_y; }
 
     // Draws the text with its top-left corner at the current position, then feeds a line:
     // x returns to the left edge of the coordinate system, y moves down one line of the
@@ -62,8 +60,6 @@ public:
 
     // Where a point of the coordinate system in force lies, in device pixels.
     QPointF toDevice(const QPointF& point) const;
-    QSizeF printableSize() const { return m_printable; }
-    double dpiX() const { return m_dpiX; }
     double dpiY() const { return m_dpiY; }
 
 private:

@@ -44,10 +44,56 @@ PrintOutcome fail(BusyCursor& busy, QWidget* parent, Dialogs& dialogs, const QSt
     return PrintOutcome::Failed;
 }
 
-QString refusedText(const QString& printer, const QString& reason) {
-    return trPrint("Der Drucker „%1“ hat den Druckauftrag abgelehnt:\n%2\n\n"
-                   "Der Tagesbericht wurde nicht gedruckt.")
-        .arg(printer, reason);
+// A German sentence, then what the print system or the file system said in its own words.
+QString withDetail(const QString& sentence, const QString& detail) {
+    return detail.isEmpty() ? sentence : sentence + QLatin1String("\n\n(") + detail + u')';
+}
+
+QString notAnsweringText() {
+    return trPrint("Der Drucker antwortet nicht: Das Drucksystem hat nicht rechtzeitig "
+                   "geantwortet, daher wurde der Tagesbericht nicht gedruckt.\n\nBitte prüfen "
+                   "Sie, ob der Drucker eingeschaltet und erreichbar ist, und drucken Sie dann "
+                   "erneut.");
+}
+
+QString notSetUpText(const QString& printer, const QString& detail) {
+    return withDetail(trPrint("Die Druckseite für den Drucker „%1“ konnte nicht angelegt "
+                              "werden. Der Tagesbericht wurde nicht gedruckt.")
+                          .arg(printer),
+                      detail);
+}
+
+QString lookupText(const DefaultPrinter& printer) {
+    switch (printer.state) {
+    case DefaultPrinter::State::NoDefault:
+        return trPrint("Es ist kein Standarddrucker festgelegt, daher kann der Tagesbericht "
+                       "nicht gedruckt werden.\n\nBitte legen Sie in den Druckereinstellungen "
+                       "des Systems einen Standarddrucker fest und drucken Sie dann erneut.");
+    case DefaultPrinter::State::NotAnswering:
+        return notAnsweringText();
+    default:
+        return trPrint("Der Drucker „%1“ kann den Druckauftrag nicht annehmen: %2\n\nDer "
+                       "Tagesbericht wurde nicht gedruckt.")
+            .arg(printer.name, printer.reason);
+    }
+}
+
+QString handoverText(Handover handover, const QString& printer, const QString& detail) {
+    switch (handover) {
+    case Handover::NotAnswering:
+        return notAnsweringText();
+    case Handover::PageIncomplete:
+        return withDetail(trPrint("Die Druckseite konnte nicht vollständig in den temporären "
+                                  "Ordner geschrieben werden und wurde nicht an den Drucker "
+                                  "„%1“ geschickt. Der Tagesbericht wurde nicht gedruckt.")
+                              .arg(printer),
+                          detail);
+    default:
+        return withDetail(trPrint("Der Drucker „%1“ hat den Druckauftrag abgelehnt. Der "
+                                  "Tagesbericht wurde nicht gedruckt.")
+                              .arg(printer),
+                          detail);
+    }
 }
 
 PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report,
@@ -59,6 +105,17 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
                 "werden.\n\nMöchten Sie den Tagesbericht stattdessen als PDF-Datei speichern?"));
     if (!wanted)
         return PrintOutcome::Cancelled;
+    return saveDayReportAsPdf(parent, report, dialogs);
+}
+
+} // namespace
+
+QString suggestedPdfPath(const DayReport& report) {
+    return QDir::home().filePath(
+        QStringLiteral("Biorhythmus-%1.pdf").arg(shortDateText(report.displayDate)));
+}
+
+PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialogs& dialogs) {
     const QString path =
         dialogs.saveFileName(parent, trPrint("Tagesbericht als PDF-Datei speichern"),
                              suggestedPdfPath(report), trPrint("PDF-Dateien (*.pdf)"));
@@ -69,8 +126,9 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
     QString error;
     if (!saveDayReportPdf(path, report, &error))
         return fail(saving, parent, dialogs,
-                    trPrint("Die Datei „%1“ konnte nicht gespeichert werden:\n%2")
-                        .arg(QDir::toNativeSeparators(path), error));
+                    withDetail(trPrint("Die Datei „%1“ konnte nicht gespeichert werden.")
+                                   .arg(QDir::toNativeSeparators(path)),
+                               error));
     saving.release();
     dialogs.inform(parent, programTitle(),
                    trPrint("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")
@@ -78,37 +136,24 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
     return PrintOutcome::SavedAsPdf;
 }
 
-} // namespace
-
-QString suggestedPdfPath(const DayReport& report) {
-    return QDir::home().filePath(
-        QStringLiteral("Biorhythmus-%1.pdf").arg(shortDateText(report.displayDate)));
-}
-
 PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs,
                             PrinterService& printers) {
     BusyCursor busy;
-    const QString printer = printers.defaultPrinterName();
-    if (printer.isEmpty()) {
-        if (printers.printerNames().isEmpty())
-            return offerPdf(busy, parent, report, dialogs);
-        return fail(busy, parent, dialogs,
-                    trPrint("Es ist kein Standarddrucker festgelegt, daher kann der Tagesbericht "
-                            "nicht gedruckt werden.\n\nBitte legen Sie in den "
-                            "Druckereinstellungen des Systems einen Standarddrucker fest und "
-                            "drucken Sie dann erneut."));
-    }
+    const DefaultPrinter printer = printers.defaultPrinter();
+    if (printer.state == DefaultPrinter::State::NoPrinters)
+        return offerPdf(busy, parent, report, dialogs);
+    if (printer.state != DefaultPrinter::State::Ready)
+        return fail(busy, parent, dialogs, lookupText(printer));
 
-    QString error;
+    QString detail;
     const std::unique_ptr<PageTarget> target = printers.openPrinter(
-        printer, trPrint("Biorhythmus %1").arg(shortDateText(report.displayDate)), &error);
+        printer, trPrint("Biorhythmus %1").arg(shortDateText(report.displayDate)), &detail);
     if (!target)
-        return fail(busy, parent, dialogs, refusedText(printer, error));
+        return fail(busy, parent, dialogs, notSetUpText(printer.name, detail));
 
     QPainter painter;
     if (!painter.begin(&target->device()))
-        return fail(busy, parent, dialogs,
-                    refusedText(printer, trPrint("Die Druckseite konnte nicht angelegt werden.")));
+        return fail(busy, parent, dialogs, notSetUpText(printer.name, QString()));
     paintDayReport(painter, report);
     if (target->hasFailed() || !painter.isActive()) {
         target->abandon();
@@ -117,16 +162,17 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
                     trPrint("Beim Aufbau der Druckseite für den Drucker „%1“ ist ein Fehler "
                             "aufgetreten. Der Druckauftrag wurde abgebrochen; es wurde nichts "
                             "gedruckt.")
-                        .arg(printer));
+                        .arg(printer.name));
     }
     if (!painter.end() || target->hasFailed())
         return fail(busy, parent, dialogs,
                     trPrint("Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt "
                             "werden. Der Druckauftrag wurde abgebrochen; es wurde nichts "
                             "gedruckt.")
-                        .arg(printer));
-    if (!target->submit(&error))
-        return fail(busy, parent, dialogs, refusedText(printer, error));
+                        .arg(printer.name));
+    const Handover handover = target->submit(&detail);
+    if (handover != Handover::Accepted)
+        return fail(busy, parent, dialogs, handoverText(handover, printer.name, detail));
     return PrintOutcome::Printed;
 }
 

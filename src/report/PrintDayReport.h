@@ -10,8 +10,8 @@ class QWidget;
 
 enum class PrintOutcome {
     Printed,    // the page was handed to the default printer
-    SavedAsPdf, // no printer: the user saved the report as a PDF file instead
-    Cancelled,  // no printer and the user declined the PDF file
+    SavedAsPdf, // the user saved the report as a PDF file instead
+    Cancelled,  // the user declined the PDF file or its file name
     Failed      // nothing printed or saved; the user has been told why
 };
 
@@ -24,6 +24,10 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
 
 // The same with the system's printers.
 PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs);
+
+// Saves the page the printer would get as a PDF file, asking for the file name with the
+// suggested one below; the file is written whole or not at all, and the user is told either way.
+PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialogs& dialogs);
 
 // "Biorhythmus-<display date as dd.MM.yyyy>.pdf" in the user's home folder.
 QString suggestedPdfPath(const DayReport& report);

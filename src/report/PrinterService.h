@@ -1,10 +1,33 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QString>
-#include <QStringList>
 #include <memory>
 
 class QPagedPaintDevice;
+
+// The default printer as the print system describes it.
+struct DefaultPrinter {
+    enum class State {
+        Ready,        // name and layout describe the printer
+        NoPrinters,   // no printer is installed at all
+        NoDefault,    // there are printers, but none is the default
+        NotAnswering, // the print system did not answer in time
+        Unusable      // the printer cannot take a job now; reason says why, in German
+    };
+    State state = State::NoPrinters;
+    QString name;
+    QPageLayout layout; // the printer's paper and its whole printable area, portrait
+    QString reason;
+};
+
+// How the hand-over of a finished page to the printer went.
+enum class Handover {
+    Accepted,
+    Refused,       // the print system refused the job
+    NotAnswering,  // the print system did not answer in time; the job was called off
+    PageIncomplete // the page could not be written whole and was not sent
+};
 
 // One page on its way to a printer. The page is drawn into device(); only submit() hands it
 // to the printer, so a page abandoned part-way never reaches the paper.
@@ -20,23 +43,21 @@ public:
     // Drops the page; call while the painter is still active on device().
     virtual void abandon() = 0;
 
-    // Sends the finished page (the painter has ended) to the printer. False with a
-    // description in error when the printer refuses it.
-    virtual bool submit(QString* error) = 0;
+    // Sends the finished page (the painter has ended) to the printer. Unless it was accepted,
+    // detail holds what the print system or the file system said, as they said it.
+    virtual Handover submit(QString* detail) = 0;
 };
 
-// The printers of the system.
+// The printers of the system. Neither call keeps the window from being painted for longer
+// than a moment, whatever the print system does.
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
 
-    virtual QStringList printerNames() const = 0;
+    virtual DefaultPrinter defaultPrinter() = 0;
 
-    // Empty when no printer is set as the default.
-    virtual QString defaultPrinterName() const = 0;
-
-    // A page for the named printer: high resolution, portrait, one copy, the printer's own
-    // paper. Null with a description in error when the printer cannot take a job.
-    virtual std::unique_ptr<PageTarget> openPrinter(const QString& name, const QString& jobTitle,
-                                                    QString* error) = 0;
+    // A page for a printer that defaultPrinter() found Ready: high resolution, one copy, laid
+    // out on its layout. Null with what went wrong in detail when no page can be made.
+    virtual std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter& printer,
+                                                    const QString& jobTitle, QString* detail) = 0;
 };

@@ -1,7 +1,11 @@
 #include "SystemPrinterService.h"
 
+#include "WaitWithinLimit.h"
+
 #include <QCoreApplication>
-#include <QPageLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -12,101 +16,142 @@ namespace {
 // Dots per inch of the printed page. The line widths of the report are given in device
 // pixels; at this resolution its widest line is 1/150 inch.
 constexpr int PageResolution = 600;
-constexpr int SubmitTimeoutMs = 30000;
+// A print system on this machine or the network answers within these limits or not at all.
+constexpr int LookupTimeoutMs = 5000;
+constexpr int SubmitTimeoutMs = 10000;
 
 QString trPrinter(const char* text) {
     return QCoreApplication::translate("SystemPrinterService", text);
 }
 
+// Runs on a thread of its own: each of these calls can wait for CUPS.
+DefaultPrinter lookUpDefaultPrinter() {
+    DefaultPrinter printer;
+    printer.name = QPrinterInfo::defaultPrinterName();
+    if (printer.name.isEmpty()) {
+        printer.state = QPrinterInfo::availablePrinterNames().isEmpty()
+                            ? DefaultPrinter::State::NoPrinters
+                            : DefaultPrinter::State::NoDefault;
+        return printer;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
+    printer.state = DefaultPrinter::State::Unusable;
+    if (info.isNull()) {
+        printer.reason = trPrinter("Der Drucker ist nicht mehr vorhanden.");
+        return printer;
+    }
+    if (info.state() == QPrinter::Error) {
+        printer.reason = trPrinter("Der Drucker ist angehalten oder meldet einen Fehler.");
+        return printer;
+    }
+    // The printer's own paper and its whole printable area: QPrinter starts from the locale's
+    // paper and margins of its own otherwise.
+    QPrinter device(info, QPrinter::HighResolution);
+    device.setPageSize(info.defaultPageSize());
+    device.setPageOrientation(QPageLayout::Portrait);
+    printer.layout = device.pageLayout();
+    printer.layout.setMargins(printer.layout.minimumMargins());
+    printer.state = DefaultPrinter::State::Ready;
+    return printer;
+}
+
 class LpPageTarget final : public PageTarget {
 public:
-    LpPageTarget(const QPrinterInfo& info, const QString& jobTitle)
-        : m_name(info.printerName()), m_title(jobTitle), m_printer(info, QPrinter::HighResolution) {
-        // The printer's own paper and its whole printable area: QPrinter starts from the
-        // locale's paper and margins of its own otherwise.
-        m_printer.setPageSize(info.defaultPageSize());
-        m_printer.setPageOrientation(QPageLayout::Portrait);
-        QPageLayout layout = m_printer.pageLayout();
-        layout.setMargins(layout.minimumMargins());
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(m_folder.filePath(QStringLiteral("tagesbericht.pdf")));
-        m_printer.setPageLayout(layout);
-        m_printer.setFullPage(false);
-        m_printer.setResolution(PageResolution);
-        m_printer.setCopyCount(1);
-        m_printer.setColorMode(QPrinter::Color);
-        m_printer.setDocName(jobTitle);
-        m_printer.setCreator(QStringLiteral("Biorhythmus"));
+    LpPageTarget(const DefaultPrinter& printer, const QString& jobTitle)
+        : m_name(printer.name), m_title(jobTitle),
+          m_file(m_folder.filePath(QStringLiteral("tagesbericht.pdf"))) {
+        if (!m_folder.isValid() || !m_file.open(QIODevice::WriteOnly))
+            return;
+        m_writer = std::make_unique<QPdfWriter>(&m_file);
+        m_writer->setPageLayout(printer.layout);
+        m_writer->setResolution(PageResolution);
+        m_writer->setTitle(jobTitle);
+        m_writer->setCreator(QStringLiteral("Biorhythmus"));
     }
 
-    bool isValid() const { return m_folder.isValid(); }
-
-    QPagedPaintDevice& device() override { return m_printer; }
-
-    bool hasFailed() const override {
-        return m_printer.printerState() == QPrinter::Error ||
-               m_printer.printerState() == QPrinter::Aborted;
+    // Empty when the page can be drawn, else why not.
+    QString problem() const {
+        if (!m_folder.isValid())
+            return m_folder.errorString();
+        return m_writer ? QString() : m_file.errorString();
     }
 
-    void abandon() override { m_printer.abort(); }
+    QPagedPaintDevice& device() override { return *m_writer; }
 
-    bool submit(QString* error) override {
+    // A write that failed on the way is found by submit(), which reports it with the file
+    // system's own words; drawing itself cannot fail on a PDF writer.
+    bool hasFailed() const override { return false; }
+
+    void abandon() override {}
+
+    Handover submit(QString* detail) override {
+        if (!isWrittenWhole(detail))
+            return Handover::PageIncomplete;
         QProcess lp;
         lp.setProcessChannelMode(QProcess::MergedChannels);
         lp.start(QStringLiteral("lp"),
                  {QStringLiteral("-d"), m_name, QStringLiteral("-n"), QStringLiteral("1"),
-                  QStringLiteral("-t"), m_title, m_printer.outputFileName()});
-        if (!lp.waitForStarted()) {
-            *error = trPrinter("Das Druckprogramm lp konnte nicht gestartet werden.");
-            return false;
-        }
-        if (!lp.waitForFinished(SubmitTimeoutMs)) {
+                  QStringLiteral("-t"), m_title, m_file.fileName()});
+        if (!waitWithinLimit([&lp] { return lp.state() == QProcess::NotRunning; },
+                             SubmitTimeoutMs)) {
             lp.kill();
-            lp.waitForFinished();
-            *error = trPrinter("Das Drucksystem hat nicht rechtzeitig geantwortet.");
-            return false;
+            lp.waitForFinished(1000);
+            return Handover::NotAnswering;
+        }
+        if (lp.error() == QProcess::FailedToStart) {
+            *detail = QStringLiteral("lp: ") + lp.errorString();
+            return Handover::Refused;
         }
         if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
-            *error = QString::fromLocal8Bit(lp.readAll()).trimmed();
-            if (error->isEmpty())
-                *error = trPrinter("Das Drucksystem hat den Auftrag nicht angenommen.");
+            *detail = QString::fromLocal8Bit(lp.readAll()).trimmed();
+            return Handover::Refused;
+        }
+        return Handover::Accepted;
+    }
+
+private:
+    // Every write reached the file and the file on disk holds all of them.
+    bool isWrittenWhole(QString* detail) {
+        const qint64 written = m_file.pos();
+        if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
+            *detail = m_file.errorString();
+            return false;
+        }
+        m_file.close();
+        const qint64 onDisk = QFileInfo(m_file.fileName()).size();
+        if (written <= 0 || onDisk != written) {
+            *detail = trPrinter("%1 von %2 Bytes geschrieben").arg(onDisk).arg(written);
             return false;
         }
         return true;
     }
 
-private:
     QString m_name;
     QString m_title;
     QTemporaryDir m_folder;
-    QPrinter m_printer;
+    QFile m_file;
+    std::unique_ptr<QPdfWriter> m_writer;
 };
 
 } // namespace
 
-QStringList SystemPrinterService::printerNames() const {
-    return QPrinterInfo::availablePrinterNames();
+DefaultPrinter SystemPrinterService::defaultPrinter() {
+    const std::optional<DefaultPrinter> found =
+        runWithinLimit<DefaultPrinter>(lookUpDefaultPrinter, LookupTimeoutMs);
+    if (!found) {
+        DefaultPrinter silent;
+        silent.state = DefaultPrinter::State::NotAnswering;
+        return silent;
+    }
+    return *found;
 }
 
-QString SystemPrinterService::defaultPrinterName() const {
-    return QPrinterInfo::defaultPrinterName();
-}
-
-std::unique_ptr<PageTarget>
-SystemPrinterService::openPrinter(const QString& name, const QString& jobTitle, QString* error) {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull()) {
-        *error = trPrinter("Der Drucker ist nicht mehr vorhanden.");
+std::unique_ptr<PageTarget> SystemPrinterService::openPrinter(const DefaultPrinter& printer,
+                                                              const QString& jobTitle,
+                                                              QString* detail) {
+    auto target = std::make_unique<LpPageTarget>(printer, jobTitle);
+    *detail = target->problem();
+    if (!detail->isEmpty())
         return nullptr;
-    }
-    if (info.state() == QPrinter::Error) {
-        *error = trPrinter("Der Drucker ist angehalten oder meldet einen Fehler.");
-        return nullptr;
-    }
-    auto target = std::make_unique<LpPageTarget>(info, jobTitle);
-    if (!target->isValid()) {
-        *error = trPrinter("Für die Druckseite konnte kein temporärer Ordner angelegt werden.");
-        return nullptr;
-    }
     return target;
 }

@@ -3,6 +3,8 @@
 #include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
+#include "Dialogs.h"
+#include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
@@ -11,16 +13,24 @@
 #include "ScriptedDialogs.h"
 #include "Start.h"
 #include "Stepper.h"
+#include "TodayCalendar.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QFile>
+#include <QHelpEvent>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <functional>
 
 namespace {
@@ -42,6 +52,15 @@ struct Fixture {
 QString text(const Start& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
+
+// A 40 x 30 green client area in its dialog edge.
+class GreenDialog final : public FramedDialog {
+public:
+    GreenDialog() : FramedDialog(QSize(40, 30)) {}
+
+protected:
+    void paintClient(QPainter& painter) override { painter.fillRect(client()->rect(), Qt::green); }
+};
 } // namespace
 
 class TestStart : public QObject {
@@ -70,6 +89,22 @@ private slots:
     void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
+    void dialogEdge_data();
+    void dialogEdge();
+    void messageBoxes_data();
+    void messageBoxes();
+    void focusOrder();
+    void movingOnTheChart_data();
+    void movingOnTheChart();
+    void hoverShowsTheDay_data();
+    void hoverShowsTheDay();
+    void focusFrameSparesThePicture_data();
+    void focusFrameSparesThePicture();
+    void shortcutsOpenWindows_data();
+    void shortcutsOpenWindows();
+    void dayReportAsPdf_data();
+    void dayReportAsPdf();
+    void calendarTodayLine();
 };
 
 void TestStart::startUpState() {
@@ -172,19 +207,27 @@ void TestStart::takeOverKeepsName() {
 void TestStart::screenModeSwitchedAndRestored_data() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<bool>("switched");
-    QTest::newRow("800 x 600") << QSize(800, 600) << true;
-    QTest::newRow("640 x 400 is left alone") << QSize(640, 400) << false;
-    QTest::newRow("1024 x 768") << QSize(1024, 768) << true;
+    QTest::addColumn<bool>("byKeys"); // Ctrl+Q instead of the exit button
+    QTest::newRow("800 x 600") << QSize(800, 600) << true << false;
+    QTest::newRow("640 x 400 is left alone") << QSize(640, 400) << false << false;
+    QTest::newRow("1024 x 768, Ctrl+Q") << QSize(1024, 768) << true << true;
 }
 
 void TestStart::screenModeSwitchedAndRestored() {
     QFETCH(QSize, screen);
     QFETCH(bool, switched);
+    QFETCH(bool, byKeys);
     Fixture f(QDate(2000, 1, 1), screen);
     f.window.load();
     QCOMPARE(f.window.screenModeChanged(), switched);
     QCOMPARE(f.displayMode.width(), switched ? 640 : screen.width());
-    f.window.findChild<QToolButton*>("C1_3")->click();
+    f.window.show();
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    if (byKeys)
+        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    else
+        f.window.findChild<QToolButton*>("C1_3")->click();
     QCOMPARE(f.displayMode.width(), screen.width());
     QCOMPARE(f.displayMode.height(), screen.height());
     QCOMPARE(f.displayMode.applied.size(), switched ? 2 : 0);
@@ -202,12 +245,19 @@ void TestStart::missingClipLeavesStripEmpty() {
 void TestStart::everyControlIsNamed() {
     Fixture f;
     f.window.load();
-    for (const char* name : {"M1", "M2", "Up1", "C1_0", "C1_1", "C1_2", "C1_3", "T1_0", "T1_1",
-                             "L2_0", "L2_1", "L2_2", "L4_0", "L4_1", "L4_2", "P1", "P2"}) {
+    // The tool tip is the description; the name says what the control shows.
+    for (const char* name : {"M1", "M2", "Up1", "C1_0", "C1_1", "C1_2", "C1_3", "L2_0", "L2_1",
+                             "L2_2", "L4_0", "L4_1", "L4_2"}) {
         auto* widget = f.window.findChild<QWidget*>(QLatin1String(name));
         QVERIFY2(widget, name);
-        QVERIFY2(!widget->accessibleName().isEmpty(), name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        const QString spoken = accessible->text(QAccessible::Name);
+        QVERIFY2(!spoken.isEmpty() && spoken != widget->toolTip(), name);
+        QCOMPARE(accessible->text(QAccessible::Description), widget->toolTip());
     }
+    for (const char* name : {"T1_0", "T1_1", "P1", "P2"})
+        QVERIFY2(!f.window.findChild<QWidget*>(QLatin1String(name))->accessibleName().isEmpty(),
+                 name);
 }
 
 void TestStart::columnsAgreeInColour_data() {
@@ -381,6 +431,293 @@ void TestStart::qtDialogsSpeakGerman() {
     installGermanTranslations(*QCoreApplication::instance());
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
+}
+
+void TestStart::dialogEdge_data() {
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QColor>("colour");
+    const QColor light(192, 192, 192);
+    const QColor shadow(128, 128, 128);
+    QTest::newRow("outer top") << QPoint(20, 0) << light;
+    QTest::newRow("inner left") << QPoint(1, 20) << QColor(Qt::white);
+    QTest::newRow("face top") << QPoint(20, 2) << light;
+    QTest::newRow("outer bottom") << QPoint(20, 35) << QColor(Qt::black);
+    QTest::newRow("inner right") << QPoint(44, 20) << shadow;
+    QTest::newRow("face right") << QPoint(43, 20) << light;
+    QTest::newRow("top right corner") << QPoint(45, 0) << QColor(Qt::black);
+    QTest::newRow("client") << QPoint(3, 3) << QColor(Qt::green);
+}
+
+void TestStart::dialogEdge() {
+    QFETCH(QPoint, pixel);
+    QFETCH(QColor, colour);
+    GreenDialog dialog;
+    QCOMPARE(dialog.size(), QSize(46, 36));
+    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
+}
+
+void TestStart::messageBoxes_data() {
+    QTest::addColumn<int>("kind"); // 0 inform, 1 warn, 2 question
+    QTest::addColumn<bool>("unattended");
+    QTest::addColumn<int>("shownFormat"); // -1: no box was shown
+    QTest::newRow("information") << 0 << false << int(Qt::PlainText);
+    QTest::newRow("warning") << 1 << false << int(Qt::PlainText);
+    QTest::newRow("question") << 2 << false << int(Qt::PlainText);
+    QTest::newRow("warning when leaving") << 1 << true << -1;
+    QTest::newRow("question when leaving") << 2 << true << -1;
+}
+
+void TestStart::messageBoxes() {
+    QFETCH(int, kind);
+    QFETCH(bool, unattended);
+    QFETCH(int, shownFormat);
+    WidgetDialogs dialogs;
+    if (unattended)
+        dialogs.stopAsking();
+    const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
+    int format = -1;
+    QString shownText;
+    QTimer answer;
+    answer.setSingleShot(true);
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        format = int(label->textFormat());
+        shownText = label->text();
+        box->reject();
+    });
+    answer.start(0);
+    bool yes = false;
+    if (kind == 0)
+        dialogs.inform(nullptr, programTitle(), text);
+    else if (kind == 1)
+        dialogs.warn(nullptr, programTitle(), text);
+    else
+        yes = dialogs.askYesNo(nullptr, programTitle(), text);
+    QCOMPARE(format, shownFormat);
+    QCOMPARE(shownText, format < 0 ? QString() : text);
+    QVERIFY(!yes);
+}
+
+namespace {
+// The name of the control holding the focus; a date input's inner line edit counts as it.
+QString focusedControl(const Start& window) {
+    for (QWidget* w = QApplication::focusWidget(); w && w != &window; w = w->parentWidget())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
+            return w->objectName();
+    return QString();
+}
+
+// A shown, active window on 1 January 2000, moved to the given display date.
+void showOn(Fixture& f, const QDate& display) {
+    f.window.load();
+    f.window.show();
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    f.window.moveDisplayDate(display);
+}
+
+QPoint columnCentre(const QWidget* surface, int column) {
+    const QRect inner = surface->contentsRect();
+    return {inner.left() + std::min(inner.width() - 1, column * inner.width() / 31),
+            inner.center().y()};
+}
+
+enum Gesture { Key, Click, Wheel };
+} // namespace
+
+void TestStart::focusOrder() {
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    f.window.findChild<QWidget*>("P2")->setFocus(Qt::TabFocusReason);
+    QStringList order{focusedControl(f.window)};
+    // Tab walks through the day, month and year of a date input before it leaves it.
+    for (int i = 0; i < 30 && (order.size() == 1 || order.last() != "P2"); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (focusedControl(f.window) != order.last())
+            order << focusedControl(f.window);
+    }
+    QCOMPARE(order, QStringList({"P2", "P1", "C1_0", "M1", "M2", "Up1", "T1_0", "T1_1", "C1_1",
+                                 "C1_2", "C1_3", "P2"}));
+}
+
+void TestStart::movingOnTheChart_data() {
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<int>("gesture");
+    QTest::addColumn<int>("value"); // a key, a day column or wheel notches
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    // Today is 1 January 2000; the display day is column 16.
+    QTest::newRow("right") << "P1" << +Key << int(Qt::Key_Right) << QDate(2000, 2, 28)
+                           << QDate(2000, 2, 29);
+    QTest::newRow("left") << "P2" << +Key << int(Qt::Key_Left) << QDate(2000, 3, 1)
+                          << QDate(2000, 2, 29);
+    QTest::newRow("page down into a shorter month")
+        << "P1" << +Key << int(Qt::Key_PageDown) << QDate(2000, 1, 31) << QDate(2000, 2, 29);
+    QTest::newRow("page up") << "P2" << +Key << int(Qt::Key_PageUp) << QDate(2000, 1, 15)
+                             << QDate(1999, 12, 15);
+    QTest::newRow("home") << "P1" << +Key << int(Qt::Key_Home) << QDate(2024, 5, 17)
+                          << QDate(2000, 1, 1);
+    QTest::newRow("right on the last day")
+        << "P1" << +Key << int(Qt::Key_Right) << QDate(9999, 12, 31) << QDate(9999, 12, 31);
+    QTest::newRow("page down near the end")
+        << "P1" << +Key << int(Qt::Key_PageDown) << QDate(9999, 12, 20) << QDate(9999, 12, 31);
+    QTest::newRow("page up near the start")
+        << "P2" << +Key << int(Qt::Key_PageUp) << QDate(1601, 1, 15) << QDate(1601, 1, 1);
+    QTest::newRow("click four days on")
+        << "P1" << +Click << 20 << QDate(2000, 1, 1) << QDate(2000, 1, 5);
+    QTest::newRow("click the strip's first day")
+        << "P2" << +Click << 0 << QDate(2000, 1, 1) << QDate(1999, 12, 16);
+    QTest::newRow("click beyond the last day")
+        << "P1" << +Click << 31 << QDate(9999, 12, 31) << QDate(9999, 12, 31);
+    QTest::newRow("wheel two notches back")
+        << "P2" << +Wheel << -2 << QDate(2000, 1, 1) << QDate(1999, 12, 30);
+}
+
+void TestStart::movingOnTheChart() {
+    QFETCH(QString, surface);
+    QFETCH(int, gesture);
+    QFETCH(int, value);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    Fixture f;
+    showOn(f, from);
+    auto* target = f.window.findChild<DaySurface*>(surface);
+    target->setFocus();
+    const int before = f.window.dayCount();
+    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    const QPoint at = columnCentre(target, value);
+    QWheelEvent wheel(at, target->mapToGlobal(at), {}, QPoint(0, 120 * value), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    if (gesture == Key)
+        QTest::keyClick(target, Qt::Key(value));
+    else if (gesture == Click)
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+    else
+        QApplication::sendEvent(target, &wheel);
+    QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), to);
+    QCOMPARE(f.window.dayCount() - before, int(from.daysTo(to)));
+    QCOMPARE(redrawn.count(), from == to ? 0 : 1);
+}
+
+void TestStart::hoverShowsTheDay_data() {
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("day");
+    QTest::newRow("chart") << "P1" << 20 << "Mittwoch, 05.01.2000\nTag 16847 seit der Geburt";
+    QTest::newRow("strip") << "P2" << 31 << "Sonntag, 16.01.2000\nTag 16858 seit der Geburt";
+}
+
+void TestStart::hoverShowsTheDay() {
+    QFETCH(QString, surface);
+    QFETCH(int, column);
+    QFETCH(QString, day);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    auto* target = f.window.findChild<DaySurface*>(surface);
+    const QPoint at = columnCentre(target, column);
+    QHelpEvent hover(QEvent::ToolTip, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().startsWith(day), qPrintable(QToolTip::text()));
+}
+
+void TestStart::focusFrameSparesThePicture_data() {
+    QTest::addColumn<QString>("surface");
+    QTest::newRow("chart") << "P1";
+    QTest::newRow("day strip") << "P2";
+}
+
+void TestStart::focusFrameSparesThePicture() {
+    QFETCH(QString, surface);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    auto* target = f.window.findChild<DaySurface*>(surface);
+    auto* other = f.window.findChild<QWidget*>("T1_0");
+    other->setFocus();
+    const QImage unfocused = target->grab().toImage();
+    target->setFocus();
+    const QImage focused = target->grab().toImage();
+    const QRect inner = target->contentsRect();
+    QCOMPARE(focused.copy(inner), unfocused.copy(inner));
+    QVERIFY(focused != unfocused);
+    other->setFocus();
+    QCOMPARE(target->grab().toImage(), unfocused);
+}
+
+void TestStart::shortcutsOpenWindows_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "About";
+    QTest::newRow("Ctrl+E") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Data";
+}
+
+void TestStart::shortcutsOpenWindows() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, window);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = modal->objectName();
+            modal->close();
+        }
+    });
+    QTest::keySequence(&f.window, keys);
+    QCOMPARE(opened, window);
+}
+
+void TestStart::dayReportAsPdf_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Ctrl+Shift+P") << false << ""
+                                  << "Der Tagesbericht wurde in der Datei";
+    QTest::newRow("menu, missing folder") << true << "fehlt/"
+                                          << "konnte nicht gespeichert";
+}
+
+void TestStart::dayReportAsPdf() {
+    QFETCH(bool, fromMenu);
+    QFETCH(QString, folder);
+    QFETCH(QString, message);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(folder + "Biorhythmus-01.01.2000.pdf");
+    f.dialogs.saveFileNames.enqueue(path);
+    auto* print = f.window.findChild<QToolButton*>("C1_2");
+    QCOMPARE(print->contextMenuPolicy(), Qt::ActionsContextMenu);
+    if (fromMenu)
+        print->actions().constFirst()->trigger();
+    else
+        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
+    QFile pdf(path);
+    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
+}
+
+void TestStart::calendarTodayLine() {
+    FixedClock clock(QDate(2024, 5, 17));
+    DateInput input;
+    input.setClock(clock);
+    input.setDateQuietly(QDate(1999, 12, 31));
+    input.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&input));
+    QSignalSpy changed(&input, &DateInput::userChangedDate);
+    QTest::mouseClick(&input, Qt::LeftButton, {}, QPoint(input.width() - 5, input.height() / 2));
+    TodayCalendar* calendar = input.calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    QToolButton* today = calendar->todayButton();
+    QCOMPARE(today->text(), QString("Heute: 17.05.2024"));
+    QTest::mouseClick(today, Qt::LeftButton);
+    QCOMPARE(input.date(), QDate(2024, 5, 17));
+    QCOMPARE(changed.count(), 1);
+    QTRY_VERIFY(!calendar->isVisible());
 }
 
 QTEST_MAIN(TestStart)

@@ -1,5 +1,7 @@
 #include "ChartPainter.h"
 #include "CycleColors.h"
+#include "DayColumns.h"
+#include "DayDescription.h"
 #include "Grid.h"
 #include "Tiling.h"
 
@@ -47,6 +49,11 @@ private slots:
     void chartIsTheSameEachTime();
     void gridLines_data();
     void gridLines();
+    void dayColumns_data();
+    void dayColumns();
+    void everyPixelLiesInItsColumnRect();
+    void dayDescriptions_data();
+    void dayDescriptions();
 };
 
 void TestChart::tileOrigins_data() {
@@ -176,6 +183,73 @@ void TestChart::gridLines() {
     QVERIFY(!isLine(0, size.height() / 2 + 3));
     QVERIFY(!isLine(size.width() / 2 + 5, size.height() - 1));
     QCOMPARE(image.pixelColor(3, 3), GridBackground);
+    // The lines begin one unit inside the top and left edges: that row and column stay grey.
+    int onTopOrLeft = 0;
+    for (int x = 0; x < size.width(); ++x)
+        onTopOrLeft += isLine(x, 0);
+    for (int y = 0; y < size.height(); ++y)
+        onTopOrLeft += isLine(0, y);
+    QCOMPARE(onTopOrLeft, 0);
+    QVERIFY(isLine(1, 1));
+}
+
+void TestChart::dayColumns_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("column");
+    // One column is 575 / 31 = 18.548 px wide, centred on k * 18.548.
+    QTest::newRow("left edge") << 0.0 << 0;
+    QTest::newRow("just left of the first boundary") << 9.0 << 0;
+    QTest::newRow("just right of it") << 10.0 << 1;
+    QTest::newRow("display day") << 296.0 << 16;
+    QTest::newRow("last pixel") << 574.0 << 31;
+    QTest::newRow("right of the area") << 575.0 << -1;
+    QTest::newRow("left of the area") << -1.0 << -1;
+}
+
+void TestChart::dayColumns() {
+    QFETCH(double, x);
+    QFETCH(int, column);
+    QCOMPARE(dayColumnAt(x, ChartInner.width()), column);
+}
+
+void TestChart::everyPixelLiesInItsColumnRect() {
+    for (int x = 0; x < ChartInner.width(); ++x)
+        QVERIFY2(dayColumnRect(dayColumnAt(x, ChartInner.width()), ChartInner).contains(x, 0),
+                 qPrintable(QString::number(x)));
+}
+
+void TestChart::dayDescriptions_data() {
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("dayCount");
+    QTest::addColumn<QString>("text");
+    // Days in cycle and percentages worked out by hand from the birth date 20.11.1953.
+    QTest::newRow("emotional critical day")
+        << QDate(2000, 1, 1) << 16843
+        << "Samstag, 01.01.2000\nTag 16843 seit der Geburt\n"
+           "Physisch 94 %, Seelisch -22 %, Geistig 62 %\nKritischer Tag: Seelisch";
+    QTest::newRow("no critical day")
+        << QDate(2000, 1, 2) << 16844
+        << "Sonntag, 02.01.2000\nTag 16844 seit der Geburt\n"
+           "Physisch 82 %, Seelisch -43 %, Geistig 46 %\nKein kritischer Tag";
+    QTest::newRow("two critical days")
+        << QDate(2000, 1, 5) << 16847
+        << "Mittwoch, 05.01.2000\nTag 16847 seit der Geburt\n"
+           "Physisch 14 %, Seelisch -90 %, Geistig -10 %\nKritischer Tag: Physisch, Geistig";
+    QTest::newRow("the day before birth")
+        << QDate(1953, 11, 19) << -1
+        << "Donnerstag, 19.11.1953\n1 Tag vor der Geburt\n"
+           "Physisch -27 %, Seelisch -22 %, Geistig -19 %\nKein kritischer Tag";
+    QTest::newRow("critical before birth")
+        << QDate(1953, 11, 8) << -12
+        << "Sonntag, 08.11.1953\n12 Tage vor der Geburt\n"
+           "Physisch 14 %, Seelisch -43 %, Geistig -76 %\nKritischer Tag: Physisch";
+}
+
+void TestChart::dayDescriptions() {
+    QFETCH(QDate, date);
+    QFETCH(int, dayCount);
+    QFETCH(QString, text);
+    QCOMPARE(dayDescription(summarizeDay(date, dayCount)), text);
 }
 
 QTEST_MAIN(TestChart)

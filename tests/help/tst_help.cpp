@@ -1,6 +1,7 @@
 #include "About.h"
 #include "HelpDocuments.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -77,6 +78,19 @@ int blueRuns(const QImage& image, bool alongRow, int fixed) {
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
+    void readByScreenReader() {
+        About about;
+        QAccessibleTextInterface* guide =
+            QAccessible::queryAccessibleInterface(about.guide())->textInterface();
+        QVERIFY(guide);
+        const QString text = guide->text(0, guide->characterCount());
+        QVERIFY(text.startsWith("Kurzanleitung"));
+        QVERIFY(text.contains("Strg+Umschalt+P: Tagesbericht als PDF-Datei speichern"));
+        QAccessibleInterface* close = QAccessible::queryAccessibleInterface(about.closeButton());
+        QCOMPARE(close->text(QAccessible::Name), QString("Exit"));
+        QCOMPARE(close->text(QAccessible::Description), QString("Programm beenden"));
+    }
+
     void picturesResolve_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sameAs");
@@ -135,6 +149,8 @@ private slots:
                                   << true << 8 << true;
         QTest::newRow("persons") << "Eingeben von Personendaten" << true << true << 8 << true;
         QTest::newRow("take over") << "Person übernehmen Button" << true << true << 8 << false;
+        QTest::newRow("keys") << "Bedienung mit der Tastatur und der Maus" << true << true << 8
+                              << true;
         QTest::newRow("closing") << "Irrtum und Änderungen vorbehalten" << false << false << 8
                                  << true;
     }
@@ -201,7 +217,7 @@ private slots:
                 window.reject();
             },
             &parent));
-        QCOMPARE(about.size(), QSize(574, 420));
+        QCOMPARE(about.size(), QSize(580, 426)); // the 574 x 420 client area and its edge
         QVERIFY((about.center() - parent.center()).manhattanLength() <= 2);
     }
 
@@ -231,15 +247,16 @@ private slots:
         }
     }
 
-    // The window is frameless at its fixed size, with the grid's 21 vertical lines across a
-    // free row at the foot and its 17 horizontal lines down a free column at the left.
+    // The window system gives the window no frame; at its fixed size it shows the grid's 21
+    // vertical lines across a free row at the foot and its 17 horizontal lines down a free column
+    // at the left.
     void drawsGridBehindControls() {
         About about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(about.size(), QSize(574, 420));
-        const QImage image = about.grab().toImage();
+        QCOMPARE(about.client()->size(), QSize(574, 420));
+        const QImage image = about.client()->grab().toImage();
         const QString screenshot = qEnvironmentVariable("BIO_HELP_SCREENSHOT");
         if (!screenshot.isEmpty())
             image.save(screenshot);

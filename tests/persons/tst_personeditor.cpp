@@ -10,7 +10,9 @@
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QFile>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -115,6 +117,8 @@ private slots:
     void fullListRefusesAdd();
     void pastedNameLosesOnlyUnstorableCharacters();
     void brokenFileIsKeptAsBackup();
+    void typingIntoEmptyBirthDate_data();
+    void typingIntoEmptyBirthDate();
 };
 
 void TestPersonEditor::layout() {
@@ -122,7 +126,8 @@ void TestPersonEditor::layout() {
     QCOMPARE(f.editor->objectName(), QString("Data"));
     QVERIFY(f.editor->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(f.editor->isModal());
-    QCOMPARE(f.editor->size(), QSize(574, 181));
+    QCOMPARE(f.editor->client()->size(), QSize(574, 181));
+    QCOMPARE(f.editor->size(), QSize(580, 187)); // with the dialog edge
     const QStringList texts = {"Person hinzufügen ", "Person löschen", "Speichern", "Exit",
                                "Person übernehmen"};
     for (int i = 0; i < 5; ++i)
@@ -159,7 +164,7 @@ void TestPersonEditor::layout() {
 
 void TestPersonEditor::gridHasEightHorizontalLines() {
     Fixture f;
-    const QImage image = f.editor->grab().toImage();
+    const QImage image = f.editor->client()->grab().toImage();
     // Right of the buttons no control covers the grid.
     const int x = 560;
     int lines = 0;
@@ -193,6 +198,9 @@ void TestPersonEditor::addOnEmptyList() {
     Fixture f;
     f.click(0);
     QCOMPARE(f.status(), QString("Person 1 von 1"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.child<QLabel>("lblCurrRecord"))
+                 ->text(QAccessible::Name),
+             f.status());
     QVERIFY(f.name()->isEnabled());
     QVERIFY(f.date()->isEnabled());
     QTRY_VERIFY(f.name()->hasFocus());
@@ -203,9 +211,14 @@ void TestPersonEditor::addOnEmptyList() {
     f.click(2);
     QCOMPARE(f.file(), QByteArray("1,1\r\n\"Anna\"\r\n\"\"\r\n"));
 
-    // A click into the empty field offers today's date, and leaving stores it.
-    QTest::mouseClick(f.child<QLineEdit>("DT_empty"), Qt::LeftButton);
+    // A click on the empty field's arrow opens the calendar on today's date, and leaving
+    // stores it.
+    auto* empty = f.child<QLineEdit>("DT_empty");
+    QTest::mouseClick(empty, Qt::LeftButton, {}, {empty->width() - 5, empty->height() / 2});
     QVERIFY(f.date()->hasDate());
+    QWidget* calendar = f.date()->dateInput()->calendarWidget()->window();
+    QTRY_VERIFY(calendar->isVisible());
+    calendar->close();
     QCOMPARE(f.date()->dateInput()->date(), QDate(2024, 5, 17));
     f.click(3);
     QCOMPARE(f.file(), QByteArray("1,1\r\n\"Anna\"\r\n\"17.05.2024\"\r\n"));
@@ -446,6 +459,27 @@ void TestPersonEditor::brokenFileIsKeptAsBackup() {
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), broken);
     QCOMPARE(f.file(), QByteArray("2,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+void TestPersonEditor::typingIntoEmptyBirthDate_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("full form") << "08.11.1999" << QByteArray("08.11.1999");
+    QTest::newRow("short form") << "3.2.1980" << QByteArray("03.02.1980");
+}
+
+void TestPersonEditor::typingIntoEmptyBirthDate() {
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, stored);
+    Fixture f;
+    f.click(0); // a new person: no birth date shown, today's date underneath
+    auto* empty = f.child<QLineEdit>("DT_empty");
+    empty->setFocus();
+    // Key by key to whatever has the focus, as a keyboard delivers them.
+    QTest::keyClick(empty, typed.at(0).toLatin1());
+    QTest::keyClicks(QApplication::focusWidget(), typed.mid(1));
+    f.click(2);
+    QCOMPARE(f.file(), "1,1\r\n\"\"\r\n\"" + stored + "\"\r\n");
 }
 
 QTEST_MAIN(TestPersonEditor)

@@ -62,20 +62,20 @@ private:
     void note() { busyDuringDialog |= QGuiApplication::overrideCursor() != nullptr; }
 };
 
-// A page that lands in memory; it can be told to fail while the page is drawn, or to be
-// refused when it is sent.
+// A page that lands in memory; it can be told to fail while the page is drawn, or how its
+// hand-over goes.
 class MemoryTarget final : public PageTarget {
 public:
     QByteArray* sent;
     bool failWhileDrawing;
-    QString submitError;
+    Handover handover;
     bool* abandoned;
     bool* busySeen; // outlives the target, which the print path deletes
 
-    MemoryTarget(QByteArray* sentPage, bool failing, QString refusal, bool* abandonedFlag,
+    MemoryTarget(QByteArray* sentPage, bool failing, Handover answer, bool* abandonedFlag,
                  bool* busyFlag)
-        : sent(sentPage), failWhileDrawing(failing), submitError(std::move(refusal)),
-          abandoned(abandonedFlag), busySeen(busyFlag), m_writer(&m_buffer) {
+        : sent(sentPage), failWhileDrawing(failing), handover(answer), abandoned(abandonedFlag),
+          busySeen(busyFlag), m_writer(&m_buffer) {
         m_buffer.open(QIODevice::WriteOnly);
     }
 
@@ -86,13 +86,12 @@ public:
     }
     bool hasFailed() const override { return failWhileDrawing; }
     void abandon() override { *abandoned = true; }
-    bool submit(QString* error) override {
-        if (!submitError.isEmpty()) {
-            *error = submitError;
-            return false;
-        }
-        *sent = m_buffer.data();
-        return true;
+    Handover submit(QString* detail) override {
+        if (handover == Handover::Accepted)
+            *sent = m_buffer.data();
+        else
+            *detail = QStringLiteral("lp: said so");
+        return handover;
     }
 
 private:
@@ -102,25 +101,23 @@ private:
 
 class FakePrinters final : public PrinterService {
 public:
-    QStringList names;
-    QString defaultName;
+    DefaultPrinter found;
     QString openError;
     bool failWhileDrawing = false;
-    QString submitError;
+    Handover handover = Handover::Accepted;
 
     QByteArray sent;
     bool abandoned = false;
     bool busyWhileBuilding = false;
 
-    QStringList printerNames() const override { return names; }
-    QString defaultPrinterName() const override { return defaultName; }
-    std::unique_ptr<PageTarget> openPrinter(const QString&, const QString&,
-                                            QString* error) override {
+    DefaultPrinter defaultPrinter() override { return found; }
+    std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter&, const QString&,
+                                            QString* detail) override {
         if (!openError.isEmpty()) {
-            *error = openError;
+            *detail = openError;
             return nullptr;
         }
-        return std::make_unique<MemoryTarget>(&sent, failWhileDrawing, submitError, &abandoned,
+        return std::make_unique<MemoryTarget>(&sent, failWhileDrawing, handover, &abandoned,
                                               &busyWhileBuilding);
     }
 };
@@ -229,68 +226,81 @@ void TestReport::pageLayout() {
     reportcheck::verifyDayReportPage(path, report, margins);
 }
 
-enum class Printers { None, NoDefault, One };
-Q_DECLARE_METATYPE(Printers)
+using State = DefaultPrinter::State;
+Q_DECLARE_METATYPE(State)
+Q_DECLARE_METATYPE(Handover)
 Q_DECLARE_METATYPE(PrintOutcome)
 
 void TestReport::printPaths_data() {
-    QTest::addColumn<Printers>("printers");
+    QTest::addColumn<State>("state");
     QTest::addColumn<QString>("openError");
     QTest::addColumn<bool>("failWhileDrawing");
-    QTest::addColumn<QString>("submitError");
+    QTest::addColumn<Handover>("handover");
     QTest::addColumn<bool>("acceptPdf");
     QTest::addColumn<QString>("pdfName"); // "" cancels the file dialog, "-" an unwritable path
     QTest::addColumn<PrintOutcome>("outcome");
     QTest::addColumn<QString>("message"); // expected in the one message, "" for none
-    QTest::addColumn<bool>("sent");
 
-    QTest::newRow("printed") << Printers::One << "" << false << "" << false << ""
-                             << PrintOutcome::Printed << "" << true;
-    QTest::newRow("no default printer") << Printers::NoDefault << "" << false << "" << false << ""
-                                        << PrintOutcome::Failed << "kein Standarddrucker" << false;
-    QTest::newRow("printer refuses the job")
-        << Printers::One << "Der Drucker ist angehalten." << false << "" << false << ""
-        << PrintOutcome::Failed << "hat den Druckauftrag abgelehnt:\nDer Drucker ist angehalten."
-        << false;
-    QTest::newRow("device fails part-way")
-        << Printers::One << "" << true << "" << false << "" << PrintOutcome::Failed
-        << "Der Druckauftrag wurde abgebrochen" << false;
+    const auto ready = State::Ready;
+    const auto accepted = Handover::Accepted;
+    const auto failed = PrintOutcome::Failed;
+    QTest::newRow("printed") << ready << "" << false << accepted << false << ""
+                             << PrintOutcome::Printed << "";
+    QTest::newRow("no default printer") << State::NoDefault << "" << false << accepted << false
+                                        << "" << failed << "kein Standarddrucker";
+    QTest::newRow("print system silent at the lookup")
+        << State::NotAnswering << "" << false << accepted << false << "" << failed
+        << "Der Drucker antwortet nicht";
+    QTest::newRow("printer stopped")
+        << State::Unusable << "" << false << accepted << false << "" << failed
+        << "„Büro“ kann den Druckauftrag nicht annehmen: "
+           "Der Drucker ist angehalten.";
+    QTest::newRow("no temporary folder")
+        << ready << "Permission denied" << false << accepted << false << "" << failed
+        << "nicht angelegt werden. Der Tagesbericht wurde nicht gedruckt.\n\n(Permission denied)";
+    QTest::newRow("device fails part-way") << ready << "" << true << accepted << false << ""
+                                           << failed << "Der Druckauftrag wurde abgebrochen";
     QTest::newRow("print system refuses the page")
-        << Printers::One << "" << false << "lp: not accepting jobs" << false << ""
-        << PrintOutcome::Failed << "abgelehnt:\nlp: not accepting jobs" << false;
-    QTest::newRow("no printer, PDF declined") << Printers::None << "" << false << "" << false << ""
-                                              << PrintOutcome::Cancelled << "" << false;
+        << ready << "" << false << Handover::Refused << false << "" << failed
+        << "„Büro“ hat den Druckauftrag abgelehnt. Der Tagesbericht wurde nicht "
+           "gedruckt.\n\n(lp: said so)";
+    QTest::newRow("print system silent at the hand-over")
+        << ready << "" << false << Handover::NotAnswering << false << "" << failed
+        << "Der Drucker antwortet nicht";
+    QTest::newRow("page not written whole")
+        << ready << "" << false << Handover::PageIncomplete << false << "" << failed
+        << "nicht vollständig in den temporären Ordner geschrieben";
+    QTest::newRow("no printer, PDF declined") << State::NoPrinters << "" << false << accepted
+                                              << false << "" << PrintOutcome::Cancelled << "";
     QTest::newRow("no printer, file dialog cancelled")
-        << Printers::None << "" << false << "" << true << "" << PrintOutcome::Cancelled << ""
-        << false;
+        << State::NoPrinters << "" << false << accepted << true << "" << PrintOutcome::Cancelled
+        << "";
     QTest::newRow("no printer, saved as PDF")
-        << Printers::None << "" << false << "" << true << "bericht.pdf" << PrintOutcome::SavedAsPdf
-        << "wurde in der Datei" << false;
+        << State::NoPrinters << "" << false << accepted << true << "bericht.pdf"
+        << PrintOutcome::SavedAsPdf << "wurde in der Datei";
     QTest::newRow("no printer, PDF cannot be written")
-        << Printers::None << "" << false << "" << true << "-" << PrintOutcome::Failed
-        << "konnte nicht gespeichert werden" << false;
+        << State::NoPrinters << "" << false << accepted << true << "-" << failed
+        << "konnte nicht gespeichert werden";
 }
 
 void TestReport::printPaths() {
-    QFETCH(Printers, printers);
+    QFETCH(State, state);
     QFETCH(QString, openError);
     QFETCH(bool, failWhileDrawing);
-    QFETCH(QString, submitError);
+    QFETCH(Handover, handover);
     QFETCH(bool, acceptPdf);
     QFETCH(QString, pdfName);
     QFETCH(PrintOutcome, outcome);
     QFETCH(QString, message);
-    QFETCH(bool, sent);
 
     QTemporaryDir folder;
     FakePrinters service;
-    if (printers != Printers::None)
-        service.names = {QStringLiteral("Büro")};
-    if (printers == Printers::One)
-        service.defaultName = QStringLiteral("Büro");
+    service.found.state = state;
+    service.found.name = QStringLiteral("Büro");
+    service.found.reason = QStringLiteral("Der Drucker ist angehalten.");
     service.openError = openError;
     service.failWhileDrawing = failWhileDrawing;
-    service.submitError = submitError;
+    service.handover = handover;
 
     RecordingDialogs dialogs;
     dialogs.script.yesNoAnswers << acceptPdf;
@@ -317,15 +327,15 @@ void TestReport::printPaths() {
         if (pdfName == QLatin1String("-"))
             QVERIFY(dialogs.script.messages[0].contains(QStringLiteral("missing-folder")));
     }
-    QCOMPARE(!service.sent.isEmpty(), sent);
+    QCOMPARE(!service.sent.isEmpty(), outcome == PrintOutcome::Printed);
     QCOMPARE(service.abandoned, failWhileDrawing);
-    if (printers == Printers::One && openError.isEmpty())
+    if (state == State::Ready && openError.isEmpty())
         QVERIFY2(service.busyWhileBuilding, "no busy cursor while the page was built");
 
-    if (sent)
+    if (outcome == PrintOutcome::Printed)
         QVERIFY(service.sent.startsWith("%PDF"));
-    QCOMPARE(dialogs.script.questions.size(), printers == Printers::None ? 1 : 0);
-    if (printers == Printers::None)
+    QCOMPARE(dialogs.script.questions.size(), state == State::NoPrinters ? 1 : 0);
+    if (state == State::NoPrinters)
         QVERIFY(dialogs.script.questions[0].contains(QStringLiteral("kein Drucker")));
     if (acceptPdf) {
         QCOMPARE(dialogs.saveCaption, QStringLiteral("Tagesbericht als PDF-Datei speichern"));

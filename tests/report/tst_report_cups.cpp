@@ -14,6 +14,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -66,6 +69,37 @@ QString waitForPrintedFile(const QMap<QString, QDateTime>& before, int timeoutMs
     return {};
 }
 
+qint64 cupsdPid() {
+    return qEnvironmentVariable("BIO_CUPSD_PID").toLongLong();
+}
+
+// The system's printers, with the CUPS server stopped (SIGSTOP) just before the given step:
+// from then on it takes connections and never answers, as a hung server does.
+class SilencedPrinters final : public PrinterService {
+public:
+    enum Step { Lookup, Handover };
+    explicit SilencedPrinters(Step step) : m_step(step) {}
+
+    DefaultPrinter defaultPrinter() override {
+        silenceAt(Lookup);
+        return m_system.defaultPrinter();
+    }
+    std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter& printer, const QString& title,
+                                            QString* detail) override {
+        silenceAt(Handover);
+        return m_system.openPrinter(printer, title, detail);
+    }
+
+private:
+    void silenceAt(Step step) {
+        if (step == m_step)
+            ::kill(pid_t(cupsdPid()), SIGSTOP);
+    }
+
+    SystemPrinterService m_system;
+    Step m_step;
+};
+
 } // namespace
 
 class TestReportCups : public QObject {
@@ -78,6 +112,9 @@ private slots:
     void printsOnDefaultPrinter();
     void refusedJob_data();
     void refusedJob();
+    void silentServer_data();
+    void silentServer();
+    void pageNotWrittenWhole();
     void cleanupTestCase();
 
 private:
@@ -92,7 +129,7 @@ void TestReportCups::initTestCase() {
 
 void TestReportCups::noPrinterOffersPdf() {
     SystemPrinterService printers;
-    QVERIFY(printers.printerNames().isEmpty());
+    QCOMPARE(printers.defaultPrinter().state, DefaultPrinter::State::NoPrinters);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bericht.pdf"));
     ScriptedDialogs dialogs;
@@ -117,7 +154,7 @@ void TestReportCups::noPrinterOffersPdf() {
     QVERIFY2(ok, qPrintable(added));
     run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), Queue}, &ok);
     QVERIFY(ok);
-    QCOMPARE(printers.defaultPrinterName(), Queue);
+    QCOMPARE(printers.defaultPrinter().name, Queue);
 }
 
 void TestReportCups::printsOnDefaultPrinter_data() {
@@ -158,15 +195,21 @@ void TestReportCups::printsOnDefaultPrinter() {
 void TestReportCups::refusedJob_data() {
     QTest::addColumn<QString>("refuse");
     QTest::addColumn<QString>("restore");
-    QTest::newRow("queue rejects jobs") << "cupsreject"
-                                        << "cupsaccept";
+    QTest::addColumn<QString>("said"); // lp's own words come after the German, in parentheses
+    QTest::newRow("queue rejects jobs")
+        << "cupsreject"
+        << "cupsaccept"
+        << "„BiorhythmusTest“ hat den Druckauftrag abgelehnt. Der Tagesbericht wurde nicht "
+           "gedruckt.\n\n(";
     QTest::newRow("printer stopped") << "cupsdisable"
-                                     << "cupsenable";
+                                     << "cupsenable"
+                                     << "„BiorhythmusTest“ kann den Druckauftrag nicht annehmen";
 }
 
 void TestReportCups::refusedJob() {
     QFETCH(QString, refuse);
     QFETCH(QString, restore);
+    QFETCH(QString, said);
     bool ok = false;
     run(refuse, {Queue}, &ok);
     QVERIFY(ok);
@@ -178,9 +221,70 @@ void TestReportCups::refusedJob() {
     run(restore, {Queue}, &ok);
     QCOMPARE(outcome, PrintOutcome::Failed);
     QCOMPARE(dialogs.messages.size(), 1);
-    QVERIFY2(dialogs.messages[0].contains(QStringLiteral("hat den Druckauftrag abgelehnt")),
-             qPrintable(dialogs.messages[0]));
+    QVERIFY2(dialogs.messages[0].contains(said), qPrintable(dialogs.messages[0]));
     QVERIFY(dialogs.messages[0].contains(QStringLiteral("nicht gedruckt")));
+    QCOMPARE(jobCount(), jobsBefore);
+    QTest::qWait(500);
+    QCOMPARE(printedFiles(), filesBefore);
+}
+
+void TestReportCups::silentServer_data() {
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("withinMs");
+    QTest::newRow("printer lookup") << int(SilencedPrinters::Lookup) << 7000;
+    QTest::newRow("hand-over to lp") << int(SilencedPrinters::Handover) << 12000;
+}
+
+void TestReportCups::silentServer() {
+    QFETCH(int, step);
+    QFETCH(int, withinMs);
+    QVERIFY(cupsdPid() > 0);
+    SilencedPrinters printers{SilencedPrinters::Step(step)};
+    ScriptedDialogs dialogs;
+    int ticks = 0; // the window's own events, served while the print system is waited for
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(50);
+    QElapsedTimer took;
+    took.start();
+    const PrintOutcome outcome =
+        printDayReport(nullptr, reportcheck::sampleReport(), dialogs, printers);
+    const qint64 elapsed = took.elapsed();
+    ::kill(pid_t(cupsdPid()), SIGCONT);
+    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("lpstat"), {QStringLiteral("-r")})
+                                 .contains(QStringLiteral("is running")),
+                             10000);
+
+    QCOMPARE(outcome, PrintOutcome::Failed);
+    QVERIFY2(elapsed < withinMs, qPrintable(QString::number(elapsed)));
+    QVERIFY2(ticks > elapsed / 50 / 2,
+             qPrintable(QStringLiteral("%1 ticks in %2 ms").arg(ticks).arg(elapsed)));
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].contains(QStringLiteral("Der Drucker antwortet nicht")),
+             qPrintable(dialogs.messages[0]));
+    QVERIFY(dialogs.questions.isEmpty());
+}
+
+// A temporary folder that takes only the first 4 KiB of the page, as a full disk does.
+void TestReportCups::pageNotWrittenWhole() {
+    const int jobsBefore = jobCount();
+    const QMap<QString, QDateTime> filesBefore = printedFiles();
+    ScriptedDialogs dialogs;
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const PrintOutcome outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(outcome, PrintOutcome::Failed);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY2(dialogs.messages[0].contains(QStringLiteral("nicht vollständig in den temporären "
+                                                         "Ordner geschrieben")),
+             qPrintable(dialogs.messages[0]));
     QCOMPARE(jobCount(), jobsBefore);
     QTest::qWait(500);
     QCOMPARE(printedFiles(), filesBefore);

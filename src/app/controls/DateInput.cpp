@@ -1,13 +1,24 @@
 #include "DateInput.h"
 
+#include "Clock.h"
 #include "DateRules.h"
+#include "TodayCalendar.h"
 
-DateInput::DateInput(QWidget* parent) : QDateEdit(parent) {
+#include <QKeyEvent>
+
+namespace {
+const Clock& systemClock() {
+    static const SystemClock clock;
+    return clock;
+}
+} // namespace
+
+DateInput::DateInput(QWidget* parent)
+    : QDateEdit(parent), m_calendar(new TodayCalendar(systemClock(), this)) {
     setCalendarPopup(true);
+    setCalendarWidget(m_calendar);
     setDisplayFormat(QLatin1String(ShortDateFormat));
     setDateRange(earliestDate(), latestDate());
-    // The drop-down calendar is made on its first use and takes this locale: German month
-    // and day names, weeks starting on Monday.
     setLocale(QLocale(QLocale::German, QLocale::Germany));
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (!m_quiet)
@@ -19,4 +30,23 @@ void DateInput::setDateQuietly(const QDate& date) {
     m_quiet = true;
     setDate(date);
     m_quiet = false;
+}
+
+void DateInput::setClock(const Clock& clock) {
+    m_calendar->setClock(clock);
+}
+
+// Once a part of the date is complete ("08" or "8" for the day) the input moves on to the next
+// part by itself; the dot typed after it closes the part just finished and must not skip the
+// next one, so that typing 08.11.1999 gives 08.11.1999.
+void DateInput::keyPressEvent(QKeyEvent* event) {
+    if (m_movedOnByItself && event->text() == QLatin1String(".")) {
+        m_movedOnByItself = false;
+        event->accept();
+        return;
+    }
+    const Section before = currentSection();
+    QDateEdit::keyPressEvent(event);
+    const QString text = event->text();
+    m_movedOnByItself = text.size() == 1 && text.front().isDigit() && currentSection() != before;
 }

@@ -2,6 +2,9 @@
 
 #include <QDateEdit>
 
+class Clock;
+class TodayCalendar;
+
 // A date input with a drop-down calendar, shown as dd.MM.yyyy, for 01.01.1601 to 31.12.9999.
 // userChangedDate is emitted only for the user's own edits; setting the date from code stays
 // quiet, so code that sets a date decides itself when to recalculate.
@@ -13,9 +16,18 @@ public:
     // Sets the date without emitting userChangedDate.
     void setDateQuietly(const QDate& date);
 
+    // Where the calendar's today line takes today from; the system clock until set.
+    void setClock(const Clock& clock);
+    TodayCalendar* calendar() const { return m_calendar; }
+
 signals:
     void userChangedDate(const QDate& date);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    TodayCalendar* m_calendar;
     bool m_quiet = false;
+    bool m_movedOnByItself = false;
 };

@@ -22,6 +22,8 @@ public:
                                  const QString& suggestedPath, const QString& filter) = 0;
 };
 
+// Message boxes show their text as plain text, as typed: names and file names in them are
+// the user's data, never markup.
 class WidgetDialogs final : public Dialogs {
 public:
     void inform(QWidget* parent, const QString& title, const QString& text) override;
@@ -29,6 +31,13 @@ public:
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                          const QString& filter) override;
+
+    // From now on no box is shown, for a program that leaves without waiting for anyone:
+    // messages go to standard error, questions are answered No and file dialogs cancelled.
+    void stopAsking() { m_unattended = true; }
+
+private:
+    bool m_unattended = false;
 };
 
 // The program's short title, used on its message boxes.

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+struct StartControls;
+
+// The main window's keys, each doing what its button does: F1 help, Ctrl+E the person editor,
+// Ctrl+P print, Ctrl+Q leave. Ctrl+Shift+P saves the day report as a PDF file through
+// savePdf; the same command sits on the print button's context menu.
+void addStartShortcuts(QWidget* window, const StartControls& controls,
+                       const std::function<void()>& savePdf);

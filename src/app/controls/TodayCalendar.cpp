@@ -1,0 +1,73 @@
+#include "TodayCalendar.h"
+
+#include "Clock.h"
+#include "DateRules.h"
+
+#include <QBoxLayout>
+#include <QToolButton>
+#include <algorithm>
+
+TodayCalendar::TodayCalendar(const Clock& clock, QWidget* parent)
+    : QCalendarWidget(parent), m_clock(&clock), m_today(new QToolButton(this)) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    setLocale(german);
+    setFirstDayOfWeek(Qt::Monday);
+    setGridVisible(false);
+
+    m_today->setObjectName(QStringLiteral("today"));
+    m_today->setAutoRaise(true);
+    m_today->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_today->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont bold = m_today->font();
+    bold.setBold(true);
+    m_today->setFont(bold);
+    connect(m_today, &QToolButton::clicked, this, &TodayCalendar::chooseToday);
+    // The calendar lays out its navigation bar and month view in one column; the today line
+    // goes below them.
+    if (auto* column = qobject_cast<QBoxLayout*>(layout()))
+        column->addWidget(m_today);
+    else
+        m_today->hide();
+    showToday();
+}
+
+void TodayCalendar::setClock(const Clock& clock) {
+    m_clock = &clock;
+    showToday();
+}
+
+QSize TodayCalendar::sizeHint() const {
+    return withTodayLine(QCalendarWidget::sizeHint());
+}
+
+QSize TodayCalendar::minimumSizeHint() const {
+    return withTodayLine(QCalendarWidget::minimumSizeHint());
+}
+
+QSize TodayCalendar::withTodayLine(QSize size) const {
+    if (m_today->isHidden())
+        return size;
+    size.rheight() += m_today->sizeHint().height();
+    size.rwidth() = std::max(size.width(), m_today->sizeHint().width());
+    return size;
+}
+
+void TodayCalendar::showEvent(QShowEvent* event) {
+    showToday(); // the calendar may stay open across midnight between two openings
+    QCalendarWidget::showEvent(event);
+}
+
+void TodayCalendar::showToday() {
+    const QString text = tr("Heute: %1").arg(shortDateText(m_clock->today()));
+    m_today->setText(text);
+    m_today->setAccessibleName(text);
+}
+
+void TodayCalendar::chooseToday() {
+    const QDate today = m_clock->today();
+    if (today < minimumDate() || today > maximumDate())
+        return;
+    setSelectedDate(today);
+    // The drop-down takes a clicked day as the user's choice and closes.
+    emit clicked(today);
+}

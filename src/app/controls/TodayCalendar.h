@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QCalendarWidget>
+
+class Clock;
+class QToolButton;
+
+// The drop-down calendar of the date inputs: German month and day names, weeks from Monday,
+// and a line at its foot with today's date that selects it with one click.
+class TodayCalendar : public QCalendarWidget {
+    Q_OBJECT
+public:
+    explicit TodayCalendar(const Clock& clock, QWidget* parent = nullptr);
+
+    void setClock(const Clock& clock);
+    QToolButton* todayButton() const { return m_today; }
+
+    // The calendar sizes itself from its month view alone; the today line comes on top.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showToday();
+    void chooseToday();
+    QSize withTodayLine(QSize size) const;
+
+    const Clock* m_clock;
+    QToolButton* m_today;
+};

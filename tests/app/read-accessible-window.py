@@ -1,0 +1,89 @@
+"""Reads the main window over AT-SPI as a screen reader does, presses the stepper's forward
+arrow through its accessible action and reads the window again. Exit status 0 when all is found."""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+# 1 January 2000 with the birth date 20 November 1953 is day 16843, cycle days 7, 15 and 13
+# (phases 3, 7, 17); a day later 8, 16 and 14 (phases 3, 11, 17). Percentages by hand; texts
+# by their opening words.
+SHOWN = ("Samstag, 01.01.2000", "Tag 16843 seit der Geburt",
+         ["Physisch 94 %", "Seelisch -22 %", "Geistig 62 %"],
+         ["Ihr körperlicher Zustand ist gut", "Vorsicht kritischer Tag ! Ihre Stimmung",
+          "Sie können weiterhin auf Ihre geistiges"])
+STEPPED = ("Sonntag, 02.01.2000", "Tag 16844 seit der Geburt",
+           ["Physisch 82 %", "Seelisch -43 %", "Geistig 46 %"],
+           [SHOWN[3][0], "Unsicherheit ,  Lustlosigkeit", SHOWN[3][2]])
+TEXT_TIPS = [f"{c} Zustand zum berechneten Tag" for c in ("Physischer", "Seelischer", "Geistiger")]
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, test):
+    return [n for n in walk(root) if test(n)]
+
+
+def read(root, expected):
+    day, count, percentages, texts = expected
+    shown = find(root, lambda n: n.description == "Prozentanzeige zum berechneten Tag")
+    check(sorted(n.name for n in shown) == sorted(percentages), f"percentages {percentages}")
+    for tip, start in zip(TEXT_TIPS, texts):
+        labels = find(root, lambda n: n.description == tip)
+        check(len(labels) == 1 and labels[0].name.startswith(start), f"{tip}: '{start}'")
+    for title in ("Biorhythmus-Kurven", "Tage des Monats"):
+        surfaces = find(root, lambda n: n.name == f"{title}, {day}")
+        check(len(surfaces) == 1, f"'{title}, {day}'")
+        for surface in surfaces:
+            check(surface.getRoleName() == "chart", f"{title}: role {surface.getRoleName()}")
+            for part in [count] + percentages:
+                check(part in surface.description, f"{title}: '{part}' in the description")
+
+
+def step_and_listen(root):
+    """Presses the forward arrow and collects the name changes announced on the bus."""
+    changed = []
+    pyatspi.Registry.registerEventListener(lambda event: changed.append(event.source.name),
+                                           "object:property-change:accessible-name")
+    forward = find(root, lambda n: n.name == "Einen Tag vor")
+    check(len(forward) == 1, "the stepper's forward arrow")
+    forward[0].queryAction().doAction(0)
+    GLib.timeout_add(3000, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    return changed
+
+
+def main():
+    app = None
+    for _ in range(150):
+        app = next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Biorhythmus"),
+                   None)
+        if app:
+            break
+        time.sleep(0.2)
+    if app is None:
+        print("the program did not appear on the accessibility bus")
+        return 1
+    read(app, SHOWN)
+    changed = step_and_listen(app)
+    for name in STEPPED[2] + [STEPPED[3][1]]:
+        check(any(c.startswith(name) for c in changed), f"no name change announced for '{name}'")
+    read(app, STEPPED)
+    print(f"{len(changed)} name changes announced; {len(failures)} failures")
+    return 1 if failures else 0
+
+
+sys.exit(main())
