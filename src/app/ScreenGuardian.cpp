@@ -93,12 +93,15 @@ std::unique_ptr<ScreenGuardian> ScreenGuardian::start(const std::string& display
     argv.push_back(nullptr);
 
     // The guardian gets its end of the socket as standard input and nothing else of this
-    // program's files (the lock file, the X connection); it leaves the terminal's session so
+    // program's files (the lock file, the X connection, its output); it leaves the terminal's session so
     // that a Ctrl+C there reaches only the program, which then restores the mode itself.
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_adddup2(&files, sockets[1], STDIN_FILENO);
+    // It writes nothing of its own; Xlib's complaints about a server that has gone with the
+    // program do not belong in the program's output.
     posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addclosefrom_np(&files, STDERR_FILENO + 1);
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
