@@ -68,11 +68,14 @@ double shownShare(QWidget* widget, const QString& pictureFile) {
     double best = 0;
     for (int attempt = 0; attempt < 6 && best <= 0.97; ++attempt) {
         QTest::qWait(500);
+        // In device pixels, as the compositor shows them on a scaled output.
         const QImage window = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage picture = compositorPicture(pictureFile);
         // Above the middle, where the main window has its chart rather than its animation.
         const QRect controls = widget->childrenRect();
-        const QPoint anchor(controls.center().x(), controls.top() + controls.height() / 4);
+        const QPoint anchor =
+            QPoint(controls.center().x(), controls.top() + controls.height() / 4) *
+            window.devicePixelRatio();
         for (QPoint at : candidatePlaces(picture, window, anchor))
             best = std::max(best, shareAt(picture, window, at));
     }

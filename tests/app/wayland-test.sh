@@ -31,28 +31,33 @@ export CUPS_SERVER="$work/no-cups.sock"
 export -f weston_screenshot
 export BIO_SCREENSHOT_COMMAND='weston_screenshot "$1"'
 
-for platform in wayland xcb; do
-  echo "--- Qt platform $platform"
-  if [ $platform = wayland ]; then start_weston; else start_weston --xwayland; fi
+# The third run: a high-dpi screen at scale 2, where the window keeps the desktop's scale.
+for run in wayland xcb wayland-scale-2; do
+  echo "--- $run"
+  case $run in
+  wayland) start_weston ;;
+  xcb) start_weston --xwayland ;;
+  wayland-scale-2) start_weston 1024x768 2 ;;
+  esac
   status=$?
+  platform=${run%%-*}
   [ $status -eq 77 ] && exit 77
   [ $status -eq 0 ] || { fail "weston did not start"; continue; }
   export QT_QPA_PLATFORM=$platform weston_work
-  mkdir -p "$work/$platform"
+  mkdir -p "$work/$run"
 
-  BIORHYTHMUS_SCREENSHOT="$work/$platform/program.png" timeout 60 "$program" \
-    >"$work/program.out" 2>&1
+  BIORHYTHMUS_SCREENSHOT="$work/$run/program.png" timeout 60 "$program" >"$work/program.out" 2>&1
   status=$?
-  [ $status -eq 0 ] || { fail "$platform: the program ended with status $status"; cat "$work/program.out"; }
-  [ -s "$work/$platform/program.png" ] || fail "$platform: the program took no picture of its window"
+  [ $status -eq 0 ] || { fail "$run: the program ended with status $status"; cat "$work/program.out"; }
+  [ -s "$work/$run/program.png" ] || fail "$run: the program took no picture of its window"
   if [ $platform = xcb ]; then
     modes=$(xrandr -q | sed -n 's/.*current \([0-9]*\) x \([0-9]*\).*/\1x\2/p')
     [ "$modes" = 1024x768 ] || fail "xcb: XWayland's screen is $modes after the program, expected 1024x768"
   fi
 
-  BIO_PICTURE_FOLDER="$work/$platform" timeout 120 "$work/tst_desktop" ||
-    fail "$platform: tst_desktop reported failures (above)"
-  [ -z "${BIO_KEEP_PICTURES:-}" ] || cp -r "$work/$platform" "$BIO_KEEP_PICTURES/"
+  BIO_PICTURE_FOLDER="$work/$run" timeout 120 "$work/tst_desktop" ||
+    fail "$run: tst_desktop reported failures (above)"
+  [ -z "${BIO_KEEP_PICTURES:-}" ] || cp -r "$work/$run" "$BIO_KEEP_PICTURES/"
   stop_weston
 done
 

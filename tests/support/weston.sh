@@ -1,10 +1,10 @@
 # A private Wayland compositor for scripts and tests; source this file, then:
 #
-#   start_weston [--xwayland] [WIDTHxHEIGHT]   weston with its headless backend (1024x768 by
-#                                              default), drawing with pixman so that pictures
-#                                              of its output show what a screen would
-#   weston_screenshot FILE.png                 a picture of the whole output, taken by the
-#                                              compositor itself
+#   start_weston [--xwayland] [WIDTHxHEIGHT [SCALE]]
+#                              weston with its headless backend, 1024x768 at scale 1 by
+#                              default (the size in pixels at scale 1), drawing with pixman so
+#                              that pictures of its output show what a screen would
+#   weston_screenshot FILE.png a picture of the whole output, taken by the compositor itself
 #   stop_weston
 #
 # start_weston runs weston in a runtime folder of its own, exports XDG_RUNTIME_DIR and
@@ -17,9 +17,9 @@ WESTON_LOG=""
 weston_work=""
 
 start_weston() {
-  local xwayland="" size=1024x768 i
+  local xwayland="" i
   [ "${1:-}" = --xwayland ] && { xwayland=--xwayland; shift; }
-  [ -n "${1:-}" ] && size=$1
+  local size=${1:-1024x768} scale=${2:-1}
   command -v weston >/dev/null || { echo "weston is not installed (weston)"; return 77; }
   command -v weston-screenshooter >/dev/null || { echo "weston-screenshooter is missing"; return 77; }
   if [ -n "$xwayland" ] && ! command -v Xwayland >/dev/null; then
@@ -33,7 +33,8 @@ start_weston() {
   export WAYLAND_DISPLAY=wayland-test
   unset DISPLAY
   weston --backend=headless-backend.so --use-pixman --width="${size%x*}" --height="${size#*x}" \
-    --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug $xwayland >"$WESTON_LOG" 2>&1 &
+    --scale="$scale" --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug $xwayland \
+    >"$WESTON_LOG" 2>&1 &
   WESTON_PID=$!
   for i in $(seq 100); do
     kill -0 "$WESTON_PID" 2>/dev/null || break
