@@ -93,8 +93,8 @@ std::unique_ptr<ScreenGuardian> ScreenGuardian::start(const std::string& display
     argv.push_back(nullptr);
 
     // The guardian gets its end of the socket as standard input and nothing else of this
-    // program's files (the lock file, the X connection, its output); it leaves the terminal's session so
-    // that a Ctrl+C there reaches only the program, which then restores the mode itself.
+    // program's files (the lock file, the X connection, its output); it leaves the terminal's
+    // session so that a Ctrl+C there reaches only the program, which then restores the mode itself.
     posix_spawn_file_actions_t files;
     posix_spawn_file_actions_init(&files);
     posix_spawn_file_actions_adddup2(&files, sockets[1], STDIN_FILENO);
