@@ -117,8 +117,8 @@ int main(int argc, char* argv[]) {
     }
 
     printFigure({1, "Start-up to the first frame (Xvfb)", median(programMs), median(floorMs), "ms",
-                 1.5, std::nullopt});
-    printFigure({2, "Peak RSS of that run", median(programRss), median(floorRss), "MiB", 1.3,
+                 1.2, std::nullopt});
+    printFigure({2, "Peak RSS of that run", median(programRss), median(floorRss), "MiB", 1.2,
                  std::nullopt});
     printNote("Figures 1-2: " + std::to_string(runs) +
               " runs of each program, alternating, after " + std::to_string(WarmUpRuns) +

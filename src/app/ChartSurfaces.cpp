@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -35,7 +36,9 @@ void DaySurface::showDay(const QDate& displayDate, std::int32_t dayCount) {
     m_dayCount = dayCount;
     setAccessibleName(m_title + QStringLiteral(", ") + dayHeading(displayDate));
     setAccessibleDescription(dayDescription(summarizeDay(displayDate, dayCount)));
-    update();
+    // A new day changes what lies inside the frame, never the frame: repainting the frame each
+    // time would cost the style's line drawing as much as the chart itself.
+    update(contentsRect());
 }
 
 QString DaySurface::columnDescription(int column) const {
@@ -67,7 +70,8 @@ bool DaySurface::event(QEvent* event) {
 }
 
 void DaySurface::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+    if (!contentsRect().contains(event->rect()))
+        QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect inner = contentsRect();
     painter.save();

@@ -1,6 +1,7 @@
 #include "HelpDocuments.h"
 
 #include "DateInput.h"
+#include "TodayCalendar.h"
 
 #include <QCalendarWidget>
 #include <QFile>
@@ -38,7 +39,7 @@ void fill(QTextDocument& document, const QString& html) {
 QPixmap renderCalendarPicture() {
     DateInput input;
     input.setDateQuietly(QDate(1953, 11, 20));
-    QCalendarWidget* calendar = input.calendarWidget();
+    QCalendarWidget* calendar = input.calendar();
     calendar->setSelectedDate(input.date());
     calendar->setCurrentPage(1953, 11);
     // The calendar is never shown here, so its layout has to be settled before it is grabbed.

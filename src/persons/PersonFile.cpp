@@ -7,6 +7,7 @@
 #include <QIODevice>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -32,48 +33,39 @@ std::optional<int> parseInt16(QByteArrayView text) {
     return text.startsWith('-') ? -value : value;
 }
 
-bool isSeparator(char c) {
-    return c == ',' || c == '\r' || c == '\n';
+// Where the byte first occurs in the text at or after from, or -1. memchr directly: on the
+// short texts of a person file, the general search behind QByteArrayView::indexOf and
+// contains() costs more than the scan itself.
+qsizetype indexOfByte(QByteArrayView text, char byte, qsizetype from = 0) {
+    const void* found = std::memchr(text.data() + from, byte, size_t(text.size() - from));
+    return found ? static_cast<const char*>(found) - text.data() : -1;
 }
 
-// The device's bytes up to its end or its first read error.
-struct DeviceBytes {
-    QByteArray bytes;
-    QString readError; // empty when the end was reached without error
-};
-
-DeviceBytes readDevice(QIODevice& device) {
-    DeviceBytes result;
-    QByteArray& bytes = result.bytes;
-    // Room for what the device says it holds; what follows beyond it is appended as it comes,
-    // read in pieces no smaller than QIODevice's own buffer (16 KiB), which such reads bypass.
-    bytes.resize(std::max<qint64>(device.bytesAvailable(), 0));
-    qsizetype size = 0;
-    std::array<char, 16 * 1024> more;
-    for (;;) {
-        const bool full = size == bytes.size();
-        const qint64 got = full ? device.read(more.data(), more.size())
-                                : device.read(bytes.data() + size, bytes.size() - size);
-        if (got < 0)
-            result.readError = tr("Lesefehler: %1").arg(device.errorString());
-        if (got <= 0)
-            break;
-        if (full)
-            bytes.append(more.data(), got);
-        size += got;
-    }
-    bytes.resize(size);
-    return result;
+bool isSeparator(char c) {
+    return c == ',' || c == '\r' || c == '\n';
 }
 
 // Cuts the file's bytes into fields, counting lines. A read error is met where the bytes run
 // out, the place where reading the next byte failed, so what lies before it is read as usual.
 class FieldReader {
 public:
-    explicit FieldReader(QIODevice& device) : m_input(readDevice(device)) {}
+    explicit FieldReader(const PersonFile::Contents& input) : m_input(input) {}
 
     int line() const { return m_line; }
     const QString& failure() const { return m_failure; }
+    // True when the last field ended at a comma rather than at a line end or the end.
+    bool endedAtComma() const { return m_lastSeparator == ','; }
+
+    // The line of the next byte that is not a blank or a line end, if there is one.
+    std::optional<int> lineOfMore() {
+        const QByteArrayView data = m_input.bytes;
+        while (m_pos < data.size() && (data[m_pos] == ' ' || data[m_pos] == '\t' ||
+                                       data[m_pos] == '\r' || data[m_pos] == '\n'))
+            takeSeparator();
+        if (m_pos < data.size())
+            return m_line;
+        return std::nullopt;
+    }
 
     // The next field's bytes, valid as long as the reader; nullopt with failure() set when
     // there is none.
@@ -85,7 +77,7 @@ public:
             return fail(tr("Lesen über das Dateiende hinaus"));
         QByteArrayView value;
         if (data[m_pos] == '"') {
-            const qsizetype close = m_input.bytes.indexOf('"', m_pos + 1);
+            const qsizetype close = indexOfByte(data, '"', m_pos + 1);
             value = data.sliced(m_pos + 1, (close < 0 ? data.size() : close) - m_pos - 1);
             m_line += lineEnds(value);
             if (close < 0) {
@@ -154,7 +146,7 @@ private:
     // A line ends with CR LF, or with a lone CR or LF; a CR as the last byte of a quoted text
     // is followed by the closing quote or by nothing.
     static int lineEnds(QByteArrayView text) {
-        if (!text.contains('\n') && !text.contains('\r'))
+        if (indexOfByte(text, '\n') < 0 && indexOfByte(text, '\r') < 0)
             return 0;
         int count = 0;
         for (qsizetype i = 0; i < text.size(); ++i) {
@@ -166,16 +158,19 @@ private:
     }
 
     void takeSeparator() {
+        m_lastSeparator = 0;
         if (atEnd())
             return;
         const char c = m_input.bytes[m_pos++];
+        m_lastSeparator = c;
         if (c == '\r' && !atEnd() && m_input.bytes[m_pos] == '\n')
             ++m_pos;
         if ((c == '\r' || c == '\n') && m_failure.isEmpty())
             ++m_line;
     }
 
-    const DeviceBytes m_input;
+    const PersonFile::Contents& m_input;
+    char m_lastSeparator = 0;
     qsizetype m_pos = 0;
     int m_line = 1;
     QString m_failure;
@@ -189,8 +184,46 @@ QString describe(const QString& fileName, const QString& reason, int line) {
 
 namespace PersonFile {
 
+Contents readAll(QIODevice& device) {
+    Contents result;
+    QByteArray& bytes = result.bytes;
+    const auto tooLarge = [&result] {
+        result.bytes.clear();
+        result.readError = tr("Die Datei ist größer als %1 MiB; so viel fasst keine Personenliste")
+                               .arg(MaxFileSize >> 20);
+        return result;
+    };
+    if (device.bytesAvailable() > MaxFileSize)
+        return tooLarge();
+    // Room for what the device says it holds; what follows beyond it is appended as it comes,
+    // read in pieces no smaller than QIODevice's own buffer (16 KiB), which such reads bypass.
+    bytes.resize(std::max<qint64>(device.bytesAvailable(), 0));
+    qsizetype size = 0;
+    std::array<char, 16 * 1024> more;
+    for (;;) {
+        const bool full = size == bytes.size();
+        const qint64 got = full ? device.read(more.data(), more.size())
+                                : device.read(bytes.data() + size, bytes.size() - size);
+        if (got < 0)
+            result.readError = tr("Lesefehler: %1").arg(device.errorString());
+        if (got <= 0)
+            break;
+        if (full)
+            bytes.append(more.data(), got);
+        size += got;
+        if (size > MaxFileSize)
+            return tooLarge();
+    }
+    bytes.resize(size);
+    return result;
+}
+
 bool read(QIODevice& device, PersonList& list, QString* error, const QString& fileName) {
-    FieldReader reader(device);
+    return parse(readAll(device), list, error, fileName);
+}
+
+bool parse(const Contents& contents, PersonList& list, QString* error, const QString& fileName) {
+    FieldReader reader(contents);
     const auto report = [&](const QString& reason, int line) {
         if (error)
             *error = describe(fileName, reason, line);
@@ -209,6 +242,13 @@ bool read(QIODevice& device, PersonList& list, QString* error, const QString& fi
     if (*count < 0)
         return report(tr("Die Personenzahl %1 ist ungültig").arg(*count), countLine);
 
+    // The first field where a line should have ended; reading goes on as before.
+    std::optional<int> extraField;
+    const auto noteComma = [&] {
+        if (!extraField && reader.endedAtComma())
+            extraField = reader.line();
+    };
+    noteComma();
     list.recreate(*count);
     list.setCurrentPerson(*current);
     for (int i = 1; i <= *count; ++i) {
@@ -217,11 +257,17 @@ bool read(QIODevice& device, PersonList& list, QString* error, const QString& fi
         if (!name)
             return report(reader.failure(), reader.line());
         person.Name = decodeWindows1252(*name);
+        noteComma();
         const auto birth = reader.field();
         if (!birth)
             return report(reader.failure(), reader.line());
         person.BirthDate = decodeWindows1252(*birth);
+        noteComma();
     }
+    if (extraField)
+        return report(tr("Weiteres Feld nach einem Komma, wo die Zeile enden sollte"), *extraField);
+    if (const auto more = reader.lineOfMore())
+        return report(tr("Mehr Einträge, als die Personenzahl %1 angibt").arg(*count), *more);
     return true;
 }
 

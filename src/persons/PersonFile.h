@@ -13,6 +13,21 @@ namespace PersonFile {
 
 inline constexpr const char* FileName = "DATA.DAT";
 
+// The most bytes a file is read to. A full list of 32767 persons whose names fill the editor's
+// name field (32767 characters) and whose birth texts are dates takes about 1 GiB.
+inline constexpr qint64 MaxFileSize = qint64(2) << 30;
+
+// A device's bytes up to its end, its first read error or MaxFileSize.
+struct Contents {
+    QByteArray bytes;
+    QString readError; // empty when the end was reached without error
+    bool complete() const { return readError.isEmpty(); }
+};
+
+// Reads the device's bytes; a device that announces or delivers more than MaxFileSize bytes
+// gives a readError (in German, without the file name) and is not read further.
+Contents readAll(QIODevice& device);
+
 // Reads the list from the device. The device is read as a sequence of fields separated by
 // commas or line ends; a field that begins with a double quote ends at the next double quote,
 // and the two numbers of the first line are signed 16-bit integers.
@@ -22,8 +37,17 @@ inline constexpr const char* FileName = "DATA.DAT";
 // a failure in the first line leaves the list untouched; after it the list holds the announced
 // number of persons, those not yet read with empty texts. Storage never exceeds the announced
 // count, which is at most 32767.
+//
+// A file that holds more than its count announces is read the same way but not cleanly: a
+// field after a comma where a line should end ("Anna","Zusatz" or 1,1,9), or anything after
+// the announced persons, makes the return false with the line of the first such place, so the
+// file is kept before it is overwritten.
 bool read(QIODevice& device, PersonList& list, QString* error,
           const QString& fileName = QLatin1String(FileName));
+
+// read() on bytes already taken from a device.
+bool parse(const Contents& contents, PersonList& list, QString* error,
+           const QString& fileName = QLatin1String(FileName));
 
 // The bytes of the file for the list. Characters that Windows-1252 cannot hold become '?'.
 QByteArray bytes(const PersonList& list);

@@ -1,12 +1,14 @@
 #include "PersonStore.h"
 
+#include "Backups.h"
 #include "Dialogs.h"
 #include "PersonFile.h"
 #include "PersonList.h"
+#include "RegularFile.h"
+#include "WholeFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
+#include <QDir>
 
 namespace {
 QString tr(const char* text) {
@@ -15,70 +17,100 @@ QString tr(const char* text) {
 QString fileName() {
     return QLatin1String(PersonFile::FileName);
 }
+
+// What lies under the name now, in the form PersonStore::m_seen keeps.
+std::optional<QByteArray> onDisk(const RegularFile::Result& file) {
+    if (!file.exists)
+        return QByteArray();
+    if (!file.opened || !file.contents.complete())
+        return std::nullopt;
+    // An empty file is told apart from no file by being non-null.
+    return file.contents.bytes.isNull() ? QByteArray("") : file.contents.bytes;
+}
 } // namespace
 
 PersonStore::PersonStore(PersonList& persons, const PersonFileLocation& location, Dialogs& dialogs)
     : m_persons(persons), m_location(location), m_dialogs(dialogs) {}
 
 void PersonStore::LoadPersons(QWidget* parent) {
-    QFile file(m_location.filePath());
-    if (!file.exists())
+    const RegularFile::Result file = RegularFile::read(m_location.filePath());
+    m_seen = onDisk(file);
+    if (!file.exists)
         return;
     QString error;
-    if (!file.open(QIODevice::ReadOnly))
-        error =
-            tr("%1: Die Datei kann nicht geöffnet werden: %2").arg(fileName(), file.errorString());
-    else if (PersonFile::read(file, m_persons, &error))
+    if (!file.opened)
+        error = tr("%1: Die Datei kann nicht geöffnet werden: %2").arg(fileName(), file.error);
+    else if (PersonFile::parse(file.contents, m_persons, &error))
         return;
     m_loadFailed = true;
     m_dialogs.warn(parent, programTitle(), error);
 }
 
-bool PersonStore::keepBackup(QWidget* parent) {
-    const QString path = m_location.filePath();
-    const QString backup = m_location.backupPath();
-    if (!QFile::exists(path))
-        return true;
-    QFile::remove(backup);
-    QFile source(path);
-    if (!source.copy(backup)) {
-        m_dialogs.warn(
-            parent, programTitle(),
-            tr("%1 wurde nicht gespeichert, weil die Sicherungskopie %2 nicht angelegt "
-               "werden konnte: %3")
-                .arg(fileName(), fileName() + QLatin1String(".bak"), source.errorString()));
+bool PersonStore::keepLoadedFile(QWidget* parent) {
+    const Backups::Kept kept = Backups::keep(m_location.backupPath(), *m_seen);
+    if (kept.path.isEmpty()) {
+        m_dialogs.warn(parent, programTitle(),
+                       tr("%1 wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
+                          "werden konnte: %2")
+                           .arg(fileName(), kept.error));
         return false;
     }
     m_dialogs.inform(parent, programTitle(),
                      tr("Die Datei %1 war beschädigt; ihr bisheriger Inhalt ist als %2 "
                         "aufbewahrt.")
-                         .arg(fileName(), fileName() + QLatin1String(".bak")));
+                         .arg(fileName(), QDir::toNativeSeparators(kept.path)));
     return true;
 }
 
+// Keeps the list in a backup copy instead of DATA.DAT, which stays as it is.
+void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString& reason) {
+    const Backups::Kept kept = Backups::keep(m_location.backupPath(), list);
+    if (kept.path.isEmpty())
+        m_dialogs.warn(parent, programTitle(),
+                       tr("%1 Die Personenliste wurde nicht gespeichert, auch nicht als "
+                          "Sicherungskopie: %2")
+                           .arg(reason, kept.error));
+    else
+        m_dialogs.warn(parent, programTitle(),
+                       tr("%1 Die Personenliste ist stattdessen als %2 gespeichert.")
+                           .arg(reason, QDir::toNativeSeparators(kept.path)));
+}
+
 void PersonStore::SavePersons(QWidget* parent) {
-    if (m_loadFailed) {
-        if (!keepBackup(parent))
+    const QByteArray list = PersonFile::bytes(m_persons);
+    const std::optional<QByteArray> now = onDisk(RegularFile::read(m_location.filePath()));
+    if (now == list && !m_loadFailed) {
+        m_seen = list; // someone saved the same list meanwhile
+        return;
+    }
+    if (!now || (!now->isNull() && now != m_seen)) {
+        divert(parent, list,
+               !now || !m_seen
+                   ? tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
+                         .arg(fileName())
+                   : tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
+                        "darum nicht überschrieben.")
+                         .arg(fileName()));
+        return;
+    }
+    if (m_loadFailed && m_seen && !m_seen->isNull()) {
+        if (!keepLoadedFile(parent))
             return;
         m_loadFailed = false;
     }
-    QSaveFile file(m_location.filePath());
     QString error;
-    if (!file.open(QIODevice::WriteOnly)) {
-        error =
-            tr("%1: Die Datei kann nicht angelegt werden: %2").arg(fileName(), file.errorString());
-    } else if (!PersonFile::write(file, m_persons, &error)) {
-        file.cancelWriting();
-    } else if (!file.flush() || file.error() != QFileDevice::NoError) {
-        // commit() alone does not notice a failure of the last flush and would put a truncated
-        // file in place of the old one.
-        error = tr("%1: Die Datei kann nicht geschrieben werden: %2")
-                    .arg(fileName(), file.errorString());
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        error = tr("%1: Die Datei kann nicht geschrieben werden: %2")
-                    .arg(fileName(), file.errorString());
-    }
-    if (!error.isEmpty())
+    if (!writeWholeFile(m_location.filePath(), list, true, &error)) {
+        restoreSeen();
         m_dialogs.warn(parent, programTitle(), error);
+        return;
+    }
+    m_seen = list;
+}
+
+// Written in place, a failed save may have cut the file short; it gets its old bytes back.
+void PersonStore::restoreSeen() {
+    if (!m_seen || m_seen->isNull() || onDisk(RegularFile::read(m_location.filePath())) == m_seen)
+        return;
+    QString ignored;
+    writeWholeFile(m_location.filePath(), *m_seen, true, &ignored);
 }

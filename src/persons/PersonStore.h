@@ -2,6 +2,9 @@
 
 #include "PersonFileLocation.h"
 
+#include <QByteArray>
+#include <optional>
+
 class Dialogs;
 class PersonList;
 class QWidget;
@@ -9,26 +12,36 @@ class QWidget;
 // LoadPersons and SavePersons: move the person list between memory and DATA.DAT and tell the
 // user about every failure in a message box with an OK button. One store serves one opening of
 // the person editor.
+//
+// Nothing the file held is lost: a file that was not read cleanly is kept as a backup copy
+// (see Backups) before it is first overwritten, and a file that changed on disk since it was
+// loaded, or that could not be read, is never overwritten; the list goes to a backup copy
+// instead. The user is told which copy holds what.
 class PersonStore {
 public:
     PersonStore(PersonList& persons, const PersonFileLocation& location, Dialogs& dialogs);
 
     // Replaces the list with the file's contents. A missing file is no failure and leaves the
     // list as it is; after a failure, what was read before it stays (see PersonFile::read).
+    // Only ordinary files are read, never more than PersonFile::MaxFileSize bytes.
     void LoadPersons(QWidget* parent);
 
     // Writes the list whole through a temporary file, so that a failed save leaves the previous
-    // file as it was. When the last load failed on a file that exists, that file is first
-    // copied to DATA.DAT.bak, so the user can still recover it.
+    // file as it was; in a folder that takes no new files the file is rewritten in place.
     void SavePersons(QWidget* parent);
 
     bool lastLoadFailed() const { return m_loadFailed; }
 
 private:
-    bool keepBackup(QWidget* parent);
+    bool keepLoadedFile(QWidget* parent);
+    void divert(QWidget* parent, const QByteArray& list, const QString& reason);
+    void restoreSeen();
 
     PersonList& m_persons;
     PersonFileLocation m_location;
     Dialogs& m_dialogs;
     bool m_loadFailed = false;
+    // The file's bytes as last loaded or saved; an empty QByteArray (null) when there was no
+    // file, nothing while that is unknown (before loading, or when it could not be read whole).
+    std::optional<QByteArray> m_seen;
 };

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,21 @@ struct Fixture {
     PersonFileLocation personFile;
     Start window;
 };
+
+// What the window's last paints left on the offscreen screen.
+QImage onScreen(const QWidget& window) {
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The picture with everything inside the frame painted over.
+QImage frameOnly(QImage picture, const QRect& inside) {
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    QPainter(&picture).fillRect(inside, Qt::magenta);
+    return picture;
+}
 
 QString text(const Start& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
@@ -82,6 +98,7 @@ private slots:
     void resizedWindowIsTiledFully();
     void buttonIconsStaySharpWhenScaled_data();
     void buttonIconsStaySharpWhenScaled();
+    void steppedPictureMatchesFullPaint();
     void longestTextFitsItsBlock();
     void personTakenOverThroughTheEditor();
     void helpButtonOpensTheHelpWindow();
@@ -324,6 +341,39 @@ void TestStart::buttonIconsStaySharpWhenScaled() {
     QCOMPARE(blurred, 0);
 }
 
+// Day steps repaint only what they changed; what is then on the screen must be what painting
+// the whole window for that day shows.
+void TestStart::steppedPictureMatchesFullPaint() {
+    Fixture f;
+    f.window.load();
+    f.window.resize(640, 480);
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    auto* chart = f.window.findChild<ChartArea*>("P1");
+    auto* strip = f.window.findChild<DayStripArea*>("P2");
+    for (QWidget* focus : {static_cast<QWidget*>(chart),
+                           static_cast<QWidget*>(f.window.findChild<QToolButton*>("C1_0"))}) {
+        focus->setFocus();
+        QVERIFY(focus->hasFocus());
+        for (int i = 0; i < 3; ++i) {
+            f.window.stepDisplayDate(1);
+            QCoreApplication::sendPostedEvents(&f.window, QEvent::UpdateRequest);
+        }
+        QCOMPARE(onScreen(f.window),
+                 f.window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+    // Without the focus, the frames are there as a plain frame of their style draws them.
+    for (QFrame* surface : {static_cast<QFrame*>(chart), static_cast<QFrame*>(strip)}) {
+        QFrame plain;
+        plain.setFrameStyle(surface->frameStyle());
+        plain.setLineWidth(surface->lineWidth());
+        plain.setPalette(surface->palette());
+        plain.resize(surface->size());
+        QCOMPARE(frameOnly(onScreen(f.window).copy(surface->geometry()), surface->contentsRect()),
+                 frameOnly(plain.grab().toImage(), plain.contentsRect()));
+    }
+}
+
 void TestStart::longestTextFitsItsBlock() {
     Fixture f;
     f.window.load();
@@ -399,7 +449,7 @@ void TestStart::dayReportCarriesWhatTheWindowShows() {
 void TestStart::calendarIsGerman() {
     DateInput input;
     input.setDate(QDate(1953, 11, 20));
-    const QCalendarWidget* calendar = input.calendarWidget();
+    const QCalendarWidget* calendar = input.calendar();
     QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
     QCOMPARE(calendar->locale().monthName(11), QString("November"));
     QCOMPARE(calendar->locale().dayName(3, QLocale::LongFormat), QString("Mittwoch"));
@@ -709,8 +759,10 @@ void TestStart::calendarTodayLine() {
     input.show();
     QVERIFY(QTest::qWaitForWindowExposed(&input));
     QSignalSpy changed(&input, &DateInput::userChangedDate);
+    QVERIFY(!input.findChild<TodayCalendar*>()); // made on first use
     QTest::mouseClick(&input, Qt::LeftButton, {}, QPoint(input.width() - 5, input.height() / 2));
-    TodayCalendar* calendar = input.calendar();
+    TodayCalendar* calendar = input.findChild<TodayCalendar*>();
+    QVERIFY(calendar);
     QTRY_VERIFY(calendar->isVisible());
     QToolButton* today = calendar->todayButton();
     QCOMPARE(today->text(), QString("Heute: 17.05.2024"));

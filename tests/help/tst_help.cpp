@@ -1,5 +1,5 @@
-#include "About.h"
 #include "HelpDocuments.h"
+#include "HelpWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,17 +19,17 @@
 
 namespace {
 
-About* openWindow() {
+HelpWindow* openWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->objectName() == QLatin1String("About") && widget->isVisible())
-            return qobject_cast<About*>(widget);
+            return qobject_cast<HelpWindow*>(widget);
     return nullptr;
 }
 
 // Opens the window the way the main window does and runs the action once it is up. A window
 // the action leaves open is closed after a few seconds so that a failing test cannot hang;
 // the result says whether the action closed it itself.
-bool openAndRun(const std::function<void(About&)>& action, QRect* parentGeometry = nullptr) {
+bool openAndRun(const std::function<void(HelpWindow&)>& action, QRect* parentGeometry = nullptr) {
     QWidget parent;
     parent.setGeometry(37, 21, 640, 480);
     if (parentGeometry)
@@ -39,7 +39,7 @@ bool openAndRun(const std::function<void(About&)>& action, QRect* parentGeometry
     QTimer poll;
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (About* about = openWindow()) {
+        if (HelpWindow* about = openWindow()) {
             poll.stop();
             action(*about);
             QTimer::singleShot(3000, about, [&closedByAction, about] {
@@ -79,7 +79,7 @@ class TestHelp : public QObject {
     Q_OBJECT
 private slots:
     void readByScreenReader() {
-        About about;
+        HelpWindow about;
         QAccessibleTextInterface* guide =
             QAccessible::queryAccessibleInterface(about.guide())->textInterface();
         QVERIFY(guide);
@@ -105,7 +105,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, sameAs);
         QFETCH(QSize, minimumSize);
-        About about;
+        HelpWindow about;
         const QTextDocument* guide = about.guide()->document();
         QCOMPARE(imageNames(*guide).size(), 3);
         QVERIFY(imageNames(*guide).contains(name));
@@ -160,7 +160,7 @@ private slots:
         QFETCH(bool, underlined);
         QFETCH(int, pointSize);
         QFETCH(bool, startsParagraph);
-        About about;
+        HelpWindow about;
         const QTextCursor found =
             about.guide()->document()->find(text, 0, QTextDocument::FindCaseSensitively);
         QVERIFY2(!found.isNull(), qPrintable(text));
@@ -179,7 +179,7 @@ private slots:
         for (int opening = 0; opening < 2; ++opening) {
             QList<int> startValues;
             QList<int> scrolledValues;
-            QVERIFY(openAndRun([&](About& about) {
+            QVERIFY(openAndRun([&](HelpWindow& about) {
                 for (QTextBrowser* box : {about.terms(), about.guide()}) {
                     const int range = waitForScrollRange(box);
                     startValues << box->verticalScrollBar()->value();
@@ -200,7 +200,7 @@ private slots:
     }
     void closes() {
         QFETCH(bool, byButton);
-        QVERIFY(openAndRun([byButton](About& about) {
+        QVERIFY(openAndRun([byButton](HelpWindow& about) {
             if (byButton)
                 QTest::mouseClick(about.closeButton(), Qt::LeftButton);
             else
@@ -212,7 +212,7 @@ private slots:
         QRect parent;
         QRect about;
         QVERIFY(openAndRun(
-            [&about](About& window) {
+            [&about](HelpWindow& window) {
                 about = window.geometry();
                 window.reject();
             },
@@ -222,7 +222,7 @@ private slots:
     }
 
     void closeButtonToolTip() {
-        About about;
+        HelpWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QToolButton* button = about.findChild<QToolButton*>(QStringLiteral("C1"));
@@ -235,7 +235,7 @@ private slots:
     }
 
     void focusOrder() {
-        About about;
+        HelpWindow about;
         about.show();
         QApplication::setActiveWindow(&about);
         QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -251,7 +251,7 @@ private slots:
     // vertical lines across a free row at the foot and its 17 horizontal lines down a free column
     // at the left.
     void drawsGridBehindControls() {
-        About about;
+        HelpWindow about;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QVERIFY(about.windowFlags() & Qt::FramelessWindowHint);
@@ -272,7 +272,7 @@ private slots:
     }
     void labelsFitOnOneLine() {
         QFETCH(QString, name);
-        About about;
+        HelpWindow about;
         const QLabel* label = about.findChild<QLabel*>(name);
         QVERIFY(label);
         QVERIFY(!label->text().isEmpty());

@@ -1,4 +1,4 @@
-// Runs the person-file fuzz target once over every file of the given folders, so that the
+// Runs a person-file fuzz target once over every file of the given folders, so that the
 // seeds and every finding kept in the corpus are checked by each test run, without libFuzzer.
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "BirthDateInput.h"
 #include "Clock.h"
-#include "Data.h"
 #include "DateInput.h"
 #include "NameValidator.h"
+#include "PersonEditor.h"
 #include "PersonFile.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
@@ -61,8 +61,8 @@ struct Fixture {
     }
 
     void open() {
-        editor =
-            std::make_unique<Data>(Data::Services{persons, takeOver, dialogs, clock, location});
+        editor = std::make_unique<PersonEditor>(
+            PersonEditor::Services{persons, takeOver, dialogs, clock, location});
         editor->load();
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
@@ -90,7 +90,7 @@ struct Fixture {
     ScriptedDialogs dialogs;
     FixedClock clock;
     RecordingTakeOver takeOver;
-    std::unique_ptr<Data> editor;
+    std::unique_ptr<PersonEditor> editor;
 };
 
 const QString DeleteTitle = "Vorax Biorhytmus v2.0|";
@@ -117,6 +117,7 @@ private slots:
     void fullListRefusesAdd();
     void pastedNameLosesOnlyUnstorableCharacters();
     void brokenFileIsKeptAsBackup();
+    void nameLongerThanTheField();
     void typingIntoEmptyBirthDate_data();
     void typingIntoEmptyBirthDate();
 };
@@ -369,7 +370,7 @@ void TestPersonEditor::mainWindowClosingClosesEditor() {
     main.setGeometry(100, 100, 640, 480);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    Data editor(Data::Services{persons, takeOver, dialogs, clock, location}, &main);
+    PersonEditor editor(PersonEditor::Services{persons, takeOver, dialogs, clock, location}, &main);
     editor.load();
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -459,6 +460,25 @@ void TestPersonEditor::brokenFileIsKeptAsBackup() {
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), broken);
     QCOMPARE(f.file(), QByteArray("2,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+// The field holds 32767 characters; a longer name in the file is kept until it is edited.
+void TestPersonEditor::nameLongerThanTheField() {
+    const QByteArray file =
+        "2,1\r\n\"" + QByteArray(40000, 'x') + "\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n";
+    Fixture f(file);
+    QVERIFY(f.name()->toolTip().startsWith("Der Name ist länger als 32767 Zeichen"));
+    QTest::mouseClick(f.stepper()->rightButton(), Qt::LeftButton);
+    QVERIFY(f.name()->toolTip().isEmpty());
+    QTest::mouseClick(f.stepper()->leftButton(), Qt::LeftButton);
+    f.click(3);
+    QCOMPARE(f.file(), file);
+
+    f.open();
+    f.name()->selectAll();
+    QTest::keyClicks(f.name(), "Kurz");
+    f.click(3);
+    QCOMPARE(f.file(), QByteArray("2,1\r\n\"Kurz\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n"));
 }
 
 void TestPersonEditor::typingIntoEmptyBirthDate_data() {

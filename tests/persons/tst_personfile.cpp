@@ -13,6 +13,9 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 using Names = QList<Person>;
@@ -55,6 +58,22 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+// Every entry of the folder and its bytes ("/" for a folder).
+QMap<QString, QByteArray> filesIn(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        files[entry.fileName()] = entry.isDir() ? "/" : readAll(entry.filePath());
+    return files;
+}
+
+struct Store {
+    explicit Store(const QString& folder) : store(list, PersonFileLocation(folder), dialogs) {}
+    PersonList list;
+    ScriptedDialogs dialogs;
+    PersonStore store;
+};
+
 const QByteArray Anna = "1,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
 } // namespace
 
@@ -75,8 +94,14 @@ private slots:
     void failingDevices();
 
     void missingFileIsSilent();
-    void brokenFileIsBackedUpBeforeFirstSave();
-    void saveFailureLeavesOldFileWhole();
+    void backups_data();
+    void backups();
+    void changedOnDisk_data();
+    void changedOnDisk();
+    void notAnOrdinaryFile_data();
+    void notAnOrdinaryFile();
+    void diskRefusing_data();
+    void diskRefusing();
     void saveIntoImpossibleFolderIsReportedPerAttempt();
     void location_data();
     void location();
@@ -195,9 +220,9 @@ void TestPersonFile::lenientReading_data() {
         << QByteArray("1,1\r\n\"Anna\"\r\n\"08.11.1999\"") << Names{{"Anna", "08.11.1999"}} << 1;
     QTest::newRow("LF only") << QByteArray("1,1\n\"Anna\"\n\"8.11.1999\"\n")
                              << Names{{"Anna", "8.11.1999"}} << 1;
-    QTest::newRow("fields on one line, blanks around")
-        << QByteArray(" 2 , 2 \r\n\"A\",\"x\", \"B\" ,\"y\"\r\n") << Names{{"A", "x"}, {"B", "y"}}
-        << 2;
+    QTest::newRow("blanks around fields")
+        << QByteArray(" 2 , 2 \r\n\"A\" \r\n\t\"x\"\r\n \"B\"\r\n\"y\"\r\n\r\n")
+        << Names{{"A", "x"}, {"B", "y"}} << 2;
     QTest::newRow("unquoted texts are trimmed")
         << QByteArray("1,1\r\nAnna Berg  \r\n1999-11-08\r\n") << Names{{"Anna Berg", "1999-11-08"}}
         << 1;
@@ -261,6 +286,25 @@ void TestPersonFile::brokenFiles_data() {
     QTest::newRow("quote never closed") << QByteArray("2,1\r\n\"Anna\r\n\"08.11.1999\"\r\n")
                                         << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"
                                         << Names{{"Anna\r\n", ""}, {"", ""}} << 1;
+    QTest::newRow("field after the name")
+        << QByteArray("1,1\r\n\"Anna\",\"Zusatz\"\r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Weiteres Feld nach einem Komma, wo die Zeile enden sollte (Zeile 2)"
+        << Names{{"Anna", "Zusatz"}} << 1;
+    QTest::newRow("third number in the first line")
+        << QByteArray("1,1,9\r\n\"Anna\"\r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Weiteres Feld nach einem Komma, wo die Zeile enden sollte (Zeile 1)"
+        << Names{{"9", "Anna"}} << 1;
+    QTest::newRow("two persons on one line")
+        << QByteArray(" 2 , 2 \r\n\"A\",\"x\", \"B\" ,\"y\"\r\n")
+        << "DATA.DAT: Weiteres Feld nach einem Komma, wo die Zeile enden sollte (Zeile 2)"
+        << Names{{"A", "x"}, {"B", "y"}} << 2;
+    QTest::newRow("more persons than announced")
+        << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\r\n\"B\"\r\n\"\"\r\n")
+        << "DATA.DAT: Mehr Einträge, als die Personenzahl 1 angibt (Zeile 5)" << Names{{"A", ""}}
+        << 1;
+    QTest::newRow("lone CR inside quotes ends a line")
+        << QByteArray("1,1\r\n\"An\rna\"\r\n")
+        << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)" << Names{{"An\rna", ""}} << 1;
     QTest::newRow("largest count, nothing behind it")
         << QByteArray("32767,32767\r\n") << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 2)"
         << Names(32767) << 32767;
@@ -325,61 +369,187 @@ void TestPersonFile::missingFileIsSilent() {
     QVERIFY(!QFile::exists(dir.filePath("DATA.DAT.bak")));
 }
 
-void TestPersonFile::brokenFileIsBackedUpBeforeFirstSave() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("DATA.DAT");
-    const QByteArray broken = "3,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
-    writeAll(path, broken);
-    writeAll(path + ".bak", "an older backup");
-
-    ScriptedDialogs dialogs;
-    PersonList list;
-    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
-    store.LoadPersons(nullptr);
-    QCOMPARE(dialogs.messages,
-             QStringList{"Biorhythmus|DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)"});
-    QCOMPARE(list.personCount(), 3);
-
-    store.SavePersons(nullptr);
-    QCOMPARE(dialogs.messages.size(), 2);
-    QCOMPARE(dialogs.messages[1], QString("Biorhythmus|Die Datei DATA.DAT war beschädigt; ihr "
-                                          "bisheriger Inhalt ist als DATA.DAT.bak aufbewahrt."));
-    QCOMPARE(readAll(path + ".bak"), broken);
-    QCOMPARE(readAll(path),
-             QByteArray("3,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n"));
-
-    // Only the first save keeps a backup; later ones must not replace it with the new list.
-    list.person(2).Name = "Berta";
-    store.SavePersons(nullptr);
-    QCOMPARE(dialogs.messages.size(), 2);
-    QCOMPARE(readAll(path + ".bak"), broken);
+void TestPersonFile::backups_data() {
+    QTest::addColumn<QByteArrayList>("earlier"); // DATA.DAT.bak, .bak.1, ...; "/" is a folder
+    QTest::addColumn<QByteArray>("broken");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("first backup") << QByteArrayList{} << QByteArray("3,1\r\n\"Anna\"\r\n")
+                                  << "DATA.DAT.bak";
+    QTest::newRow("older backups stay")
+        << QByteArrayList{"an older backup", "another"}
+        << QByteArray("1,1\r\n\"Anna\",\"Zusatz\"\r\n\"08.11.1999\"\r\n") << "DATA.DAT.bak.2";
+    QTest::newRow("same bytes are not copied again")
+        << QByteArrayList{"other", "1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n"}
+        << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n") << "DATA.DAT.bak.1";
+    QTest::newRow("folder under a backup name")
+        << QByteArrayList{"/"} << QByteArray("") << "DATA.DAT.bak.1";
 }
 
-void TestPersonFile::saveFailureLeavesOldFileWhole() {
+void TestPersonFile::backups() {
+    QFETCH(QByteArrayList, earlier);
+    QFETCH(QByteArray, broken);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    for (int i = 0; i < earlier.size(); ++i) {
+        const QString name = dir.filePath("DATA.DAT.bak" + (i ? "." + QString::number(i) : ""));
+        earlier[i] == "/" ? void(QDir().mkdir(name)) : writeAll(name, earlier[i]);
+    }
+    writeAll(dir.filePath("DATA.DAT"), broken);
+    auto files = filesIn(dir.path());
+
+    Store s(dir.path());
+    s.store.LoadPersons(nullptr);
+    s.store.SavePersons(nullptr);
+    s.store.SavePersons(nullptr);
+    QCOMPARE(s.dialogs.messages.size(), 2);
+    QCOMPARE(s.dialogs.messages[1], "Biorhythmus|Die Datei DATA.DAT war beschädigt; ihr bisheriger "
+                                    "Inhalt ist als " +
+                                        dir.filePath(kept) + " aufbewahrt.");
+    files[kept] = broken;
+    files["DATA.DAT"] = PersonFile::bytes(s.list);
+    QCOMPARE(filesIn(dir.path()), files);
+}
+
+void TestPersonFile::changedOnDisk_data() {
+    QTest::addColumn<QByteArray>("atLoad"); // null: no file
+    QTest::addColumn<QByteArray>("meanwhile");
+    QTest::addColumn<bool>("diverted");
+    const QByteArray berta = "1,1\r\n\"Berta\"\r\n\"01.02.2003\"\r\n";
+    QTest::newRow("rewritten by another program") << Anna << berta << true;
+    QTest::newRow("created meanwhile") << QByteArray() << berta << true;
+    QTest::newRow("removed meanwhile") << Anna << QByteArray() << false;
+    QTest::newRow("written again, same bytes") << Anna << Anna << false;
+    QTest::newRow("the same list saved by another program")
+        << Anna << QByteArray("1,1\r\n\"Neu\"\r\n\"01.01.2000\"\r\n") << false;
+}
+
+void TestPersonFile::changedOnDisk() {
+    QFETCH(QByteArray, atLoad);
+    QFETCH(QByteArray, meanwhile);
+    QFETCH(bool, diverted);
     QTemporaryDir dir;
     const QString path = dir.filePath("DATA.DAT");
-    writeAll(path, Anna);
-    PersonList list = listOf({{QString(20000, 'x'), "08.11.1999"}}, 1);
-    ScriptedDialogs dialogs;
-    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
+    if (!atLoad.isNull())
+        writeAll(path, atLoad);
+    Store s(dir.path());
+    s.store.LoadPersons(nullptr);
+    s.list = listOf({{"Neu", "01.01.2000"}}, 1);
+    QFile::remove(path);
+    if (!meanwhile.isNull())
+        writeAll(path, meanwhile);
+    s.store.SavePersons(nullptr);
+    s.store.SavePersons(nullptr);
 
-    // A file size limit makes the disk refuse the new file part way, also for root.
-    struct rlimit old {};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto* const oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limited = old;
-    limited.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    store.SavePersons(nullptr);
-    store.SavePersons(nullptr);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const QByteArray list = PersonFile::bytes(s.list);
+    QCOMPARE(readAll(path), diverted ? meanwhile : list);
+    QCOMPARE(readAll(path + ".bak"), diverted ? list : "<missing>");
+    const QString told = "Biorhythmus|DATA.DAT wurde seit dem Laden von einem anderen Programm "
+                         "geändert und wird darum nicht überschrieben. Die Personenliste ist "
+                         "stattdessen als " +
+                         path + ".bak gespeichert.";
+    QCOMPARE(s.dialogs.messages, diverted ? QStringList({told, told}) : QStringList());
+}
 
-    QCOMPARE(dialogs.messages.size(), 2);
-    QVERIFY2(dialogs.messages[0].startsWith("Biorhythmus|DATA.DAT: "),
-             qPrintable(dialogs.messages[0]));
-    QCOMPARE(readAll(path), Anna);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"DATA.DAT"});
+void TestPersonFile::notAnOrdinaryFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString special = "Die Datei kann nicht geöffnet werden: Es ist keine gewöhnliche Datei "
+                            "(sondern ein Ordner, ein Gerät oder eine Pipe)";
+    QTest::newRow("FIFO") << "fifo" << special;
+    QTest::newRow("link to /dev/zero") << "zero" << special;
+    QTest::newRow("folder") << "folder" << special;
+    QTest::newRow("larger than any list")
+        << "large"
+        << "Die Datei ist größer als 2048 MiB; so viel fasst keine Personenliste (Zeile 1)";
+}
+
+void TestPersonFile::notAnOrdinaryFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("DATA.DAT");
+    if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path), 0644), 0);
+    if (kind == "zero")
+        QVERIFY(QFile::link("/dev/zero", path));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    if (kind == "large") {
+        writeAll(path, Anna);
+        QVERIFY(QFile::resize(path, PersonFile::MaxFileSize + 1));
+    }
+    const auto before = QFileInfo(path);
+
+    Store s(dir.path());
+    s.list = previousList();
+    s.store.LoadPersons(nullptr);
+    QCOMPARE(s.list, previousList());
+    s.store.SavePersons(nullptr);
+    QCOMPARE(s.dialogs.messages,
+             QStringList({"Biorhythmus|DATA.DAT: " + reason,
+                          "Biorhythmus|DATA.DAT kann nicht gelesen werden und wird darum nicht "
+                          "überschrieben. Die Personenliste ist stattdessen als " +
+                              path + ".bak gespeichert."}));
+    QCOMPARE(readAll(path + ".bak"), PersonFile::bytes(previousList()));
+    const auto after = QFileInfo(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(after.size(), before.size());
+}
+
+// A full disk, and a program folder that takes no new files but holds a DATA.DAT the user may
+// write.
+void TestPersonFile::diskRefusing_data() {
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("name"); // of the person saved
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<int>("messages"); // a broken file is told of, and that it cannot be kept
+    const QString large(20000, 'x');
+    QTest::newRow("full disk, new list") << false << Anna << large << false << 1;
+    QTest::newRow("full disk, backup of a broken file")
+        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << "Neu" << false << 2;
+    QTest::newRow("read-only folder, good file") << true << Anna << "Neu" << true << 0;
+    QTest::newRow("read-only folder, broken file")
+        << true << QByteArray("2,1\r\n") << "Neu" << false << 2;
+    QTest::newRow("read-only folder, full disk") << true << Anna << large << false << 1;
+}
+
+void TestPersonFile::diskRefusing() {
+    QFETCH(bool, readOnly);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, name);
+    QFETCH(bool, saved);
+    QFETCH(int, messages);
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program");
+    QVERIFY(QDir().mkdir(program));
+    writeAll(program + "/DATA.DAT", file);
+    QCOMPARE(chmod(QFile::encodeName(program + "/DATA.DAT"), 0666), 0);
+    QCOMPARE(chmod(QFile::encodeName(program), readOnly ? 0555 : 0777), 0);
+    QCOMPARE(chmod(QFile::encodeName(dir.path()), 0755), 0);
+    const PersonList list = listOf({{name, "01.01.2000"}}, 1);
+
+    // Root writes into any folder, so the save runs as "nobody" in a child process, where a
+    // file size limit stands for a full disk. The child's exit code is its number of messages.
+    const pid_t child = fork();
+    if (child == 0) {
+        const struct rlimit limit = {4096, 4096};
+        std::signal(SIGXFSZ, SIG_IGN);
+        if ((getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) ||
+            setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(99);
+        Store s(program);
+        s.store.LoadPersons(nullptr);
+        s.list = list;
+        s.store.SavePersons(nullptr);
+        _exit(s.dialogs.messages.size());
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(WEXITSTATUS(status), messages);
+    QCOMPARE(filesIn(program),
+             (QMap<QString, QByteArray>{{"DATA.DAT", saved ? PersonFile::bytes(list) : file}}));
 }
 
 void TestPersonFile::saveIntoImpossibleFolderIsReportedPerAttempt() {

@@ -1,4 +1,4 @@
-#include "About.h"
+#include "HelpWindow.h"
 
 #include "Grid.h"
 #include "HelpDocuments.h"
@@ -62,7 +62,7 @@ void showFromTop(QTextBrowser* box) {
 
 } // namespace
 
-About::About(QWidget* parent) : FramedDialog(twipsRect(0, 0, 8610, 6300).size(), parent) {
+HelpWindow::HelpWindow(QWidget* parent) : FramedDialog(twipsRect(0, 0, 8610, 6300).size(), parent) {
     setObjectName(QStringLiteral("About"));
     setModal(true);
     setAccessibleName(tr("Hilfe und Programminformation"));
@@ -103,12 +103,12 @@ About::About(QWidget* parent) : FramedDialog(twipsRect(0, 0, 8610, 6300).size(),
     m_terms->setFocus();
 }
 
-void About::paintClient(QPainter& painter) {
+void HelpWindow::paintClient(QPainter& painter) {
     drawGrid(painter, client()->size(), GridHorizontalDivisor);
 }
 
 void openHelpWindow(QWidget* parent) {
-    About about(parent);
+    HelpWindow about(parent);
     // QDialog's own placement allows for a title bar this window does not have, which puts it
     // off centre; placing it beforehand keeps QDialog from moving it.
     if (parent) {

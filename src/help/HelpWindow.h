@@ -9,10 +9,10 @@ class QToolButton;
 // The help and about window: title, copyright line and logo over a grid background, the terms
 // of use and the short guide in two read-only boxes, and a picture button that closes it.
 // It is made afresh for every opening, so both documents always start at their top.
-class About : public FramedDialog {
+class HelpWindow : public FramedDialog {
     Q_OBJECT
 public:
-    explicit About(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     QTextBrowser* terms() const { return m_terms; }
     QTextBrowser* guide() const { return m_guide; }

@@ -5,6 +5,7 @@
 #include "TodayCalendar.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 const Clock& systemClock() {
@@ -13,10 +14,8 @@ const Clock& systemClock() {
 }
 } // namespace
 
-DateInput::DateInput(QWidget* parent)
-    : QDateEdit(parent), m_calendar(new TodayCalendar(systemClock(), this)) {
+DateInput::DateInput(QWidget* parent) : QDateEdit(parent), m_clock(&systemClock()) {
     setCalendarPopup(true);
-    setCalendarWidget(m_calendar);
     setDisplayFormat(QLatin1String(ShortDateFormat));
     setDateRange(earliestDate(), latestDate());
     setLocale(QLocale(QLocale::German, QLocale::Germany));
@@ -33,7 +32,23 @@ void DateInput::setDateQuietly(const QDate& date) {
 }
 
 void DateInput::setClock(const Clock& clock) {
-    m_calendar->setClock(clock);
+    m_clock = &clock;
+    if (m_calendar)
+        m_calendar->setClock(clock);
+}
+
+TodayCalendar* DateInput::calendar() {
+    if (!m_calendar) {
+        m_calendar = new TodayCalendar(*m_clock, this);
+        setCalendarWidget(m_calendar);
+    }
+    return m_calendar;
+}
+
+// The calendar drops down from a click on the arrow; it has to be there before.
+void DateInput::mousePressEvent(QMouseEvent* event) {
+    calendar();
+    QDateEdit::mousePressEvent(event);
 }
 
 // Once a part of the date is complete ("08" or "8" for the day) the input moves on to the next

@@ -18,16 +18,20 @@ public:
 
     // Where the calendar's today line takes today from; the system clock until set.
     void setClock(const Clock& clock);
-    TodayCalendar* calendar() const { return m_calendar; }
+    // The drop-down calendar, made on its first use: two of them cost the main window as much
+    // start-up time as everything else it builds.
+    TodayCalendar* calendar();
 
 signals:
     void userChangedDate(const QDate& date);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    TodayCalendar* m_calendar;
+    const Clock* m_clock;
+    TodayCalendar* m_calendar = nullptr;
     bool m_quiet = false;
     bool m_movedOnByItself = false;
 };

@@ -20,7 +20,7 @@ class Stepper;
 // The person editor "PERSONEN DATENBANK": shows the person list one person at a time. The
 // name field and the date field are an editing buffer for the current person, copied into the
 // list by StoreRecord. However the window closes, StoreRecord and SavePersons run once.
-class Data : public FramedDialog {
+class PersonEditor : public FramedDialog {
     Q_OBJECT
 public:
     struct Services {
@@ -31,8 +31,8 @@ public:
         const PersonFileLocation& location;
     };
 
-    explicit Data(const Services& services, QWidget* parent = nullptr);
-    ~Data() override;
+    explicit PersonEditor(const Services& services, QWidget* parent = nullptr);
+    ~PersonEditor() override;
 
     // Reads DATA.DAT and shows the current person; runs once, before the window is shown.
     void load();

@@ -1,4 +1,4 @@
-#include "Data.h"
+#include "PersonEditor.h"
 
 #include "BirthDateInput.h"
 #include "Clock.h"
@@ -45,7 +45,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect wh
 }
 } // namespace
 
-Data::Data(const Services& services, QWidget* parent)
+PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     : FramedDialog(twipsRect(0, 0, 8610, 2715).size(), parent), m_persons(services.persons),
       m_takeOver(services.takeOver), m_dialogs(services.dialogs), m_clock(services.clock),
       m_store(services.persons, services.location, services.dialogs) {
@@ -76,7 +76,7 @@ Data::Data(const Services& services, QWidget* parent)
     m_nameValidator = new NameValidator(txtName);
     m_nameValidator->setObjectName(QStringLiteral("nameValidator"));
     txtName->setValidator(m_nameValidator);
-    connect(m_nameValidator, &NameValidator::refused, this, &Data::showRefused);
+    connect(m_nameValidator, &NameValidator::refused, this, &PersonEditor::showRefused);
     Label1->setBuddy(txtName);
 
     DT = new BirthDateInput(area);
@@ -93,8 +93,8 @@ Data::Data(const Services& services, QWidget* parent)
     UpDown1->setAccessibleName(tr("Vorherige oder nächste Person"));
     UpDown1->leftButton()->setAccessibleName(tr("Vorherige Person"));
     UpDown1->rightButton()->setAccessibleName(tr("Nächste Person"));
-    connect(UpDown1, &Stepper::stepLeft, this, &Data::stepLeft);
-    connect(UpDown1, &Stepper::stepRight, this, &Data::stepRight);
+    connect(UpDown1, &Stepper::stepLeft, this, &PersonEditor::stepLeft);
+    connect(UpDown1, &Stepper::stepRight, this, &PersonEditor::stepRight);
 
     const std::array<QString, 5> texts = {tr("Person hinzufügen "), tr("Person löschen"),
                                           tr("Speichern"), tr("Exit"), tr("Person übernehmen")};
@@ -125,7 +125,7 @@ Data::Data(const Services& services, QWidget* parent)
         parent->window()->installEventFilter(this);
 }
 
-Data::~Data() {
+PersonEditor::~PersonEditor() {
     // Destroyed while still open, e.g. with its parent: the list is still written.
     if (!m_closed) {
         StoreRecord();
@@ -134,25 +134,34 @@ Data::~Data() {
     }
 }
 
-void Data::load() {
+void PersonEditor::load() {
     m_store.LoadPersons(parentWidget());
     ShowRecord();
 }
 
-void Data::StoreRecord() {
+void PersonEditor::StoreRecord() {
     if (m_persons.personCount() < 1)
         return;
     Person& person = m_persons.person(m_persons.currentPerson());
-    person.Name = txtName->text();
+    // A name longer than the field holds is shown cut; it stays whole unless the user edits it.
+    if (txtName->isModified() || person.Name.size() <= txtName->maxLength())
+        person.Name = txtName->text();
     if (DT->hasDate())
         person.BirthDate = shortDateText(DT->date());
 }
 
-void Data::ShowRecord() {
+void PersonEditor::ShowRecord() {
     if (m_persons.personCount() >= 1) {
         EnableFields(true);
         const Person& person = m_persons.person(m_persons.currentPerson());
         txtName->setText(person.Name);
+        txtName->setToolTip(person.Name.size() > txtName->maxLength()
+                                ? tr("Der Name ist länger als %1 Zeichen; das Feld zeigt nur "
+                                     "seinen Anfang. Solange Sie ihn nicht ändern, bleibt er "
+                                     "vollständig erhalten; nach einer Änderung wird gespeichert, "
+                                     "was das Feld zeigt.")
+                                      .arg(txtName->maxLength())
+                                : QString());
         DT->setBirthText(person.BirthDate);
         lblCurrRecord->setText(
             tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));
@@ -164,12 +173,12 @@ void Data::ShowRecord() {
     }
 }
 
-void Data::EnableFields(bool enabled) {
+void PersonEditor::EnableFields(bool enabled) {
     txtName->setEnabled(enabled);
     DT->setEnabled(enabled);
 }
 
-void Data::stepLeft() {
+void PersonEditor::stepLeft() {
     if (m_persons.currentPerson() <= 1)
         return;
     StoreRecord();
@@ -177,7 +186,7 @@ void Data::stepLeft() {
     ShowRecord();
 }
 
-void Data::stepRight() {
+void PersonEditor::stepRight() {
     if (m_persons.currentPerson() >= m_persons.personCount())
         return;
     StoreRecord();
@@ -185,7 +194,7 @@ void Data::stepRight() {
     ShowRecord();
 }
 
-void Data::command(int index) {
+void PersonEditor::command(int index) {
     switch (index) {
     case 0:
         if (m_persons.isFull()) {
@@ -236,12 +245,12 @@ void Data::command(int index) {
     }
 }
 
-void Data::done(int result) {
+void PersonEditor::done(int result) {
     closingSequence();
     QDialog::done(result);
 }
 
-void Data::closingSequence() {
+void PersonEditor::closingSequence() {
     if (m_closed)
         return;
     m_closed = true;
@@ -249,16 +258,16 @@ void Data::closingSequence() {
     m_store.SavePersons(this);
 }
 
-void Data::paintClient(QPainter& painter) {
+void PersonEditor::paintClient(QPainter& painter) {
     drawGrid(painter, client()->size(), GridDivisor);
 }
 
-void Data::showEvent(QShowEvent* event) {
+void PersonEditor::showEvent(QShowEvent* event) {
     centreOnParent();
     QDialog::showEvent(event);
 }
 
-void Data::centreOnParent() {
+void PersonEditor::centreOnParent() {
     const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
     if (!main)
         return;
@@ -266,7 +275,7 @@ void Data::centreOnParent() {
     move(centre - rect().center());
 }
 
-bool Data::eventFilter(QObject* watched, QEvent* event) {
+bool PersonEditor::eventFilter(QObject* watched, QEvent* event) {
     // The main window closing closes the editor, with its closing sequence.
     if (parentWidget() && watched == parentWidget()->window() && event->type() == QEvent::Close &&
         isVisible())
@@ -274,7 +283,7 @@ bool Data::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void Data::showRefused(const QString& characters) {
+void PersonEditor::showRefused(const QString& characters) {
     const QString note = tr("Nicht übernommen: %1 – DATA.DAT speichert nur westeuropäische Zeichen "
                             "(Windows-1252) und keine Anführungszeichen.")
                              .arg(characters);
@@ -286,8 +295,8 @@ void Data::showRefused(const QString& characters) {
 
 void openPersonEditor(QWidget* parent, PersonList& persons, PersonTakeOver& takeOver,
                       Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location) {
-    QPointer<Data> editor =
-        new Data(Data::Services{persons, takeOver, dialogs, clock, location}, parent);
+    QPointer<PersonEditor> editor = new PersonEditor(
+        PersonEditor::Services{persons, takeOver, dialogs, clock, location}, parent);
     editor->load();
     editor->exec();
     delete editor.data();

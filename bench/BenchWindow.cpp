@@ -1,0 +1,18 @@
+#include "BenchWindow.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+BenchWindow::BenchWindow()
+    : m_window(Start::Services{m_clock, m_displayMode, m_dialogs, m_persons, m_personFile,
+                               QCoreApplication::applicationDirPath()}) {
+    m_window.load();
+    m_window.resize(640, 480);
+    m_window.show();
+    QCoreApplication::processEvents();
+}
+
+void BenchWindow::step() {
+    m_window.stepDisplayDate(+1);
+    QCoreApplication::sendPostedEvents(&m_window, QEvent::UpdateRequest);
+}

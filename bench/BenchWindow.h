@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Clock.h"
+#include "Dialogs.h"
+#include "DisplayMode.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
+#include "Start.h"
+
+#include <QTemporaryDir>
+
+// The main window as the benchmarks drive it: 640 x 480, shown, its first picture computed,
+// today fixed at 1 January 2000 and its person file in a fresh folder of its own.
+class BenchWindow {
+public:
+    BenchWindow();
+    Start& window() { return m_window; }
+
+    // One day step as holding the stepper's arrow does it: stepDisplayDate(+1), then the
+    // repaint the event loop would do next. The update request, sent at once, paints everything
+    // the step made dirty, each widget once; calling repaint() per widget would paint the strip
+    // twice.
+    void step();
+
+private:
+    FixedClock m_clock{QDate(2000, 1, 1)};
+    FixedDisplayMode m_displayMode{640, 480};
+    WidgetDialogs m_dialogs;
+    PersonList m_persons;
+    QTemporaryDir m_personFolder;
+    PersonFileLocation m_personFile{m_personFolder.path()};
+    Start m_window;
+};

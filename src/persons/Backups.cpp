@@ -1,0 +1,43 @@
+#include "Backups.h"
+
+#include "RegularFile.h"
+#include "WholeFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("Backups", text);
+}
+
+// Enough for a lifetime of broken files; the search for a free name stays short.
+constexpr int MaxCopies = 10000;
+
+bool holds(const QFileInfo& copy, const QByteArray& bytes) {
+    if (!copy.isFile() || copy.size() != bytes.size())
+        return false;
+    const RegularFile::Result existing = RegularFile::read(copy.filePath());
+    return existing.opened && existing.contents.complete() && existing.contents.bytes == bytes;
+}
+} // namespace
+
+namespace Backups {
+
+Kept keep(const QString& firstName, const QByteArray& bytes) {
+    for (int number = 0; number < MaxCopies; ++number) {
+        const QFileInfo copy(number == 0 ? firstName
+                                         : firstName + QLatin1Char('.') + QString::number(number));
+        if (holds(copy, bytes))
+            return {copy.filePath(), {}};
+        if (copy.exists() || copy.isSymLink())
+            continue;
+        QString error;
+        if (!writeWholeFile(copy.filePath(), bytes, false, &error))
+            return {{}, error};
+        return {copy.filePath(), {}};
+    }
+    return {{}, tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies)};
+}
+
+} // namespace Backups

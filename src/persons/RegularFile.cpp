@@ -1,0 +1,66 @@
+#include "RegularFile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("RegularFile", text);
+}
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notRegular() {
+    return tr("Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe)");
+}
+} // namespace
+
+namespace RegularFile {
+
+Result read(const QString& path) {
+    Result result;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    // stat() first, so that a device is never opened at all; fstat() after the open closes
+    // the gap in which the name could have been replaced.
+    if (::stat(name.constData(), &info) != 0) {
+        result.exists = errno != ENOENT && errno != ENOTDIR;
+        result.error = systemError(errno);
+        return result;
+    }
+    result.exists = true;
+    if (!S_ISREG(info.st_mode)) {
+        result.error = notRegular();
+        return result;
+    }
+    // Without O_NONBLOCK a FIFO put there meanwhile would wait for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result.error = systemError(errno);
+        return result;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        result.error = notRegular();
+        return result;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        result.error = file.errorString();
+        return result;
+    }
+    result.opened = true;
+    result.contents = PersonFile::readAll(file);
+    return result;
+}
+
+} // namespace RegularFile
