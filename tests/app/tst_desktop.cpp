@@ -82,13 +82,14 @@ double shownShare(QWidget* widget, const QString& pictureFile) {
     return best;
 }
 
-// Runs action on the modal window of the given class once it is open and shown.
-void whenOpen(const char* className, std::function<void(QWidget*)> action) {
+// Runs action on the modal window of the given name or class once it is open and shown.
+void whenOpen(const char* name, std::function<void(QWidget*)> action) {
     auto* poll = new QTimer;
     poll->setInterval(50);
-    QObject::connect(poll, &QTimer::timeout, [poll, className, action] {
+    QObject::connect(poll, &QTimer::timeout, [poll, name, action] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->inherits(className) || !QTest::qWaitForWindowExposed(modal))
+        if (!modal || (modal->objectName() != QLatin1String(name) && !modal->inherits(name)) ||
+            !QTest::qWaitForWindowExposed(modal))
             return;
         poll->stop();
         poll->deleteLater();
