@@ -12,6 +12,7 @@
 # WESTON_PID and WESTON_LOG. It returns 77 when weston is not installed and 1 when it did not
 # come up. Pictures need weston's --debug, which lets its screenshooter client in.
 
+source "$(dirname "${BASH_SOURCE[0]}")/stop-politely.sh"
 WESTON_PID=""
 WESTON_LOG=""
 weston_work=""
@@ -64,16 +65,7 @@ weston_screenshot() {
 }
 
 stop_weston() {
-  if [ -n "$WESTON_PID" ]; then
-    kill -TERM "$WESTON_PID" 2>/dev/null || true
-    local i
-    for i in $(seq 50); do
-      kill -0 "$WESTON_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -KILL "$WESTON_PID" 2>/dev/null || true
-    wait "$WESTON_PID" 2>/dev/null || true
-  fi
+  [ -z "$WESTON_PID" ] || stop_politely "$WESTON_PID"
   WESTON_PID=""
   [ -z "$weston_work" ] || rm -rf "$weston_work"
   weston_work=""
