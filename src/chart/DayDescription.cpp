@@ -7,16 +7,17 @@
 #include <QStringList>
 
 namespace {
-QString trDay(const char* text) {
-    return QCoreApplication::translate("DayDescription", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DayDescription)
+};
 
 QString dayCountLine(std::int32_t dayCount) {
     if (dayCount >= 0)
-        return trDay("Tag %1 seit der Geburt").arg(dayCount);
+        return Texts::tr("Tag %1 seit der Geburt").arg(dayCount);
     if (dayCount == -1)
-        return trDay("1 Tag vor der Geburt");
-    return trDay("%1 Tage vor der Geburt").arg(-std::int64_t(dayCount));
+        return Texts::tr("1 Tag vor der Geburt");
+    return Texts::tr("%1 Tage vor der Geburt").arg(-std::int64_t(dayCount));
 }
 } // namespace
 
@@ -35,11 +36,11 @@ DaySummary summarizeDay(const QDate& date, std::int32_t dayCount) {
 QString cycleName(Cycle cycle) {
     switch (cycle) {
     case Cycle::Physical:
-        return trDay("Physisch");
+        return Texts::tr("Physisch");
     case Cycle::Emotional:
-        return trDay("Seelisch");
+        return Texts::tr("Seelisch");
     case Cycle::Intellectual:
-        return trDay("Geistig");
+        return Texts::tr("Geistig");
     }
     return QString();
 }
@@ -62,8 +63,8 @@ QString dayDescription(const DaySummary& day) {
             critical << cycleName(cycle);
     }
     const QString criticalLine = critical.isEmpty()
-                                     ? trDay("Kein kritischer Tag")
-                                     : trDay("Kritischer Tag: %1").arg(critical.join(", "));
+                                     ? Texts::tr("Kein kritischer Tag")
+                                     : Texts::tr("Kritischer Tag: %1").arg(critical.join(", "));
     return QStringList{dayHeading(day.date), dayCountLine(day.dayCount), values.join(", "),
                        criticalLine}
         .join(QLatin1Char('\n'));

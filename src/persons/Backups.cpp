@@ -7,9 +7,10 @@
 #include <QFileInfo>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("Backups", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Backups)
+};
 
 // Enough for a lifetime of broken files; the search for a free name stays short.
 constexpr int MaxCopies = 10000;
@@ -37,7 +38,7 @@ Kept keep(const QString& firstName, const QByteArray& bytes) {
             return {{}, error};
         return {copy.filePath(), {}};
     }
-    return {{}, tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies)};
+    return {{}, Texts::tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies)};
 }
 
 } // namespace Backups

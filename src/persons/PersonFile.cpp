@@ -12,9 +12,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("PersonFile", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PersonFile)
+};
 
 // A signed 16-bit decimal number: an optional sign and digits, nothing else.
 std::optional<int> parseInt16(QByteArrayView text) {
@@ -74,7 +75,7 @@ public:
         while (m_pos < data.size() && (data[m_pos] == ' ' || data[m_pos] == '\t'))
             ++m_pos;
         if (atEnd())
-            return fail(tr("Lesen über das Dateiende hinaus"));
+            return fail(Texts::tr("Lesen über das Dateiende hinaus"));
         QByteArrayView value;
         if (data[m_pos] == '"') {
             const qsizetype close = indexOfByte(data, '"', m_pos + 1);
@@ -83,7 +84,7 @@ public:
             if (close < 0) {
                 m_pos = data.size();
                 atEnd();
-                return fail(tr("Lesen über das Dateiende hinaus"));
+                return fail(Texts::tr("Lesen über das Dateiende hinaus"));
             }
             // What stands between the closing quote and the next separator is dropped.
             moveToSeparator(close + 1);
@@ -110,11 +111,11 @@ public:
         const QString shown = decodeWindows1252(text->first(std::min<qsizetype>(text->size(), 20)));
         if (!value) {
             m_line = startLine;
-            return fail(tr("»%1« ist keine Zahl").arg(shown));
+            return fail(Texts::tr("»%1« ist keine Zahl").arg(shown));
         }
         if (*value < -32768 || *value > 32767) {
             m_line = startLine;
-            return fail(tr("Die Zahl %1 liegt außerhalb von -32768 bis 32767").arg(shown));
+            return fail(Texts::tr("Die Zahl %1 liegt außerhalb von -32768 bis 32767").arg(shown));
         }
         return value;
     }
@@ -177,7 +178,7 @@ private:
 };
 
 QString describe(const QString& fileName, const QString& reason, int line) {
-    return tr("%1: %2 (Zeile %3)").arg(fileName, reason).arg(line);
+    return Texts::tr("%1: %2 (Zeile %3)").arg(fileName, reason).arg(line);
 }
 
 } // namespace
@@ -189,8 +190,9 @@ Contents readAll(QIODevice& device) {
     QByteArray& bytes = result.bytes;
     const auto tooLarge = [&result] {
         result.bytes.clear();
-        result.readError = tr("Die Datei ist größer als %1 MiB; so viel fasst keine Personenliste")
-                               .arg(MaxFileSize >> 20);
+        result.readError =
+            Texts::tr("Die Datei ist größer als %1 MiB; so viel fasst keine Personenliste")
+                .arg(MaxFileSize >> 20);
         return result;
     };
     if (device.bytesAvailable() > MaxFileSize)
@@ -205,7 +207,7 @@ Contents readAll(QIODevice& device) {
         const qint64 got = full ? device.read(more.data(), more.size())
                                 : device.read(bytes.data() + size, bytes.size() - size);
         if (got < 0)
-            result.readError = tr("Lesefehler: %1").arg(device.errorString());
+            result.readError = Texts::tr("Lesefehler: %1").arg(device.errorString());
         if (got <= 0)
             break;
         if (full)
@@ -240,7 +242,7 @@ bool parse(const Contents& contents, PersonList& list, QString* error, const QSt
     if (!current)
         return report(reader.failure(), reader.line());
     if (*count < 0)
-        return report(tr("Die Personenzahl %1 ist ungültig").arg(*count), countLine);
+        return report(Texts::tr("Die Personenzahl %1 ist ungültig").arg(*count), countLine);
 
     // The first field where a line should have ended; reading goes on as before.
     std::optional<int> extraField;
@@ -265,9 +267,11 @@ bool parse(const Contents& contents, PersonList& list, QString* error, const QSt
         noteComma();
     }
     if (extraField)
-        return report(tr("Weiteres Feld nach einem Komma, wo die Zeile enden sollte"), *extraField);
+        return report(Texts::tr("Weiteres Feld nach einem Komma, wo die Zeile enden sollte"),
+                      *extraField);
     if (const auto more = reader.lineOfMore())
-        return report(tr("Mehr Einträge, als die Personenzahl %1 angibt").arg(*count), *more);
+        return report(Texts::tr("Mehr Einträge, als die Personenzahl %1 angibt").arg(*count),
+                      *more);
     return true;
 }
 
@@ -300,7 +304,7 @@ bool write(QIODevice& device, const PersonList& list, QString* error, const QStr
         const qint64 written = device.write(data.constData() + done, data.size() - done);
         if (written <= 0) {
             if (error)
-                *error = tr("%1: Schreibfehler: %2").arg(fileName, device.errorString());
+                *error = Texts::tr("%1: Schreibfehler: %2").arg(fileName, device.errorString());
             return false;
         }
         done += written;

@@ -11,9 +11,10 @@
 #include <QDir>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("PersonStore", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PersonStore)
+};
 QString fileName() {
     return QLatin1String(PersonFile::FileName);
 }
@@ -39,7 +40,8 @@ void PersonStore::LoadPersons(QWidget* parent) {
         return;
     QString error;
     if (!file.opened)
-        error = tr("%1: Die Datei kann nicht geöffnet werden: %2").arg(fileName(), file.error);
+        error =
+            Texts::tr("%1: Die Datei kann nicht geöffnet werden: %2").arg(fileName(), file.error);
     else if (PersonFile::parse(file.contents, m_persons, &error))
         return;
     m_loadFailed = true;
@@ -49,15 +51,16 @@ void PersonStore::LoadPersons(QWidget* parent) {
 bool PersonStore::keepLoadedFile(QWidget* parent) {
     const Backups::Kept kept = Backups::keep(m_location.backupPath(), *m_seen);
     if (kept.path.isEmpty()) {
-        m_dialogs.warn(parent, programTitle(),
-                       tr("%1 wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
-                          "werden konnte: %2")
-                           .arg(fileName(), kept.error));
+        m_dialogs.warn(
+            parent, programTitle(),
+            Texts::tr("%1 wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
+                      "werden konnte: %2")
+                .arg(fileName(), kept.error));
         return false;
     }
     m_dialogs.inform(parent, programTitle(),
-                     tr("Die Datei %1 war beschädigt; ihr bisheriger Inhalt ist als %2 "
-                        "aufbewahrt.")
+                     Texts::tr("Die Datei %1 war beschädigt; ihr bisheriger Inhalt ist als %2 "
+                               "aufbewahrt.")
                          .arg(fileName(), QDir::toNativeSeparators(kept.path)));
     return true;
 }
@@ -67,12 +70,12 @@ void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString&
     const Backups::Kept kept = Backups::keep(m_location.backupPath(), list);
     if (kept.path.isEmpty())
         m_dialogs.warn(parent, programTitle(),
-                       tr("%1 Die Personenliste wurde nicht gespeichert, auch nicht als "
-                          "Sicherungskopie: %2")
+                       Texts::tr("%1 Die Personenliste wurde nicht gespeichert, auch nicht als "
+                                 "Sicherungskopie: %2")
                            .arg(reason, kept.error));
     else
         m_dialogs.warn(parent, programTitle(),
-                       tr("%1 Die Personenliste ist stattdessen als %2 gespeichert.")
+                       Texts::tr("%1 Die Personenliste ist stattdessen als %2 gespeichert.")
                            .arg(reason, QDir::toNativeSeparators(kept.path)));
 }
 
@@ -84,13 +87,14 @@ void PersonStore::SavePersons(QWidget* parent) {
         return;
     }
     if (!now || (!now->isNull() && now != m_seen)) {
-        divert(parent, list,
-               !now || !m_seen
-                   ? tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
-                         .arg(fileName())
-                   : tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
-                        "darum nicht überschrieben.")
-                         .arg(fileName()));
+        divert(
+            parent, list,
+            !now || !m_seen
+                ? Texts::tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
+                      .arg(fileName())
+                : Texts::tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
+                            "darum nicht überschrieben.")
+                      .arg(fileName()));
         return;
     }
     if (m_loadFailed && m_seen && !m_seen->isNull()) {

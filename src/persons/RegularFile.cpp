@@ -9,16 +9,18 @@
 #include <unistd.h>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("RegularFile", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
 
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString notRegular() {
-    return tr("Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe)");
+    return Texts::tr(
+        "Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe)");
 }
 } // namespace
 

@@ -5,9 +5,10 @@
 #include <QSaveFile>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("WholeFile", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(WholeFile)
+};
 } // namespace
 
 bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, QString* error) {
@@ -15,21 +16,22 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, 
     QSaveFile file(path);
     file.setDirectWriteFallback(inPlace);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = tr("%1: Die Datei kann nicht angelegt werden: %2").arg(name, file.errorString());
+        *error =
+            Texts::tr("%1: Die Datei kann nicht angelegt werden: %2").arg(name, file.errorString());
         return false;
     }
     // commit() alone does not notice a failure of the last flush and would put a truncated
     // file in place of the old one.
     if (file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError) {
-        *error =
-            tr("%1: Die Datei kann nicht geschrieben werden: %2").arg(name, file.errorString());
+        *error = Texts::tr("%1: Die Datei kann nicht geschrieben werden: %2")
+                     .arg(name, file.errorString());
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        *error =
-            tr("%1: Die Datei kann nicht geschrieben werden: %2").arg(name, file.errorString());
+        *error = Texts::tr("%1: Die Datei kann nicht geschrieben werden: %2")
+                     .arg(name, file.errorString());
         return false;
     }
     return true;

@@ -17,9 +17,10 @@ const QColor Red = cycleColor(Cycle::Physical);
 const QColor Blue = cycleColor(Cycle::Emotional);
 const QColor Green = cycleColor(Cycle::Intellectual);
 
-QString trReport(const char* text) {
-    return QCoreApplication::translate("DayReport", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DayReport)
+};
 
 void setFont(PageSurface& page, double points, bool bold, bool italic = false,
              bool underline = false) {
@@ -61,7 +62,7 @@ void printTitle(PageSurface& page) {
     printAt(page, 28, TitleRowCell, Black, QStringLiteral("RHYTHMUS"));
 
     setFont(page, 8, true, true);
-    printAt(page, 68, TitleRowCell, trReport("Copyright © Biorhythmus-Team"));
+    printAt(page, 68, TitleRowCell, Texts::tr("Copyright © Biorhythmus-Team"));
 
     page.line(QPointF(ReportLeftCell, RuleRowCell), QPointF(RuleRightCell, RuleRowCell));
 }
@@ -120,9 +121,9 @@ void printChart(PageSurface& page, const DayReport& report) {
 
 void printLegend(PageSurface& page) {
     setFont(page, 10, true);
-    printAt(page, 13, LegendRowCell, Red, trReport("Physische Kurve ist rot"));
-    printAt(page, 37, LegendRowCell, Blue, trReport("Seelische Kurve ist blau"));
-    printAt(page, 62, LegendRowCell, Green, trReport("Geistige Kurve ist grün"));
+    printAt(page, 13, LegendRowCell, Red, Texts::tr("Physische Kurve ist rot"));
+    printAt(page, 37, LegendRowCell, Blue, Texts::tr("Seelische Kurve ist blau"));
+    printAt(page, 62, LegendRowCell, Green, Texts::tr("Geistige Kurve ist grün"));
     page.setColor(Black);
     emptyLines(page, 3);
 }
@@ -140,9 +141,9 @@ void printCycleBlock(PageSurface& page, const QString& label, const QString& per
 }
 
 void printCycleBlocks(PageSurface& page, const DayReport& report) {
-    const std::array<QString, 3> labels{trReport("Physischer Zustand"),
-                                        trReport("Seelischer Zustand"),
-                                        trReport("Geistiger Zustand")};
+    const std::array<QString, 3> labels{Texts::tr("Physischer Zustand"),
+                                        Texts::tr("Seelischer Zustand"),
+                                        Texts::tr("Geistiger Zustand")};
     for (std::size_t k = 0; k < labels.size(); ++k) {
         if (k > 0)
             emptyLines(page, 2);

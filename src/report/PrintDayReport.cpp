@@ -16,9 +16,10 @@
 
 namespace {
 
-QString trPrint(const char* text) {
-    return QCoreApplication::translate("PrintDayReport", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PrintDayReport)
+};
 
 // The wait cursor while the page is built; taken down before any dialog and on every return.
 class BusyCursor {
@@ -50,15 +51,15 @@ QString withDetail(const QString& sentence, const QString& detail) {
 }
 
 QString notAnsweringText() {
-    return trPrint("Der Drucker antwortet nicht: Das Drucksystem hat nicht rechtzeitig "
-                   "geantwortet, daher wurde der Tagesbericht nicht gedruckt.\n\nBitte prüfen "
-                   "Sie, ob der Drucker eingeschaltet und erreichbar ist, und drucken Sie dann "
-                   "erneut.");
+    return Texts::tr("Der Drucker antwortet nicht: Das Drucksystem hat nicht rechtzeitig "
+                     "geantwortet, daher wurde der Tagesbericht nicht gedruckt.\n\nBitte prüfen "
+                     "Sie, ob der Drucker eingeschaltet und erreichbar ist, und drucken Sie dann "
+                     "erneut.");
 }
 
 QString notSetUpText(const QString& printer, const QString& detail) {
-    return withDetail(trPrint("Die Druckseite für den Drucker „%1“ konnte nicht angelegt "
-                              "werden. Der Tagesbericht wurde nicht gedruckt.")
+    return withDetail(Texts::tr("Die Druckseite für den Drucker „%1“ konnte nicht angelegt "
+                                "werden. Der Tagesbericht wurde nicht gedruckt.")
                           .arg(printer),
                       detail);
 }
@@ -66,14 +67,14 @@ QString notSetUpText(const QString& printer, const QString& detail) {
 QString lookupText(const DefaultPrinter& printer) {
     switch (printer.state) {
     case DefaultPrinter::State::NoDefault:
-        return trPrint("Es ist kein Standarddrucker festgelegt, daher kann der Tagesbericht "
-                       "nicht gedruckt werden.\n\nBitte legen Sie in den Druckereinstellungen "
-                       "des Systems einen Standarddrucker fest und drucken Sie dann erneut.");
+        return Texts::tr("Es ist kein Standarddrucker festgelegt, daher kann der Tagesbericht "
+                         "nicht gedruckt werden.\n\nBitte legen Sie in den Druckereinstellungen "
+                         "des Systems einen Standarddrucker fest und drucken Sie dann erneut.");
     case DefaultPrinter::State::NotAnswering:
         return notAnsweringText();
     default:
-        return trPrint("Der Drucker „%1“ kann den Druckauftrag nicht annehmen: %2\n\nDer "
-                       "Tagesbericht wurde nicht gedruckt.")
+        return Texts::tr("Der Drucker „%1“ kann den Druckauftrag nicht annehmen: %2\n\nDer "
+                         "Tagesbericht wurde nicht gedruckt.")
             .arg(printer.name, printer.reason);
     }
 }
@@ -83,14 +84,14 @@ QString handoverText(Handover handover, const QString& printer, const QString& d
     case Handover::NotAnswering:
         return notAnsweringText();
     case Handover::PageIncomplete:
-        return withDetail(trPrint("Die Druckseite konnte nicht vollständig in den temporären "
-                                  "Ordner geschrieben werden und wurde nicht an den Drucker "
-                                  "„%1“ geschickt. Der Tagesbericht wurde nicht gedruckt.")
+        return withDetail(Texts::tr("Die Druckseite konnte nicht vollständig in den temporären "
+                                    "Ordner geschrieben werden und wurde nicht an den Drucker "
+                                    "„%1“ geschickt. Der Tagesbericht wurde nicht gedruckt.")
                               .arg(printer),
                           detail);
     default:
-        return withDetail(trPrint("Der Drucker „%1“ hat den Druckauftrag abgelehnt. Der "
-                                  "Tagesbericht wurde nicht gedruckt.")
+        return withDetail(Texts::tr("Der Drucker „%1“ hat den Druckauftrag abgelehnt. Der "
+                                    "Tagesbericht wurde nicht gedruckt.")
                               .arg(printer),
                           detail);
     }
@@ -101,8 +102,8 @@ PrintOutcome offerPdf(BusyCursor& busy, QWidget* parent, const DayReport& report
     busy.release();
     const bool wanted = dialogs.askYesNo(
         parent, programTitle(),
-        trPrint("Es ist kein Drucker eingerichtet, daher kann der Tagesbericht nicht gedruckt "
-                "werden.\n\nMöchten Sie den Tagesbericht stattdessen als PDF-Datei speichern?"));
+        Texts::tr("Es ist kein Drucker eingerichtet, daher kann der Tagesbericht nicht gedruckt "
+                  "werden.\n\nMöchten Sie den Tagesbericht stattdessen als PDF-Datei speichern?"));
     if (!wanted)
         return PrintOutcome::Cancelled;
     return saveDayReportAsPdf(parent, report, dialogs);
@@ -117,8 +118,8 @@ QString suggestedPdfPath(const DayReport& report) {
 
 PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialogs& dialogs) {
     const QString path =
-        dialogs.saveFileName(parent, trPrint("Tagesbericht als PDF-Datei speichern"),
-                             suggestedPdfPath(report), trPrint("PDF-Dateien (*.pdf)"));
+        dialogs.saveFileName(parent, Texts::tr("Tagesbericht als PDF-Datei speichern"),
+                             suggestedPdfPath(report), Texts::tr("PDF-Dateien (*.pdf)"));
     if (path.isEmpty())
         return PrintOutcome::Cancelled;
 
@@ -126,12 +127,12 @@ PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialog
     QString error;
     if (!saveDayReportPdf(path, report, &error))
         return fail(saving, parent, dialogs,
-                    withDetail(trPrint("Die Datei „%1“ konnte nicht gespeichert werden.")
+                    withDetail(Texts::tr("Die Datei „%1“ konnte nicht gespeichert werden.")
                                    .arg(QDir::toNativeSeparators(path)),
                                error));
     saving.release();
     dialogs.inform(parent, programTitle(),
-                   trPrint("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")
+                   Texts::tr("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")
                        .arg(QDir::toNativeSeparators(path)));
     return PrintOutcome::SavedAsPdf;
 }
@@ -147,7 +148,7 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
 
     QString detail;
     const std::unique_ptr<PageTarget> target = printers.openPrinter(
-        printer, trPrint("Biorhythmus %1").arg(shortDateText(report.displayDate)), &detail);
+        printer, Texts::tr("Biorhythmus %1").arg(shortDateText(report.displayDate)), &detail);
     if (!target)
         return fail(busy, parent, dialogs, notSetUpText(printer.name, detail));
 
@@ -159,16 +160,16 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
         target->abandon();
         painter.end();
         return fail(busy, parent, dialogs,
-                    trPrint("Beim Aufbau der Druckseite für den Drucker „%1“ ist ein Fehler "
-                            "aufgetreten. Der Druckauftrag wurde abgebrochen; es wurde nichts "
-                            "gedruckt.")
+                    Texts::tr("Beim Aufbau der Druckseite für den Drucker „%1“ ist ein Fehler "
+                              "aufgetreten. Der Druckauftrag wurde abgebrochen; es wurde nichts "
+                              "gedruckt.")
                         .arg(printer.name));
     }
     if (!painter.end() || target->hasFailed())
         return fail(busy, parent, dialogs,
-                    trPrint("Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt "
-                            "werden. Der Druckauftrag wurde abgebrochen; es wurde nichts "
-                            "gedruckt.")
+                    Texts::tr("Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt "
+                              "werden. Der Druckauftrag wurde abgebrochen; es wurde nichts "
+                              "gedruckt.")
                         .arg(printer.name));
     const Handover handover = target->submit(&detail);
     if (handover != Handover::Accepted)

@@ -20,9 +20,10 @@ constexpr int PageResolution = 600;
 constexpr int LookupTimeoutMs = 5000;
 constexpr int SubmitTimeoutMs = 10000;
 
-QString trPrinter(const char* text) {
-    return QCoreApplication::translate("SystemPrinterService", text);
-}
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SystemPrinterService)
+};
 
 // Runs on a thread of its own: each of these calls can wait for CUPS.
 DefaultPrinter lookUpDefaultPrinter() {
@@ -37,11 +38,11 @@ DefaultPrinter lookUpDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
     printer.state = DefaultPrinter::State::Unusable;
     if (info.isNull()) {
-        printer.reason = trPrinter("Der Drucker ist nicht mehr vorhanden.");
+        printer.reason = Texts::tr("Der Drucker ist nicht mehr vorhanden.");
         return printer;
     }
     if (info.state() == QPrinter::Error) {
-        printer.reason = trPrinter("Der Drucker ist angehalten oder meldet einen Fehler.");
+        printer.reason = Texts::tr("Der Drucker ist angehalten oder meldet einen Fehler.");
         return printer;
     }
     // The printer's own paper and its whole printable area: QPrinter starts from the locale's
@@ -120,7 +121,7 @@ private:
         m_file.close();
         const qint64 onDisk = QFileInfo(m_file.fileName()).size();
         if (written <= 0 || onDisk != written) {
-            *detail = trPrinter("%1 von %2 Bytes geschrieben").arg(onDisk).arg(written);
+            *detail = Texts::tr("%1 von %2 Bytes geschrieben").arg(onDisk).arg(written);
             return false;
         }
         return true;
