@@ -3,12 +3,13 @@
 #include "ExitSignals.h"
 #include "Start.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QTimer>
 
-Application::Application(QObject* parent)
-    : QObject(parent), m_displayMode(createDisplayMode()),
+Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent)
+    : QObject(parent), m_displayMode(std::move(displayMode)),
       m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)),
       m_xConnectionLost([this] { m_start->leaveWithoutWindows(); }) {
     m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
@@ -26,7 +27,29 @@ Application::~Application() = default;
 
 void Application::start() {
     m_start->load();
+    // After a switch the window covers the switched output, wherever that lies on the desktop.
+    const QRect output = m_displayMode->outputArea();
+    if (m_start->screenModeChanged() && output.isValid()) {
+        if (QScreen* screen = QGuiApplication::screenAt(output.center()))
+            m_start->setScreen(screen);
+        m_start->setGeometry(output);
+    }
+    // A Wayland compositor has no task bar to keep the window out of, and weston's desktop
+    // shell crashes when an XWayland utility window opens a dialog: there the main window is
+    // an ordinary one.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        m_start->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     m_start->showMaximized();
+}
+
+void Application::raiseWindow() {
+    for (QWidget* window :
+         {static_cast<QWidget*>(m_start.get()), QApplication::activeModalWidget()}) {
+        if (window) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
 }
 
 void Application::screenshotAndExit(const QString& path) {

@@ -18,12 +18,16 @@ class Start;
 class Application : public QObject {
     Q_OBJECT
 public:
-    explicit Application(QObject* parent = nullptr);
+    // The display mode is made before the application object, which fixes the screen's scale.
+    explicit Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent = nullptr);
     ~Application() override;
 
     // Creates, loads and shows the main window.
     void start();
     Start* mainWindow() const { return m_start.get(); }
+
+    // Brings the main window, and the window open over it, to the front.
+    void raiseWindow();
 
     // Saves a picture of the main window once it has been painted, then leaves the program.
     void screenshotAndExit(const QString& path);

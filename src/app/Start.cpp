@@ -25,11 +25,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-namespace {
-constexpr int SmallScreenWidth = 640;
-constexpr int SmallScreenHeight = 480;
-} // namespace
-
 Start::Start(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
       m_dialogs(services.dialogs), m_persons(services.persons), m_personFile(services.personFile),

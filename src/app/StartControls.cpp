@@ -8,8 +8,10 @@
 #include "Stepper.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
+#include <QtMath>
 
 namespace {
 
@@ -61,6 +63,25 @@ void paint(QWidget* widget, const QColor& background, const QColor& text) {
         palette.setColor(role, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+// The picture at `scale` times its size for a desktop scaled to 200 % or 300 %: its own
+// pixels repeated, not blurred.
+QPixmap crispPixmap(const QString& path, int scale) {
+    const QPixmap picture(path);
+    if (scale <= 1)
+        return picture;
+    QPixmap larger =
+        picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    larger.setDevicePixelRatio(scale);
+    return larger;
+}
+
+QIcon crispIcon(const QString& path) {
+    QIcon icon(crispPixmap(path, 1));
+    for (int scale : {2, 3})
+        icon.addPixmap(crispPixmap(path, scale));
+    return icon;
 }
 
 QLabel* label(QWidget* window, const QString& name, const QRect& rect, const QString& text,
@@ -132,7 +153,7 @@ void buildButtons(QWidget* window, StartControls& c) {
         QStringLiteral(":/pictures/print.png"), QStringLiteral(":/pictures/exit.png")};
     for (int i = 0; i < 4; ++i) {
         c.C1[i] = place(new QToolButton(window), indexed("C1", i), buttonRects[i]);
-        c.C1[i]->setIcon(QIcon(buttonIcons[i]));
+        c.C1[i]->setIcon(crispIcon(buttonIcons[i]));
         c.C1[i]->setIconSize(QSize(24, 22));
         paint(c.C1[i], LightGrey, Black);
         describe(c.C1[i], buttonNames[i], buttonTips[i]);
@@ -174,7 +195,7 @@ void buildLegend(QWidget* window, StartControls& c) {
                  QObject::tr("Prozentanzeige zum berechneten Tag"));
         c.I1[i] =
             place(new QLabel(window), indexed("I1", i), twipsRect(sampleLeft[i], 4050, 615, 255));
-        c.I1[i]->setPixmap(QPixmap(samples[i]));
+        c.I1[i]->setPixmap(crispPixmap(samples[i], qCeil(qGuiApp->devicePixelRatio())));
         c.I1[i]->setAlignment(Qt::AlignCenter);
         c.I1[i]->setAccessibleName(names[i]);
         c.L1[i] = label(window, indexed("L1", i), twipsRect(nameLeft[i], 4050, nameWidth[i], 255),

@@ -1,14 +1,14 @@
 #include "XrandrDisplayMode.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "PlatformScreenMode.h"
+#include "ScreenGuardian.h"
+#include "XrandrOutput.h"
+
 #include <poll.h>
-#include <qguiapplication_platform.h>
 #include <sys/socket.h>
 
 // The X headers define macros (None, Bool, Status, ...) that clash with Qt's, so they come last.
 #include <X11/Xlib.h>
-#include <X11/extensions/Xrandr.h>
 
 namespace {
 
@@ -35,103 +35,92 @@ struct DisplayCloser {
 };
 using DisplayPtr = std::unique_ptr<Display, DisplayCloser>;
 
-struct ConfigFree {
-    void operator()(XRRScreenConfiguration* config) const { XRRFreeScreenConfigInfo(config); }
-};
-using ConfigPtr = std::unique_ptr<XRRScreenConfiguration, ConfigFree>;
-
-// Works on the default screen through the RandR 1.0 size list, which servers with per-output
-// modes (RandR 1.2 and later) still offer for the primary output.
+// Switches only the output that shows the window (RandR 1.2 CRTC requests); the other outputs
+// keep their modes. A guardian process is started before the first switch, so that the mode
+// comes back even when the program does not end through its exit path.
 class XrandrDisplayMode final : public DisplayMode {
 public:
     explicit XrandrDisplayMode(DisplayPtr display)
-        : m_display(std::move(display)),
-          m_root(RootWindow(m_display.get(), DefaultScreen(m_display.get()))) {}
+        : m_display(std::move(display)), m_displayName(DisplayString(m_display.get())) {}
 
-    void setup() override { readCurrentSize(); }
-    int width() const override { return m_width; }
-    int height() const override { return m_height; }
+    void setup() override {
+        m_saved = readShownCrtc(m_display.get());
+        m_savedScreen = readScreen(m_display.get());
+        m_current = m_saved;
+    }
+    int width() const override { return m_current ? m_current->width : 0; }
+    int height() const override { return m_current ? m_current->height : 0; }
     void setSize(int width, int height) override {
         m_wantedWidth = width;
         m_wantedHeight = height;
     }
+    bool offers(int width, int height) const override {
+        return m_current && withModeOfSize(m_display.get(), *m_current, width, height);
+    }
+    QRect outputArea() const override {
+        return m_current ? QRect(m_current->x, m_current->y, m_current->width, m_current->height)
+                         : QRect();
+    }
 
     bool apply() override {
-        if (!connected(m_display.get()))
+        if (!m_saved || !connected(m_display.get()))
             return false;
-        // Read afresh: the configuration may have changed since setup(), and the server
-        // rejects a change based on an outdated configuration.
-        const ConfigPtr config(XRRGetScreenInfo(m_display.get(), m_root));
-        if (!config)
+        const bool goingBack = m_wantedWidth == m_saved->width && m_wantedHeight == m_saved->height;
+        // Read afresh: another client may have changed the output since setup().
+        const CrtcSetting now = readCrtc(m_display.get(), m_saved->crtc).value_or(*m_saved);
+        const std::optional<CrtcSetting> wanted =
+            goingBack ? m_saved
+                      : withModeOfSize(m_display.get(), now, m_wantedWidth, m_wantedHeight);
+        if (!wanted)
             return false;
-        int sizeCount = 0;
-        const XRRScreenSize* sizes = XRRConfigSizes(config.get(), &sizeCount);
-        Rotation rotation = 0;
-        const SizeID current = XRRConfigCurrentConfiguration(config.get(), &rotation);
-        for (int i = 0; i < sizeCount; ++i) {
-            if (sizes[i].width != m_wantedWidth || sizes[i].height != m_wantedHeight)
-                continue;
-            if (i == current)
-                return true;
-            const Status status =
-                XRRSetScreenConfig(m_display.get(), config.get(), m_root, i, rotation, CurrentTime);
-            readCurrentSize();
-            return status == RRSetConfigSuccess && m_width == m_wantedWidth &&
-                   m_height == m_wantedHeight;
+        // The guardian is a safety net, not a condition: a program copied without it still
+        // switches, as it always did.
+        if (!goingBack && !m_guardian)
+            m_guardian = ScreenGuardian::start(m_displayName, *m_saved, m_savedScreen);
+        const bool done = setCrtc(m_display.get(), *wanted,
+                                  goingBack ? std::optional(m_savedScreen) : std::nullopt);
+        m_current = readCrtc(m_display.get(), m_saved->crtc);
+        if (done && goingBack && m_guardian) {
+            m_guardian->release();
+            m_guardian.reset();
         }
-        return false;
+        return done && m_current && m_current->width == m_wantedWidth &&
+               m_current->height == m_wantedHeight;
     }
 
 private:
-    void readCurrentSize() {
-        const ConfigPtr config(XRRGetScreenInfo(m_display.get(), m_root));
-        if (config) {
-            int sizeCount = 0;
-            const XRRScreenSize* sizes = XRRConfigSizes(config.get(), &sizeCount);
-            Rotation rotation = 0;
-            const SizeID current = XRRConfigCurrentConfiguration(config.get(), &rotation);
-            if (current < sizeCount) {
-                m_width = sizes[current].width;
-                m_height = sizes[current].height;
-                return;
-            }
-        }
-        m_width = DisplayWidth(m_display.get(), DefaultScreen(m_display.get()));
-        m_height = DisplayHeight(m_display.get(), DefaultScreen(m_display.get()));
-    }
-
     DisplayPtr m_display;
-    Window m_root;
-    int m_width = 0;
-    int m_height = 0;
+    std::string m_displayName;
+    std::optional<CrtcSetting> m_saved;
+    std::optional<CrtcSetting> m_current;
+    ScreenSetting m_savedScreen;
+    std::unique_ptr<ScreenGuardian> m_guardian;
     int m_wantedWidth = 0;
     int m_wantedHeight = 0;
 };
+
+// Whether Qt will show its windows through X: it is asked for, or left to choose while an X
+// display is set. On a Wayland session that display is XWayland, which the mode layer leaves
+// alone anyway.
+bool platformIsX() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.isEmpty() ? !qEnvironmentVariableIsEmpty("DISPLAY")
+                              : platform.startsWith("xcb");
+}
 
 } // namespace
 
 std::unique_ptr<DisplayMode> openXrandrDisplayMode(const char* displayName) {
     DisplayPtr display(XOpenDisplay(displayName));
-    if (!display)
-        return nullptr;
-    int eventBase = 0;
-    int errorBase = 0;
-    if (!XRRQueryExtension(display.get(), &eventBase, &errorBase))
+    if (!display || !canSetCrtcModes(display.get()))
         return nullptr;
     return std::make_unique<XrandrDisplayMode>(std::move(display));
 }
 
 std::unique_ptr<DisplayMode> createDisplayMode() {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
-        // Qt may have been given another display than $DISPLAY (-display); use the one it
-        // shows its windows on.
-        const char* displayName = nullptr;
-        if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-            displayName = XDisplayString(x11->display());
-        if (auto mode = openXrandrDisplayMode(displayName))
+    if (platformIsX()) {
+        if (auto mode = openXrandrDisplayMode(nullptr))
             return mode;
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->size() : QSize(640, 480);
-    return std::make_unique<FixedDisplayMode>(size.width(), size.height());
+    return std::make_unique<PlatformScreenMode>();
 }

@@ -130,9 +130,10 @@ expect_modes() {
     fail "$case_name: modes set on the screen were \"$(recorded_modes)\", expected \"$1\""
 }
 
-# Waits up to 10 s for the program to end; checks that it ended normally.
+# Waits up to 10 s for the program to end; checks that it ended with status $1 (0 by default)
+# and left no guardian process behind.
 expect_program_exit() {
-  local i status
+  local i status expected=${1:-0}
   for i in $(seq 100); do
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.1
@@ -144,7 +145,33 @@ expect_program_exit() {
   wait "$program_pid"
   status=$?
   program_pid=""
-  [ "$status" -eq 0 ] || fail "$case_name: the program exited with status $status"
+  [ "$status" -eq "$expected" ] ||
+    fail "$case_name: the program exited with status $status, expected $expected"
+  for i in $(seq 20); do
+    pgrep -f "^biorhythmus-guard $DISPLAY " >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "$case_name: a guardian process is left 2 s after the program ended"
+}
+
+# Starts the program and waits up to 10 s for the switch to 640x480 and its window.
+start_switched_program() {
+  "$program" >"$work/program.out" 2>&1 &
+  program_pid=$!
+  wait_for_size 640x480 100 && wait_for_window ||
+    fail "$case_name: screen is $(screen_size) 10 s after the start, or no window, expected 640x480"
+}
+
+# The size and place on the screen of the program's window, e.g. 640x480+0+0.
+window_geometry() {
+  xwininfo -root -tree 2>/dev/null | grep '"Biorhythmus": ("biorhythmus"' | head -n 1 |
+    sed -n 's/.*) *\([0-9]*x[0-9]*\)+[-0-9]*+[-0-9]* *+\([-0-9]*\)+\([-0-9]*\).*/\1+\2+\3/p'
+}
+
+# Each connected output with what it shows, e.g. "DUMMY0 1024x768+0+0 DUMMY1 800x600+1024+0".
+outputs() {
+  xrandr -q | sed -n 's/^\([A-Z0-9]*\) connected \(primary \)\{0,1\}\([0-9x+]*\).*/\1 \3/p' | tr '\n' ' ' |
+    sed 's/ $//'
 }
 
 expect_screen() {
@@ -203,6 +230,90 @@ kill -TERM "$program_pid"
 expect_program_exit
 expect_screen 640x480 "after SIGTERM"
 expect_modes ""
+
+# Killed or crashed while the screen is switched: the guardian puts the mode back within a
+# second. No core file: writing it would only delay the program's end.
+ulimit -c 0
+for leave in KILL SEGV; do
+  begin_case "start at 1024x768, end by SIG$leave" 1024x768
+  start_switched_program
+  kill -"$leave" "$program_pid"
+  wait "$program_pid" 2>/dev/null
+  wait_for_size 1024x768 10 ||
+    fail "$case_name: screen is $(screen_size) a second after SIG$leave, expected 1024x768"
+  expect_program_exit $((128 + $(kill -l "$leave")))
+  expect_modes "640x480 1024x768"
+done
+
+# A second start while one runs: it raises the first window over another one and ends without
+# switching or touching DATA.DAT. After a kill -9 of the first, a new start takes over at once.
+begin_case "second start while one runs" 1024x768
+start_switched_program
+first_pid=$program_pid
+xev -geometry 320x200+0+0 >/dev/null 2>&1 &
+cover_pid=$!
+sleep 1
+person_file=$(dirname "$program")/DATA.DAT
+before=$(stat -c %y "$person_file" 2>/dev/null)
+timeout 10 "$program" >"$work/second.out" 2>&1 ||
+  fail "$case_name: the second start did not end with status 0 within 10 s"
+[ "$(stat -c %y "$person_file" 2>/dev/null)" = "$before" ] ||
+  fail "$case_name: the second start touched DATA.DAT"
+top=$(xwininfo -root -children | sed -n 's/^ *0x[0-9a-f]* "\([^"]*\)".*/\1/p' | head -n 1)
+[ "$top" = Biorhythmus ] || fail "$case_name: the topmost window is \"$top\", not the program's"
+[ "$(xwininfo -root -tree | grep -c '"Biorhythmus": ("biorhythmus"')" -eq 1 ] ||
+  fail "$case_name: not exactly one program window"
+kill "$cover_pid"
+kill -KILL "$first_pid"
+wait_for_size 1024x768 10 || fail "$case_name: screen not back a second after kill -9"
+expect_program_exit 137
+start_switched_program
+kill -TERM "$program_pid"
+expect_program_exit
+expect_modes "640x480 1024x768 640x480 1024x768"
+
+# A desktop scaled to 200 %, by Xft.dpi or by QT_SCALE_FACTOR: after the switch the window is
+# laid out 1:1 in device pixels, covers the switched screen and looks exactly as at 96 dpi.
+for setting in 96: 192: 96:QT_SCALE_FACTOR=2; do
+  dpi=${setting%%:*}
+  scale=${setting#*:}
+  begin_case "start at 1024x768, desktop at $dpi dpi ${scale:+with $scale}" 1024x768
+  set_x_dpi "$dpi"
+  env $scale BIORHYTHMUS_SCREENSHOT="$work/$dpi$scale.png" "$program" >"$work/program.out" 2>&1
+  cmp -s "$work/96.png" "$work/$dpi$scale.png" ||
+    fail "$case_name: the window does not look as at 96 dpi"
+  env $scale "$program" >"$work/program.out" 2>&1 &
+  program_pid=$!
+  wait_for_size 640x480 100 && wait_for_window || fail "$case_name: no switch or no window"
+  [ "$(window_geometry)" = 640x480+0+0 ] ||
+    fail "$case_name: the window lies at $(window_geometry), expected 640x480+0+0"
+  kill -TERM "$program_pid"
+  expect_program_exit
+  expect_modes "640x480 1024x768 640x480 1024x768"
+done
+set_x_dpi 96
+
+# Two outputs: only the one that shows the window (the primary) is switched, the window lies on
+# it, and it comes back exactly; the other is not touched.
+case_name="two outputs, the second one primary"
+echo "--- $case_name"
+xrandr -s 1024x768
+xrandr --addmode DUMMY1 800x600 && xrandr --output DUMMY1 --primary --mode 800x600 --pos 1024x0
+before=$(outputs)
+[ "$before" = "DUMMY0 1024x768+0+0 DUMMY1 800x600+1024+0" ] ||
+  fail "$case_name: could not set up the outputs: $before"
+"$program" >"$work/program.out" 2>&1 &
+program_pid=$!
+wait_for_window || fail "$case_name: no window"
+sleep 0.5
+[ "$(outputs)" = "DUMMY0 1024x768+0+0 DUMMY1 640x480+1024+0" ] ||
+  fail "$case_name: outputs while the program runs: $(outputs)"
+[ "$(window_geometry)" = 640x480+1024+0 ] ||
+  fail "$case_name: the window lies at $(window_geometry), expected 640x480+1024+0"
+kill -TERM "$program_pid"
+expect_program_exit
+[ "$(outputs)" = "$before" ] || fail "$case_name: outputs after the program: $(outputs)"
+xrandr --output DUMMY1 --off --output DUMMY0 --primary
 
 # The display-mode service on its own: reading, switching, refusing sizes the screen lacks.
 echo "--- tst_xrandrdisplaymode"

@@ -97,6 +97,8 @@ private slots:
     void columnsAgreeInColour_data();
     void columnsAgreeInColour();
     void resizedWindowIsTiledFully();
+    void buttonIconsStaySharpWhenScaled_data();
+    void buttonIconsStaySharpWhenScaled();
     void steppedPictureMatchesFullPaint();
     void longestTextFitsItsBlock();
     void personTakenOverThroughTheEditor();
@@ -337,6 +339,30 @@ void TestStart::resizedWindowIsTiledFully() {
     // Far from every control, each pixel continues the pattern anchored at the top left.
     for (const QPoint p : {QPoint(999, 699), QPoint(700, 500), QPoint(960, 30)})
         QCOMPARE(shot.pixelColor(p), tile.pixelColor(p.x() % tile.width(), p.y() % tile.height()));
+}
+
+// On a desktop scaled to 200 % or 300 % every pixel of an icon becomes a square of equal ones.
+void TestStart::buttonIconsStaySharpWhenScaled_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("scale");
+    for (const char* button : {"C1_0", "C1_1", "C1_2", "C1_3"})
+        for (int scale : {2, 3})
+            QTest::addRow("%s at %d00 %%", button, scale) << QString(button) << scale;
+}
+
+void TestStart::buttonIconsStaySharpWhenScaled() {
+    QFETCH(QString, button);
+    QFETCH(int, scale);
+    Fixture f;
+    const QIcon icon = f.window.findChild<QToolButton*>(button)->icon();
+    const QImage plain = icon.pixmap(QSize(24, 22), 1.0).toImage();
+    const QImage large = icon.pixmap(QSize(24, 22), scale).toImage();
+    QCOMPARE(large.size(), plain.size() * scale);
+    int blurred = 0;
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            blurred += large.pixel(x, y) != plain.pixel(x / scale, y / scale);
+    QCOMPARE(blurred, 0);
 }
 
 // Day steps repaint only what they changed; what is then on the screen must be what painting

@@ -20,6 +20,7 @@ public:
         applied << m_current;
         return true;
     }
+    bool offers(int, int) const override { return true; }
 
 private:
     QSize m_current;

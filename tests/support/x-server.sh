@@ -3,6 +3,8 @@
 #   start_x_server xvfb [WIDTHxHEIGHT]   a virtual framebuffer (any user)
 #   start_x_server xorg [WIDTHxHEIGHT]   Xorg with the dummy video driver, whose modes can
 #                                        be switched like a real screen's (root only)
+#   set_x_dpi DPI                        the desktop's font resolution (Xft.dpi), which Qt
+#                                        reads as the desktop's scale: 192 is a 200 % desktop
 #   stop_x_server
 #
 # start_x_server picks a free display number through the server itself (-displayfd), waits until
@@ -12,6 +14,7 @@
 # 800x600 and 640x480).
 
 x_server_support_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$x_server_support_dir/stop-politely.sh"
 X_SERVER_PID=""
 X_SERVER_LOG=""
 x_server_work=""
@@ -58,17 +61,14 @@ start_x_server() {
   return 0
 }
 
+set_x_dpi() {
+  echo "Xft.dpi: $1" | xrdb -merge
+}
+
 # Stops the server politely first, so that it removes its lock file and socket itself.
 stop_x_server() {
   if [ -n "$X_SERVER_PID" ]; then
-    kill -TERM "$X_SERVER_PID" 2>/dev/null || true
-    local i
-    for i in $(seq 50); do
-      kill -0 "$X_SERVER_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -KILL "$X_SERVER_PID" 2>/dev/null || true
-    wait "$X_SERVER_PID" 2>/dev/null || true
+    stop_politely "$X_SERVER_PID"
     local number=${DISPLAY:-}; number=${number#:}
     local lock="/tmp/.X$number-lock"
     if [ -e "$lock" ] && [ "$(tr -d ' \n' <"$lock")" = "$X_SERVER_PID" ]; then

@@ -1,0 +1,6 @@
+#include "DisplayMode.h"
+
+bool switchesToSmallScreen(DisplayMode& mode) {
+    mode.setup();
+    return mode.width() > SmallScreenWidth && mode.offers(SmallScreenWidth, SmallScreenHeight);
+}

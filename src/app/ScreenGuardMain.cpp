@@ -1,0 +1,5 @@
+#include "ScreenGuardian.h"
+
+int main(int argc, char* argv[]) {
+    return runScreenGuardian(argc, argv);
+}
