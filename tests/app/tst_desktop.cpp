@@ -4,6 +4,7 @@
 // PDF file and leaves through the exit button.
 #include "Application.h"
 #include "DisplayMode.h"
+#include "ModalAction.h"
 #include "Start.h"
 
 #include <QApplication>
@@ -14,9 +15,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
 
 namespace {
 
@@ -82,22 +81,6 @@ double shownShare(QWidget* widget, const QString& pictureFile) {
     return best;
 }
 
-// Runs action on the modal window of the given name or class once it is open and shown.
-void whenOpen(const char* name, std::function<void(QWidget*)> action) {
-    auto* poll = new QTimer;
-    poll->setInterval(50);
-    QObject::connect(poll, &QTimer::timeout, [poll, name, action] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || (modal->objectName() != QLatin1String(name) && !modal->inherits(name)) ||
-            !QTest::qWaitForWindowExposed(modal))
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(modal);
-    });
-    poll->start();
-}
-
 } // namespace
 
 class TestDesktop : public QObject {
@@ -119,25 +102,27 @@ void TestDesktop::windowsAsTheCompositorShowsThem() {
     const std::pair<const char*, const char*> children[] = {{"Data", "C1_0"}, {"About", "C1_1"}};
     for (const auto& [name, button] : children) {
         double share = 0;
-        whenOpen(name, [&, name = name](QWidget* window) {
-            share = shownShare(window, QStringLiteral("%1/%2.png").arg(pictures, name));
-            window->close();
-        });
+        const auto picture = [&, name = name](QWidget& window) {
+            share = shownShare(&window, QStringLiteral("%1/%2.png").arg(pictures, name));
+            window.close();
+        };
+        ModalAction shown(name, picture, 60000);
         start->findChild<QToolButton*>(button)->click();
-        QVERIFY2(share > 0.97, name);
+        QVERIFY2(shown.ran() && !shown.leftOpen() && share > 0.97, name);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     // No printer is set up: the program offers a PDF file in the home folder instead.
     qputenv("HOME", QFile::encodeName(folder.path()));
-    whenOpen("QMessageBox", [](QWidget* question) {
-        whenOpen("QFileDialog", [](QWidget* dialog) {
-            whenOpen("QMessageBox", [](QWidget* saved) { saved->close(); });
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
-    });
+    ModalAction savedAsPdf(
+        {{"QMessageBox",
+          [](QWidget& question) {
+              static_cast<QMessageBox&>(question).button(QMessageBox::Yes)->click();
+          }},
+         {"QFileDialog", [](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); }},
+         {"QMessageBox", [](QWidget& saved) { saved.close(); }}});
     start->findChild<QToolButton*>("C1_2")->click();
+    QVERIFY(savedAsPdf.ran() && !savedAsPdf.leftOpen());
     const QStringList printed = QDir(folder.path()).entryList({QStringLiteral("*.pdf")});
     QCOMPARE(printed.size(), 1);
     QFile pdf(folder.filePath(printed.first()));

@@ -540,7 +540,7 @@ void TestStart::messageBoxes() {
     const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
     int format = -1;
     QString shownText;
-    ModalAction answer({}, [&](QWidget& modal) {
+    ModalAction answer("QMessageBox", [&](QWidget& modal) {
         auto* box = qobject_cast<QMessageBox*>(&modal);
         QVERIFY(box);
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));

@@ -2,20 +2,24 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <QString>
+#include <QTest>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
-// Runs an action on the modal window named name (any modal window when name is empty) as soon
-// as it is open, from inside the event loop that keeps it open. A window the action leaves
-// open is closed after a few seconds, and a modal window of another name at once, so that a
-// failing test cannot hang. The test asserts ran() and, where the action should close the
-// window, !leftOpen().
+// Runs actions on modal windows as they open, from inside the event loop that keeps each one
+// open: each step names its window by objectName or by class ("QMessageBox"); the steps meet
+// their windows one after the other. A window an action leaves open is closed after a few
+// seconds, and a modal window that is not the one the next step waits for at once, so that a
+// failing test cannot hang. The test asserts ran() and, where its actions close their
+// windows, !leftOpen().
 class ModalAction {
 public:
-    ModalAction(QString name, std::function<void(QWidget&)> action, int patienceMs = 3000)
-        : m_name(std::move(name)), m_action(std::move(action)) {
+    struct Step {
+        QString window;
+        std::function<void(QWidget&)> action;
+    };
+
+    explicit ModalAction(QList<Step> steps, int patienceMs = 3000) : m_steps(std::move(steps)) {
         m_guard.setSingleShot(true);
         m_guard.setInterval(patienceMs);
         m_guard.callOnTimeout([this] {
@@ -27,34 +31,38 @@ public:
         m_poll.callOnTimeout([this] { poll(); });
         m_poll.start(10);
     }
+    ModalAction(const QString& window, std::function<void(QWidget&)> action, int patienceMs = 3000)
+        : ModalAction(QList<Step>{{window, std::move(action)}}, patienceMs) {}
 
-    bool ran() const { return m_ran; }
+    bool ran() const { return m_done == m_steps.size(); }
     bool leftOpen() const { return m_leftOpen; }
-    QString seen() const { return m_seen; } // the modal window met, by name
+    QString seen() const { return m_seen; } // the last modal window met, by name
 
 private:
     void poll() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
+        if (!modal || modal == m_window)
             return;
-        m_poll.stop();
-        m_window = modal;
+        m_window = modal; // before the wait, which lets the next poll come in
         m_seen = modal->objectName();
-        if (!m_name.isEmpty() && m_seen != m_name) {
+        const Step& step = m_steps[m_done];
+        if ((modal->objectName() != step.window && !modal->inherits(qPrintable(step.window))) ||
+            !QTest::qWaitForWindowExposed(modal)) {
+            m_poll.stop();
             m_guard.start(0);
             return;
         }
-        m_ran = true;
+        if (++m_done == m_steps.size())
+            m_poll.stop();
         m_guard.start();
-        m_action(*modal);
+        step.action(*modal);
     }
 
-    QString m_name;
-    std::function<void(QWidget&)> m_action;
+    QList<Step> m_steps;
+    qsizetype m_done = 0;
     QTimer m_poll;
     QTimer m_guard;
     QPointer<QWidget> m_window;
     QString m_seen;
-    bool m_ran = false;
     bool m_leftOpen = false;
 };
