@@ -21,26 +21,22 @@ QImage renderChart(int dayCount) {
     return image;
 }
 
-bool near(const QColor& c, const QColor& color) {
-    return std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
-               std::abs(c.blue() - color.blue()) <
-           120;
-}
-
 // Rows in one pixel column whose colour is near the given colour.
-int rowsNear(const QImage& image, int x, const QColor& color) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        count += near(image.pixelColor(x, y), color);
-    return count;
+QList<int> rowsNear(const QImage& image, int x, const QColor& color) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
+                std::abs(c.blue() - color.blue()) <
+            120)
+            rows << y;
+    }
+    return rows;
 }
 
 // The middle of those rows; -1 where there are none.
 int middleRowNear(const QImage& image, int x, const QColor& color) {
-    QList<int> rows;
-    for (int y = 0; y < image.height(); ++y)
-        if (near(image.pixelColor(x, y), color))
-            rows << y;
+    const QList<int> rows = rowsNear(image, x, color);
     return rows.isEmpty() ? -1 : (rows.first() + rows.last()) / 2;
 }
 } // namespace
@@ -139,7 +135,7 @@ void TestChart::chartShowsEveryCurve() {
     for (const QColor& colour : {red, green, blue}) {
         int pixels = 0;
         for (int x = 0; x < image.width(); x += 7)
-            pixels += rowsNear(image, x, colour);
+            pixels += rowsNear(image, x, colour).size();
         QVERIFY2(pixels > 40, qPrintable(colour.name()));
     }
     const int x = qRound(15 * 575 / 31.0);
@@ -152,7 +148,7 @@ void TestChart::chartMarksTheDisplayDay() {
     const int markerX = qRound(16 * 575 / 31.0);
     int whiteRows = 0;
     for (int x = markerX - 1; x <= markerX + 1; ++x)
-        whiteRows = std::max(whiteRows, rowsNear(image, x, Qt::white));
+        whiteRows = std::max(whiteRows, int(rowsNear(image, x, Qt::white).size()));
     QVERIFY2(whiteRows > 130, qPrintable(QString::number(whiteRows)));
     // The dotted zero line at y = 9: every other pixel or so along the row is lit.
     const int zeroY = qRound(9 * 121.7121 / 15.0);
