@@ -43,11 +43,11 @@ QByteArray fiveFile(int current) {
 
 // An editor over a fresh folder on 17 May 2024, as the main window opens it.
 struct Fixture {
-    explicit Fixture(const QByteArray& file = {}, bool withFile = false)
+    explicit Fixture(const QByteArray& file = {}, QWidget* mainWindow = nullptr)
         : location(dir.path()), clock(QDate(2024, 5, 17)) {
-        if (withFile || !file.isEmpty())
+        if (!file.isEmpty())
             write(file);
-        open();
+        open(mainWindow);
     }
 
     void write(const QByteArray& bytes) {
@@ -60,9 +60,9 @@ struct Fixture {
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
     }
 
-    void open() {
+    void open(QWidget* mainWindow = nullptr) {
         editor = std::make_unique<PersonEditor>(
-            PersonEditor::Services{persons, takeOver, dialogs, clock, location});
+            PersonEditor::Services{persons, takeOver, dialogs, clock, location}, mainWindow);
         editor->load();
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
@@ -360,29 +360,17 @@ void TestPersonEditor::closingWays() {
 }
 
 void TestPersonEditor::mainWindowClosingClosesEditor() {
-    QTemporaryDir dir;
-    const PersonFileLocation location(dir.path());
-    PersonList persons;
-    ScriptedDialogs dialogs;
-    FixedClock clock(QDate(2024, 5, 17));
-    RecordingTakeOver takeOver;
     QWidget main;
     main.setGeometry(100, 100, 640, 480);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    PersonEditor editor(PersonEditor::Services{persons, takeOver, dialogs, clock, location}, &main);
-    editor.load();
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QCOMPARE(editor.frameGeometry().center(), main.frameGeometry().center());
-
-    QTest::mouseClick(editor.findChild<QPushButton*>("C2_0"), Qt::LeftButton);
-    QTest::keyClicks(editor.findChild<QLineEdit*>("txtName"), "Anna");
+    Fixture f({}, &main);
+    QCOMPARE(f.editor->frameGeometry().center(), main.frameGeometry().center());
+    f.click(0);
+    QTest::keyClicks(f.name(), "Anna");
     main.close();
-    QVERIFY(!editor.isVisible());
-    QFile file(location.filePath());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("1,1\r\n\"Anna\"\r\n\"\"\r\n"));
+    QVERIFY(!f.editor->isVisible());
+    QCOMPARE(f.file(), QByteArray("1,1\r\n\"Anna\"\r\n\"\"\r\n"));
 }
 
 void TestPersonEditor::takeOver() {

@@ -354,17 +354,16 @@ void TestPersonFile::failingDevices() {
 
 void TestPersonFile::missingFileIsSilent() {
     QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    PersonList list = previousList();
-    PersonStore store(list, PersonFileLocation(dir.path()), dialogs);
-    store.LoadPersons(nullptr);
-    QVERIFY(dialogs.messages.isEmpty());
-    QCOMPARE(list, previousList());
-    QVERIFY(!store.lastLoadFailed());
+    Store s(dir.path());
+    s.list = previousList();
+    s.store.LoadPersons(nullptr);
+    QVERIFY(s.dialogs.messages.isEmpty());
+    QCOMPARE(s.list, previousList());
+    QVERIFY(!s.store.lastLoadFailed());
 
-    list = PersonList();
-    store.SavePersons(nullptr);
-    QVERIFY(dialogs.messages.isEmpty());
+    s.list = PersonList();
+    s.store.SavePersons(nullptr);
+    QVERIFY(s.dialogs.messages.isEmpty());
     QCOMPARE(readAll(dir.filePath("DATA.DAT")), QByteArray("0,0\r\n"));
     QVERIFY(!QFile::exists(dir.filePath("DATA.DAT.bak")));
 }
@@ -555,19 +554,18 @@ void TestPersonFile::diskRefusing() {
 void TestPersonFile::saveIntoImpossibleFolderIsReportedPerAttempt() {
     QTemporaryDir dir;
     writeAll(dir.filePath("plain file"), "not a folder");
-    ScriptedDialogs dialogs;
-    PersonList list = listOf({{"Anna", "08.11.1999"}}, 1);
-    PersonStore store(list, PersonFileLocation(dir.filePath("plain file/sub")), dialogs);
-    store.LoadPersons(nullptr);
-    QVERIFY(dialogs.messages.isEmpty());
+    Store s(dir.filePath("plain file/sub"));
+    s.list = listOf({{"Anna", "08.11.1999"}}, 1);
+    s.store.LoadPersons(nullptr);
+    QVERIFY(s.dialogs.messages.isEmpty());
     for (int attempt = 1; attempt <= 3; ++attempt) {
-        store.SavePersons(nullptr);
-        QCOMPARE(dialogs.messages.size(), attempt);
-        QVERIFY2(dialogs.messages.last().startsWith(
+        s.store.SavePersons(nullptr);
+        QCOMPARE(s.dialogs.messages.size(), attempt);
+        QVERIFY2(s.dialogs.messages.last().startsWith(
                      "Biorhythmus|DATA.DAT: Die Datei kann nicht angelegt werden: "),
-                 qPrintable(dialogs.messages.last()));
+                 qPrintable(s.dialogs.messages.last()));
     }
-    QCOMPARE(list, listOf({{"Anna", "08.11.1999"}}, 1));
+    QCOMPARE(s.list, listOf({{"Anna", "08.11.1999"}}, 1));
 }
 
 void TestPersonFile::location_data() {
