@@ -6,7 +6,7 @@
 #include "PersonFile.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
-#include "PersonTakeOver.h"
+#include "RecordingTakeOver.h"
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
 
@@ -23,15 +23,6 @@
 #include <QToolButton>
 
 namespace {
-struct RecordingTakeOver final : PersonTakeOver {
-    QStringList names;
-    QList<QDate> dates;
-    void takeOver(const QString& name, const QDate& birthDate) override {
-        names << name;
-        dates << birthDate;
-    }
-};
-
 // Five persons, the given one current, as the file holds them.
 QByteArray fiveFile(int current) {
     QByteArray bytes = "5," + QByteArray::number(current) + "\r\n";

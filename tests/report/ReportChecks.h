@@ -104,13 +104,11 @@ struct ReadPage {
         const double printableHeight = height - margins.top() - margins.bottom();
         return margins.top() + (y + 18) * std::min(printableHeight, 10.9 * 72) / 90;
     }
+    // A word missing from the page stands at its top-left corner, where no check expects it.
     const PageWord& word(const QString& text) const {
         static const PageWord missing;
         const PageWord* found = findWord(words, text);
         return found ? *found : missing;
-    }
-    QRgb ink(double left, double top, double right, double bottom) const {
-        return dominantInk(image, QRect(QPoint(px(left), px(top)), QPoint(px(right), px(bottom))));
     }
 };
 
@@ -173,7 +171,9 @@ inline void verifyLegend(const ReadPage& page) {
         const QRectF box = page.word(QLatin1String(text)).box;
         QVERIFY2(std::abs(box.left() - page.cellX(cell)) < Tolerance, text);
         QVERIFY2(std::abs(box.top() - page.cellY(28)) < VerticalTolerance, text);
-        QVERIFY2(page.ink(box.left(), box.top(), box.right(), box.bottom()) == colour, text);
+        const QRect inPixels(QPoint(page.px(box.left()), page.px(box.top())),
+                             QPoint(page.px(box.right()), page.px(box.bottom())));
+        QVERIFY2(dominantInk(page.image, inPixels) == colour, text);
     }
     QVERIFY(wordTexts(page.words)
                 .join(QLatin1Char(' '))
@@ -296,9 +296,6 @@ inline void verifyDayReportPage(const QString& pdfPath, const DayReport& report,
     QVERIFY(!page.image.isNull());
     page.width = page.image.width() * 72.0 / Dpi;
     page.height = page.image.height() * 72.0 / Dpi;
-    for (const char* word : {"VORAX", "Copyright", "Physische", "Seelische", "Geistige"})
-        QVERIFY2(findWord(page.words, QLatin1String(word)), word);
-    QVERIFY(findWord(page.words, report.birthCaption));
     verifyTitle(page);
     verifyDateLine(page, report);
     verifyLegend(page);
