@@ -17,14 +17,28 @@ struct PageWord {
     QRectF box; // points
 };
 
-inline QList<PageWord> pdfWords(const QString& pdfPath) {
+// What a command-line tool printed, its error output included; ok says whether it ran to its
+// end and exited with 0.
+inline QString toolOutput(const QString& program, const QStringList& arguments,
+                          bool* ok = nullptr) {
     QProcess tool;
-    tool.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                QStringLiteral("-l"), QStringLiteral("1"), pdfPath, QStringLiteral("-")});
-    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+    tool.setProcessChannelMode(QProcess::MergedChannels);
+    tool.start(program, arguments);
+    const bool finished = tool.waitForFinished(20000);
+    if (ok)
+        *ok = finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    return QString::fromLocal8Bit(tool.readAll());
+}
+
+inline QList<PageWord> pdfWords(const QString& pdfPath) {
+    bool ok = false;
+    const QString xhtml =
+        toolOutput(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                    QStringLiteral("-l"), QStringLiteral("1"), pdfPath, QStringLiteral("-")},
+                   &ok);
+    if (!ok)
         return {};
-    const QString xhtml = QString::fromUtf8(tool.readAllStandardOutput());
     static const QRegularExpression wordPattern(
         QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" )re"
                        R"re(yMax="([\d.]+)">([^<]*)</word>)re"));
@@ -40,12 +54,8 @@ inline QList<PageWord> pdfWords(const QString& pdfPath) {
 }
 
 inline int pdfPageCount(const QString& pdfPath) {
-    QProcess tool;
-    tool.start(QStringLiteral("pdfinfo"), {pdfPath});
-    if (!tool.waitForFinished(20000))
-        return -1;
     static const QRegularExpression pages(QStringLiteral(R"re(Pages:\s+(\d+))re"));
-    const auto m = pages.match(QString::fromUtf8(tool.readAllStandardOutput()));
+    const auto m = pages.match(toolOutput(QStringLiteral("pdfinfo"), {pdfPath}));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
@@ -53,12 +63,13 @@ inline int pdfPageCount(const QString& pdfPath) {
 inline QImage renderPdfPage(const QString& pdfPath, int dpi) {
     QTemporaryDir folder;
     const QString stem = folder.filePath(QStringLiteral("page"));
-    QProcess tool;
-    tool.start(QStringLiteral("pdftoppm"),
+    bool ok = false;
+    toolOutput(QStringLiteral("pdftoppm"),
                {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
                 QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                QStringLiteral("-singlefile"), QStringLiteral("-png"), pdfPath, stem});
-    if (!tool.waitForFinished(20000) || tool.exitCode() != 0)
+                QStringLiteral("-singlefile"), QStringLiteral("-png"), pdfPath, stem},
+               &ok);
+    if (!ok)
         return {};
     return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }

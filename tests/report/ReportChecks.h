@@ -8,6 +8,7 @@
 #include "DayReport.h"
 #include "PageReading.h"
 
+#include <QMap>
 #include <QMarginsF>
 #include <QTest>
 #include <algorithm>
@@ -51,30 +52,31 @@ inline bool darkPixel(QRgb p) {
     return qRed(p) + qGreen(p) + qBlue(p) < 300;
 }
 
-inline QRgb dominantInk(const QImage& image, const QRect& area) {
-    int red = 0, green = 0, blue = 0, black = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qRed(p) > 180 && qGreen(p) < 120 && qBlue(p) < 120)
-                ++red;
-            else if (qGreen(p) > 180 && qRed(p) < 120 && qBlue(p) < 120)
-                ++green;
-            else if (qBlue(p) > 180 && qRed(p) < 120 && qGreen(p) < 120)
-                ++blue;
-            else if (darkPixel(p))
-                ++black;
-        }
-    const int most = std::max({red, green, blue, black});
-    if (most == 0)
-        return qRgb(255, 255, 255);
-    if (most == red)
+// Pure red, green or blue ink, black for any other dark ink, white for paper and the pale
+// edges of letters.
+inline QRgb inkOf(QRgb p) {
+    const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+    if (r > 180 && g < 140 && b < 140)
         return qRgb(255, 0, 0);
-    if (most == green)
+    if (g > 150 && r < 140 && b < 140)
         return qRgb(0, 255, 0);
-    if (most == blue)
+    if (b > 180 && r < 140 && g < 140)
         return qRgb(0, 0, 255);
-    return qRgb(0, 0, 0);
+    return darkPixel(p) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+}
+
+// The ink most pixels of the area show, apart from the paper.
+inline QRgb dominantInk(const QImage& image, const QRect& area) {
+    QMap<QRgb, int> count;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++count[inkOf(image.pixel(x, y))];
+    count.remove(qRgb(255, 255, 255));
+    QRgb most = qRgb(255, 255, 255);
+    for (auto ink = count.cbegin(); ink != count.cend(); ++ink)
+        if (ink.value() > count.value(most))
+            most = ink.key();
+    return most;
 }
 
 // Share of dark pixels in one image row between two columns.
@@ -241,15 +243,12 @@ inline void verifyChartFrame(const ReadPage& page, const DayReport& report) {
 inline void verifyCurves(const ReadPage& page) {
     const QRect inner(QPoint(page.px(page.chartX(0)) + 2, page.px(page.chartY(0)) + 2),
                       QPoint(page.px(page.chartX(31)) - 2, page.px(page.chartY(18)) - 2));
-    int red = 0, green = 0, blue = 0;
+    QMap<QRgb, int> inks;
     for (int y = inner.top(); y <= inner.bottom(); ++y)
-        for (int x = inner.left(); x <= inner.right(); ++x) {
-            const QRgb p = page.image.pixel(x, y);
-            red += qRed(p) > 180 && qGreen(p) < 140 && qBlue(p) < 140;
-            green += qGreen(p) > 150 && qRed(p) < 140 && qBlue(p) < 140;
-            blue += qBlue(p) > 180 && qRed(p) < 140 && qGreen(p) < 140;
-        }
-    QVERIFY2(red > 200 && green > 200 && blue > 200, "a curve is missing");
+        for (int x = inner.left(); x <= inner.right(); ++x)
+            ++inks[inkOf(page.image.pixel(x, y))];
+    for (const QRgb curve : {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)})
+        QVERIFY2(inks.value(curve) > 200, "a curve is missing");
     const int marker = page.px(page.chartX(16));
     int markerDark = 0;
     for (int y = inner.top(); y <= inner.bottom(); ++y) {
