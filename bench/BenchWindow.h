@@ -6,6 +6,7 @@
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "Start.h"
+#include "SystemPrinterService.h"
 
 #include <QTemporaryDir>
 
@@ -26,6 +27,7 @@ private:
     FixedClock m_clock{QDate(2000, 1, 1)};
     FixedDisplayMode m_displayMode{640, 480};
     WidgetDialogs m_dialogs;
+    SystemPrinterService m_printers;
     PersonList m_persons;
     QTemporaryDir m_personFolder;
     PersonFileLocation m_personFile{m_personFolder.path()};

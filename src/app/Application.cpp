@@ -12,8 +12,8 @@ Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* pare
     : QObject(parent), m_displayMode(std::move(displayMode)),
       m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)),
       m_xConnectionLost([this] { m_start->leaveWithoutWindows(); }) {
-    m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
-                                                      m_personFile,
+    m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs,
+                                                      m_printers, m_persons, m_personFile,
                                                       QCoreApplication::applicationDirPath()});
     // Nobody may be there to answer a message box now: the closing save and any box still open
     // must not hold the program up, so their messages go to standard error.

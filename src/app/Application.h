@@ -6,6 +6,7 @@
 #include "ExitHook.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
+#include "SystemPrinterService.h"
 
 #include <QObject>
 #include <memory>
@@ -38,6 +39,7 @@ protected:
 private:
     SystemClock m_clock;
     WidgetDialogs m_dialogs;
+    SystemPrinterService m_printers;
     std::unique_ptr<DisplayMode> m_displayMode;
     PersonList m_persons;
     PersonFileLocation m_personFile;

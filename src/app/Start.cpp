@@ -27,8 +27,9 @@
 
 Start::Start(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
-      m_dialogs(services.dialogs), m_persons(services.persons), m_personFile(services.personFile),
-      m_programFolder(services.programFolder), m_controls(buildStartControls(this)) {
+      m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
+      m_personFile(services.personFile), m_programFolder(services.programFolder),
+      m_controls(buildStartControls(this)) {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -58,7 +59,8 @@ Start::Start(const Services& services, QWidget* parent)
                 [this] { moveDisplayDate(m_clock.today()); });
     }
     for (int i = 0; i < int(m_controls.C1.size()); ++i)
-        connect(m_controls.C1[i], &QToolButton::clicked, this, [this, i] { command(i); });
+        connect(m_controls.C1[i], &QToolButton::clicked, this,
+                [this, i] { command(static_cast<Command>(i)); });
     addStartShortcuts(this, m_controls,
                       [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
 }
@@ -85,8 +87,6 @@ void Start::setUpTile() {
     m_controls.P3->setPixmap(tile);
     m_controls.P3->resize(tile.size());
     m_controls.P3->hide();
-    TileWidth = static_cast<std::int16_t>(tile.width());
-    TileHeight = static_cast<std::int16_t>(tile.height());
 }
 
 void Start::Diff() {
@@ -146,21 +146,19 @@ void Start::takeOver(const QString& name, const QDate& birthDate) {
     DrawGraph();
 }
 
-void Start::command(int index) {
-    switch (index) {
-    case 0:
+void Start::command(Command which) {
+    switch (which) {
+    case Command::Persons:
         openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
         break;
-    case 1:
+    case Command::Help:
         openHelpWindow(this);
         break;
-    case 2:
-        printDayReport(this, dayReport(), m_dialogs);
+    case Command::Print:
+        printDayReport(this, dayReport(), m_dialogs, m_printers);
         break;
-    case 3:
+    case Command::Exit:
         exitProgram();
-        break;
-    default:
         break;
     }
 }
@@ -210,14 +208,7 @@ void Start::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void Start::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    WindowHeightPx = height();
-    WindowWidthPx = width();
-}
-
 void Start::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintTiles(painter, m_controls.P3->pixmap(), QSize(WindowWidthPx, WindowHeightPx),
-               event->rect());
+    paintTiles(painter, m_controls.P3->pixmap(), size(), event->rect());
 }

@@ -13,6 +13,7 @@ class Dialogs;
 class DisplayMode;
 class PersonFileLocation;
 class PersonList;
+class PrinterService;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
 // day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
@@ -23,6 +24,7 @@ public:
         const Clock& clock;
         DisplayMode& displayMode;
         Dialogs& dialogs;
+        PrinterService& printers;
         PersonList& persons;
         const PersonFileLocation& personFile;
         QString programFolder; // where the clip lies
@@ -42,7 +44,9 @@ public:
     // Makes a date the display date (kept within the accepted range) and recalculates; the
     // stepper, the keys and the mouse on the chart and the day strip all come here.
     void moveDisplayDate(const QDate& wanted);
-    void command(int index);
+    // The four buttons C1(0..3), in their order.
+    enum class Command { Persons, Help, Print, Exit };
+    void command(Command which);
     // Takes over a person from the person list: name into T1(0), birth date into M1.
     void takeOver(const QString& name, const QDate& birthDate) override;
 
@@ -68,7 +72,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -82,6 +85,7 @@ private:
     const Clock& m_clock;
     DisplayMode& m_displayMode;
     Dialogs& m_dialogs;
+    PrinterService& m_printers;
     PersonList& m_persons;
     const PersonFileLocation& m_personFile;
     QString m_programFolder;
@@ -92,9 +96,5 @@ private:
     bool ScreenModeChanged = false;
     std::int16_t SavedScreenWidth = 0;
     std::int16_t SavedScreenHeight = 0;
-    std::int16_t TileWidth = 0;
-    std::int16_t TileHeight = 0;
-    std::int32_t WindowWidthPx = 0;
-    std::int32_t WindowHeightPx = 0;
     bool m_exiting = false;
 };

@@ -4,6 +4,7 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "Dialogs.h"
+#include "FakePrinters.h"
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "ModalAction.h"
@@ -40,10 +41,12 @@ struct Fixture {
     explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
                      QString folder = QString())
         : clock(today), displayMode(screen), personFile(personFolder.path()),
-          window(Start::Services{clock, displayMode, dialogs, persons, personFile, folder}) {}
+          window(Start::Services{clock, displayMode, dialogs, printers, persons, personFile,
+                                 folder}) {}
     FixedClock clock;
     RecordingDisplayMode displayMode;
     ScriptedDialogs dialogs;
+    FakePrinters printers;
     QTemporaryDir personFolder;
     PersonList persons;
     PersonFileLocation personFile;

@@ -147,6 +147,7 @@ private slots:
 
 private:
     QStringList m_leftovers;
+    SystemPrinterService m_printers;
 };
 
 void TestReportCups::initTestCase() {
@@ -167,7 +168,7 @@ void TestReportCups::noPrinterOffersPdf() {
     const auto restore = qScopeGuard([] { addDefaultQueue(); });
     QCOMPARE(SystemPrinterService().defaultPrinter().state, DefaultPrinter::State::NoPrinters);
     ScriptedDialogs dialogs;
-    QCOMPARE(printDayReport(nullptr, reportcheck::sampleReport(), dialogs),
+    QCOMPARE(printDayReport(nullptr, reportcheck::sampleReport(), dialogs, m_printers),
              PrintOutcome::Cancelled);
     QCOMPARE(dialogs.questions.size(), 1);
     QVERIFY(dialogs.questions[0].contains(QStringLiteral("kein Drucker eingerichtet")));
@@ -195,7 +196,7 @@ void TestReportCups::printsOnDefaultPrinter() {
     const QMap<QString, QDateTime> before = printedFiles();
     ScriptedDialogs dialogs;
     const DayReport report = reportcheck::sampleReport();
-    QCOMPARE(printDayReport(nullptr, report, dialogs), PrintOutcome::Printed);
+    QCOMPARE(printDayReport(nullptr, report, dialogs, m_printers), PrintOutcome::Printed);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join(';')));
     QVERIFY(dialogs.questions.isEmpty());
 
@@ -232,7 +233,8 @@ void TestReportCups::refusedJob() {
     QVERIFY(ok);
     const PrintedSoFar before;
     ScriptedDialogs dialogs;
-    const PrintOutcome outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs);
+    const PrintOutcome outcome =
+        printDayReport(nullptr, reportcheck::sampleReport(), dialogs, m_printers);
     toolOutput(restore, {Queue}, &ok);
     QCOMPARE(outcome, PrintOutcome::Failed);
     QVERIFY(toldNotPrinted(dialogs, said));
@@ -284,7 +286,8 @@ void TestReportCups::pageNotWrittenWhole() {
     rlimit small = saved;
     small.rlim_cur = 4096;
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const PrintOutcome outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs);
+    const PrintOutcome outcome =
+        printDayReport(nullptr, reportcheck::sampleReport(), dialogs, m_printers);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
