@@ -98,7 +98,7 @@ private slots:
 
     // The close button by its picture's word, and the guide as it is read aloud and seen: its
     // fixed lines in order, each on a line of its own but the button's name inside its
-    // sentence, and set apart from the plain 8 pt text as the guide's design has it (b bold,
+    // sentence, and set apart from the plain 8 pt text as the guide sets it (b bold,
     // u underlined, + larger).
     void readByScreenReader() {
         HelpWindow about;
