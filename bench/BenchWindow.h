@@ -3,9 +3,9 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
+#include "MainWindow.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
-#include "Start.h"
 #include "SystemPrinterService.h"
 
 #include <QTemporaryDir>
@@ -15,7 +15,7 @@
 class BenchWindow {
 public:
     BenchWindow();
-    Start& window() { return m_window; }
+    MainWindow& window() { return m_window; }
 
     // One day step as holding the stepper's arrow does it: stepDisplayDate(+1), then the
     // repaint the event loop would do next. The update request, sent at once, paints everything
@@ -31,5 +31,5 @@ private:
     PersonList m_persons;
     QTemporaryDir m_personFolder;
     PersonFileLocation m_personFile{m_personFolder.path()};
-    Start m_window;
+    MainWindow m_window;
 };

@@ -2,11 +2,11 @@
 // the process is terminated; the accessibility test reads it from outside over AT-SPI.
 #include "Clock.h"
 #include "FakePrinters.h"
+#include "MainWindow.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "RecordingDisplayMode.h"
 #include "ScriptedDialogs.h"
-#include "Start.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -21,8 +21,8 @@ int main(int argc, char* argv[]) {
     PersonList persons;
     QTemporaryDir personFolder;
     PersonFileLocation personFile(personFolder.path());
-    Start window(
-        Start::Services{clock, displayMode, dialogs, printers, persons, personFile, QString()});
+    MainWindow window(MainWindow::Services{clock, displayMode, dialogs, printers, persons,
+                                           personFile, QString()});
     window.load();
     window.show();
     return QApplication::exec();

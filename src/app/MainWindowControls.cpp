@@ -1,4 +1,4 @@
-#include "StartControls.h"
+#include "MainWindowControls.h"
 
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
@@ -94,7 +94,7 @@ QLabel* label(QWidget* window, const QString& name, const QRect& rect, const QSt
 
 // The coloured frames and the texts set inside them come first, so that the legend row, which
 // reaches a pixel into the frames, lies on top.
-void buildTextBlocks(QWidget* window, StartControls& c) {
+void buildTextBlocks(QWidget* window, MainWindowControls& c) {
     const std::array<QRect, 3> frameRects{twipsRect(435, 4275, 2580, 2940),
                                           twipsRect(3480, 4275, 2580, 2940),
                                           twipsRect(6480, 4275, 2610, 2940)};
@@ -117,7 +117,7 @@ void buildTextBlocks(QWidget* window, StartControls& c) {
     }
 }
 
-void buildDateRow(QWidget* window, StartControls& c) {
+void buildDateRow(QWidget* window, MainWindowControls& c) {
     const std::array<QRect, 2> captionRects{twipsRect(450, 0, 1695, 360),
                                             twipsRect(5670, 0, 1725, 360)};
     const std::array<QString, 2> captions{QObject::tr("Geburts-Datum"),
@@ -138,7 +138,7 @@ void buildDateRow(QWidget* window, StartControls& c) {
         input->setFont(arial(9.75, true));
 }
 
-void buildButtons(QWidget* window, StartControls& c) {
+void buildButtons(QWidget* window, MainWindowControls& c) {
     const std::array<QRect, 4> buttonRects{
         twipsRect(4372, 0, 405, 375), twipsRect(4792, 0, 405, 375), twipsRect(4372, 398, 405, 375),
         twipsRect(4792, 398, 405, 375)};
@@ -160,7 +160,7 @@ void buildButtons(QWidget* window, StartControls& c) {
     }
 }
 
-void buildChartRows(QWidget* window, StartControls& c) {
+void buildChartRows(QWidget* window, MainWindowControls& c) {
     c.P1 = place(new ChartArea(window), QStringLiteral("P1"), twipsRect(420, 810, 8685, 2295));
     c.P1->setStarField(QImage(QStringLiteral(":/pictures/starfield.png")));
     c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), twipsRect(420, 3120, 8685, 285));
@@ -177,7 +177,7 @@ void buildChartRows(QWidget* window, StartControls& c) {
     c.P3->hide();
 }
 
-void buildLegend(QWidget* window, StartControls& c) {
+void buildLegend(QWidget* window, MainWindowControls& c) {
     const std::array<int, 3> columnLeft{450, 3480, 6510};
     const std::array<int, 3> sampleLeft{1020, 4050, 7080};
     const std::array<int, 3> nameLeft{1620, 4650, 7680};
@@ -205,7 +205,7 @@ void buildLegend(QWidget* window, StartControls& c) {
 
 // Keyboard order of the controls that take the focus, as the window was designed; labels and
 // the hidden tile take none.
-void setTabOrder(const StartControls& c) {
+void setTabOrder(const MainWindowControls& c) {
     QWidget* previous = nullptr;
     for (QWidget* next : std::initializer_list<QWidget*>{
              c.P2, c.P1, c.C1[0], c.M1, c.M2, c.Up1, c.T1[0], c.T1[1], c.C1[1], c.C1[2], c.C1[3]}) {
@@ -217,8 +217,8 @@ void setTabOrder(const StartControls& c) {
 
 } // namespace
 
-StartControls buildStartControls(QWidget* window) {
-    StartControls c;
+MainWindowControls buildMainWindowControls(QWidget* window) {
+    MainWindowControls c;
     window->setFont(arial(8.25, false));
     buildTextBlocks(window, c);
     buildDateRow(window, c);

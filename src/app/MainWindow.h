@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DayReport.h"
+#include "MainWindowControls.h"
 #include "PersonTakeOver.h"
-#include "StartControls.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -17,7 +17,7 @@ class PrinterService;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
 // day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
-class Start : public QWidget, public PersonTakeOver {
+class MainWindow : public QWidget, public PersonTakeOver {
     Q_OBJECT
 public:
     struct Services {
@@ -30,7 +30,7 @@ public:
         QString programFolder; // where the clip lies
     };
 
-    explicit Start(const Services& services, QWidget* parent = nullptr);
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
 
     // Start-up: switch the screen mode if needed, set the default dates, load the clip and
     // compute the first picture. Runs once, before the window is first shown.
@@ -62,7 +62,7 @@ public:
     std::int32_t dayCount() const { return DayCount; }
     std::int32_t chartDayCount() const { return ChartDayCount; }
     bool screenModeChanged() const { return ScreenModeChanged; }
-    const StartControls& controls() const { return m_controls; }
+    const MainWindowControls& controls() const { return m_controls; }
     // What the window shows now, for the printed day report.
     DayReport dayReport() const;
 
@@ -89,7 +89,7 @@ private:
     PersonList& m_persons;
     const PersonFileLocation& m_personFile;
     QString m_programFolder;
-    StartControls m_controls;
+    MainWindowControls m_controls;
 
     std::int32_t DayCount = 0;
     std::int32_t ChartDayCount = 0;
