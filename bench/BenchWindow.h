@@ -3,9 +3,10 @@
 #include "Clock.h"
 #include "Dialogs.h"
 #include "DisplayMode.h"
+#include "MainWindow.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
-#include "Start.h"
+#include "SystemPrinterService.h"
 
 #include <QTemporaryDir>
 
@@ -14,7 +15,7 @@
 class BenchWindow {
 public:
     BenchWindow();
-    Start& window() { return m_window; }
+    MainWindow& window() { return m_window; }
 
     // One day step as holding the stepper's arrow does it: stepDisplayDate(+1), then the
     // repaint the event loop would do next. The update request, sent at once, paints everything
@@ -26,8 +27,9 @@ private:
     FixedClock m_clock{QDate(2000, 1, 1)};
     FixedDisplayMode m_displayMode{640, 480};
     WidgetDialogs m_dialogs;
+    SystemPrinterService m_printers;
     PersonList m_persons;
     QTemporaryDir m_personFolder;
     PersonFileLocation m_personFile{m_personFolder.path()};
-    Start m_window;
+    MainWindow m_window;
 };

@@ -31,7 +31,7 @@ constexpr int CountedSteps = 50;
 
 class FloorFrame {
 public:
-    explicit FloorFrame(const Start& window);
+    explicit FloorFrame(const MainWindow& window);
     void paintNextDay();
 
 private:
@@ -54,10 +54,10 @@ private:
     QDate m_display;
 };
 
-FloorFrame::FloorFrame(const Start& window)
+FloorFrame::FloorFrame(const MainWindow& window)
     : m_image(window.size(), QImage::Format_RGB32), m_birth(window.controls().M1->date()),
       m_display(window.controls().M2->date()) {
-    const StartControls& c = window.controls();
+    const MainWindowControls& c = window.controls();
     m_chart = c.P1->contentsRect().translated(c.P1->pos());
     m_strip = c.P2->contentsRect().translated(c.P2->pos());
     for (int i = 0; i < 3; ++i) {

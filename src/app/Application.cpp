@@ -1,7 +1,7 @@
 #include "Application.h"
 
 #include "ExitSignals.h"
-#include "Start.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -11,40 +11,40 @@
 Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent)
     : QObject(parent), m_displayMode(std::move(displayMode)),
       m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)),
-      m_xConnectionLost([this] { m_start->leaveWithoutWindows(); }) {
-    m_start = std::make_unique<Start>(Start::Services{m_clock, *m_displayMode, m_dialogs, m_persons,
-                                                      m_personFile,
-                                                      QCoreApplication::applicationDirPath()});
+      m_xConnectionLost([this] { m_mainWindow->leaveWithoutWindows(); }) {
+    m_mainWindow = std::make_unique<MainWindow>(
+        MainWindow::Services{m_clock, *m_displayMode, m_dialogs, m_printers, m_persons,
+                             m_personFile, QCoreApplication::applicationDirPath()});
     // Nobody may be there to answer a message box now: the closing save and any box still open
     // must not hold the program up, so their messages go to standard error.
     connect(m_exitSignals, &ExitSignals::exitRequested, this, [this] {
         m_dialogs.stopAsking();
-        m_start->leaveNow();
+        m_mainWindow->leaveNow();
     });
 }
 
 Application::~Application() = default;
 
 void Application::start() {
-    m_start->load();
+    m_mainWindow->load();
     // After a switch the window covers the switched output, wherever that lies on the desktop.
     const QRect output = m_displayMode->outputArea();
-    if (m_start->screenModeChanged() && output.isValid()) {
+    if (m_mainWindow->screenModeChanged() && output.isValid()) {
         if (QScreen* screen = QGuiApplication::screenAt(output.center()))
-            m_start->setScreen(screen);
-        m_start->setGeometry(output);
+            m_mainWindow->setScreen(screen);
+        m_mainWindow->setGeometry(output);
     }
     // A Wayland compositor has no task bar to keep the window out of, and weston's desktop
     // shell crashes when an XWayland utility window opens a dialog: there the main window is
     // an ordinary one.
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        m_start->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    m_start->showMaximized();
+        m_mainWindow->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    m_mainWindow->showMaximized();
 }
 
 void Application::raiseWindow() {
     for (QWidget* window :
-         {static_cast<QWidget*>(m_start.get()), QApplication::activeModalWidget()}) {
+         {static_cast<QWidget*>(m_mainWindow.get()), QApplication::activeModalWidget()}) {
         if (window) {
             window->raise();
             window->activateWindow();
@@ -54,17 +54,17 @@ void Application::raiseWindow() {
 
 void Application::screenshotAndExit(const QString& path) {
     m_screenshotPath = path;
-    m_start->installEventFilter(this);
+    m_mainWindow->installEventFilter(this);
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_start.get() && event->type() == QEvent::Paint) {
-        m_start->removeEventFilter(this);
+    if (watched == m_mainWindow.get() && event->type() == QEvent::Paint) {
+        m_mainWindow->removeEventFilter(this);
         // Let this paint finish and the window settle before taking the picture.
         QTimer::singleShot(0, this, [this] {
             if (m_screenshotPath != QLatin1String("-"))
-                m_start->grab().save(m_screenshotPath);
-            m_start->exitProgram();
+                m_mainWindow->grab().save(m_screenshotPath);
+            m_mainWindow->exitProgram();
         });
     }
     return QObject::eventFilter(watched, event);

@@ -6,12 +6,13 @@
 #include "ExitHook.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
+#include "SystemPrinterService.h"
 
 #include <QObject>
 #include <memory>
 
 class ExitSignals;
-class Start;
+class MainWindow;
 
 // Owns what lives as long as the program: the clock, the display-mode service, the dialogs,
 // the person list with the place of its file, and the main window.
@@ -24,7 +25,7 @@ public:
 
     // Creates, loads and shows the main window.
     void start();
-    Start* mainWindow() const { return m_start.get(); }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
 
     // Brings the main window, and the window open over it, to the front.
     void raiseWindow();
@@ -38,10 +39,11 @@ protected:
 private:
     SystemClock m_clock;
     WidgetDialogs m_dialogs;
+    SystemPrinterService m_printers;
     std::unique_ptr<DisplayMode> m_displayMode;
     PersonList m_persons;
     PersonFileLocation m_personFile;
-    std::unique_ptr<Start> m_start;
+    std::unique_ptr<MainWindow> m_mainWindow;
     ExitSignals* m_exitSignals;
     // Qt ends the process when its X connection breaks; the screen mode is then put back
     // through the display-mode service's own connection, which may well still be there.

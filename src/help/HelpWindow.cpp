@@ -1,8 +1,8 @@
 #include "HelpWindow.h"
 
+#include "Form.h"
 #include "Grid.h"
 #include "HelpDocuments.h"
-#include "Twips.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -13,19 +13,6 @@
 namespace {
 
 constexpr int GridHorizontalDivisor = 16;
-
-template <typename Widget> Widget* place(Widget* widget, const char* name, const QRect& rect) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-QFont arial(double pointSize, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& color) {
     auto* label = new QLabel(text, parent);
@@ -40,7 +27,7 @@ QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const
 QTextBrowser* documentBox(QWidget* parent, const QString& accessibleName) {
     auto* box = new QTextBrowser(parent);
     box->setAccessibleName(accessibleName);
-    box->setFont(arial(8, false));
+    box->setFont(arial(8));
     box->setOpenLinks(false);
     box->setTabChangesFocus(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -62,7 +49,8 @@ void showFromTop(QTextBrowser* box) {
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : FramedDialog(twipsRect(0, 0, 8610, 6300).size(), parent) {
+HelpWindow::HelpWindow(QWidget* parent)
+    : FramedDialog(Twips{0, 0, 8610, 6300}.toPixels().size(), parent) {
     setObjectName(QStringLiteral("About"));
     setModal(true);
     setAccessibleName(tr("Hilfe und Programminformation"));
@@ -70,25 +58,25 @@ HelpWindow::HelpWindow(QWidget* parent) : FramedDialog(twipsRect(0, 0, 8610, 630
 
     m_title =
         place(textLabel(area, tr("VORAX BIORHYTHMUS v2.0"), arial(12, true), QColor(224, 224, 224)),
-              "Label3", twipsRect(120, 90, 3345, 285));
+              QStringLiteral("Label3"), {120, 90, 3345, 285});
     m_copyright = place(textLabel(area, tr("Copyright © 2024 die Entwickler von Biorhythmus"),
-                                  arial(8.25, false), Qt::black),
-                        "Label1", twipsRect(900, 540, 4665, 285));
+                                  arial(8.25), Qt::black),
+                        QStringLiteral("Label1"), {900, 540, 4665, 285});
 
-    m_logo = place(new QLabel(area), "Image1", twipsRect(6462, 815, 840, 375));
+    m_logo = place(new QLabel(area), QStringLiteral("Image1"), {6462, 815, 840, 375});
     m_logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
     m_logo->setAccessibleName(tr("Logo"));
 
-    m_terms = place(documentBox(area, tr("Nutzungsbedingungen")), "RichTextBox1_0",
-                    twipsRect(1332, 1610, 5943, 1900));
+    m_terms = place(documentBox(area, tr("Nutzungsbedingungen")), QStringLiteral("RichTextBox1_0"),
+                    {1332, 1610, 5943, 1900});
     loadTerms(*m_terms->document());
     showFromTop(m_terms);
-    m_guide = place(documentBox(area, tr("Kurzanleitung")), "RichTextBox1_1",
-                    twipsRect(1332, 3960, 5940, 1905));
+    m_guide = place(documentBox(area, tr("Kurzanleitung")), QStringLiteral("RichTextBox1_1"),
+                    {1332, 3960, 5940, 1905});
     loadGuide(*m_guide->document());
     showFromTop(m_guide);
 
-    m_close = place(new QToolButton(area), "C1", twipsRect(7770, 5520, 405, 375));
+    m_close = place(new QToolButton(area), QStringLiteral("C1"), {7770, 5520, 405, 375});
     m_close->setIcon(QIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
     m_close->setToolTip(tr("Programm beenden"));

@@ -5,12 +5,12 @@
 #include "DateInput.h"
 #include "DateRules.h"
 #include "Dialogs.h"
+#include "Form.h"
 #include "Grid.h"
 #include "NameValidator.h"
 #include "PersonList.h"
 #include "PersonTakeOver.h"
 #include "Stepper.h"
-#include "Twips.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -24,20 +24,37 @@
 namespace {
 constexpr int GridDivisor = 7;
 
-QFont arial(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
+// A caption of the editor: light grey bold Arial straight on the grid.
+struct Caption {
+    const char* name;
+    const char* text;
+    Twips where;
+    double points;
+};
+constexpr std::array<Caption, 4> Captions{{
+    {"Label3", QT_TRANSLATE_NOOP("PersonEditor", "PERSONEN DATENBANK"), {30, 90, 2985, 285}, 12},
+    {"Label1", QT_TRANSLATE_NOOP("PersonEditor", "Name:"), {150, 870, 735, 255}, 8.25},
+    {"Label2", QT_TRANSLATE_NOOP("PersonEditor", "Geb.datum:"), {150, 1230, 1005, 255}, 8.25},
+    {"lblCurrRecord", QT_TRANSLATE_NOOP("PersonEditor", "Person"), {1770, 1620, 2115, 345}, 9.75},
+}};
 
-QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect where,
-                double points) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
-    label->setFont(arial(points));
+// The buttons C2(0..4), in the order of PersonEditor::Command.
+struct Button {
+    const char* text;
+    Twips where;
+};
+constexpr std::array<Button, 5> ButtonsC2{{
+    {QT_TRANSLATE_NOOP("PersonEditor", "Person hinzufügen "), {4320, 791, 1689, 360}},
+    {QT_TRANSLATE_NOOP("PersonEditor", "Person löschen"), {4320, 1182, 1689, 360}},
+    {QT_TRANSLATE_NOOP("PersonEditor", "Speichern"), {6480, 791, 1689, 360}},
+    {QT_TRANSLATE_NOOP("PersonEditor", "Exit"), {6480, 1182, 1689, 360}},
+    {QT_TRANSLATE_NOOP("PersonEditor", "Person übernehmen"), {4320, 1950, 3840, 360}},
+}};
+
+QLabel* caption(QWidget* parent, const Caption& spec) {
+    auto* label = place(new QLabel(PersonEditor::tr(spec.text), parent), QLatin1String(spec.name),
+                        spec.where);
+    label->setFont(arial(spec.points, true));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setStyleSheet(QStringLiteral("QLabel { color: rgb(224, 224, 224); background: "
                                         "transparent; }"));
@@ -46,7 +63,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QRect wh
 } // namespace
 
 PersonEditor::PersonEditor(const Services& services, QWidget* parent)
-    : FramedDialog(twipsRect(0, 0, 8610, 2715).size(), parent), m_persons(services.persons),
+    : FramedDialog(Twips{0, 0, 8610, 2715}.toPixels().size(), parent), m_persons(services.persons),
       m_takeOver(services.takeOver), m_dialogs(services.dialogs), m_clock(services.clock),
       m_store(services.persons, services.location, services.dialogs) {
     setObjectName(QStringLiteral("Data"));
@@ -55,16 +72,13 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     setAccessibleName(tr("Personen-Datenbank"));
     QWidget* area = client();
 
-    Label3 = caption(area, "Label3", tr("PERSONEN DATENBANK"), twipsRect(30, 90, 2985, 285), 12);
-    Label1 = caption(area, "Label1", tr("Name:"), twipsRect(150, 870, 735, 255), 8.25);
-    Label2 = caption(area, "Label2", tr("Geb.datum:"), twipsRect(150, 1230, 1005, 255), 8.25);
-    lblCurrRecord =
-        caption(area, "lblCurrRecord", tr("Person"), twipsRect(1770, 1620, 2115, 345), 9.75);
+    Label3 = caption(area, Captions[0]);
+    Label1 = caption(area, Captions[1]);
+    Label2 = caption(area, Captions[2]);
+    lblCurrRecord = caption(area, Captions[3]);
 
-    txtName = new QLineEdit(area);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setGeometry(twipsRect(1320, 795, 2535, 360));
-    txtName->setFont(arial(9.75));
+    txtName = place(new QLineEdit(area), QStringLiteral("txtName"), {1320, 795, 2535, 360});
+    txtName->setFont(arial(9.75, true));
     QPalette field = txtName->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         field.setColor(group, QPalette::Base, Qt::white);
@@ -79,37 +93,27 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     connect(m_nameValidator, &NameValidator::refused, this, &PersonEditor::showRefused);
     Label1->setBuddy(txtName);
 
-    DT = new BirthDateInput(area);
-    DT->setObjectName(QStringLiteral("DT"));
-    DT->setGeometry(twipsRect(1320, 1170, 2535, 345));
-    DT->setFont(arial(9.75));
+    DT = place(new BirthDateInput(area), QStringLiteral("DT"), {1320, 1170, 2535, 345});
+    DT->setFont(arial(9.75, true));
     DT->setAccessibleName(tr("Geburtsdatum"));
     DT->dateInput()->setAccessibleName(tr("Geburtsdatum"));
     Label2->setBuddy(DT);
 
-    UpDown1 = new Stepper(area);
-    UpDown1->setObjectName(QStringLiteral("UpDown1"));
-    UpDown1->setGeometry(twipsRect(2190, 1950, 825, 375));
+    UpDown1 = place(new Stepper(area), QStringLiteral("UpDown1"), {2190, 1950, 825, 375});
     UpDown1->setAccessibleName(tr("Vorherige oder nächste Person"));
     UpDown1->leftButton()->setAccessibleName(tr("Vorherige Person"));
     UpDown1->rightButton()->setAccessibleName(tr("Nächste Person"));
     connect(UpDown1, &Stepper::stepLeft, this, &PersonEditor::stepLeft);
     connect(UpDown1, &Stepper::stepRight, this, &PersonEditor::stepRight);
 
-    const std::array<QString, 5> texts = {tr("Person hinzufügen "), tr("Person löschen"),
-                                          tr("Speichern"), tr("Exit"), tr("Person übernehmen")};
-    const std::array<QRect, 5> places = {
-        twipsRect(4320, 791, 1689, 360), twipsRect(4320, 1182, 1689, 360),
-        twipsRect(6480, 791, 1689, 360), twipsRect(6480, 1182, 1689, 360),
-        twipsRect(4320, 1950, 3840, 360)};
-    for (int i = 0; i < 5; ++i) {
-        auto* button = new QPushButton(texts[i], area);
-        button->setObjectName(QStringLiteral("C2_%1").arg(i));
-        button->setGeometry(places[i]);
-        button->setFont(arial(8.25));
+    for (int i = 0; i < int(ButtonsC2.size()); ++i) {
+        const QString text = tr(ButtonsC2[i].text);
+        auto* button = place(new QPushButton(text, area), indexed("C2", i), ButtonsC2[i].where);
+        button->setFont(arial(8.25, true));
         button->setAutoDefault(false);
-        button->setAccessibleName(texts[i].trimmed());
-        connect(button, &QPushButton::clicked, this, [this, i] { command(i); });
+        button->setAccessibleName(text.trimmed());
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { command(static_cast<Command>(i)); });
         C2[i] = button;
     }
 
@@ -194,55 +198,64 @@ void PersonEditor::stepRight() {
     ShowRecord();
 }
 
-void PersonEditor::command(int index) {
-    switch (index) {
-    case 0:
-        if (m_persons.isFull()) {
-            m_dialogs.inform(this, programTitle(),
-                             tr("Die Personenliste ist voll: Sie fasst höchstens %1 Personen.")
-                                 .arg(PersonList::MaxCount));
-            return;
-        }
-        StoreRecord();
-        m_persons.append();
-        m_persons.setCurrentPerson(m_persons.personCount());
-        DT->setDate(m_clock.today());
-        ShowRecord();
-        txtName->setFocus();
+void PersonEditor::command(Command which) {
+    switch (which) {
+    case Command::Add:
+        addPerson();
         break;
-    case 1: {
-        if (m_persons.personCount() < 1)
-            return;
-        const QString& name = m_persons.person(m_persons.currentPerson()).Name;
-        if (!m_dialogs.askYesNo(this, QStringLiteral("Vorax Biorhytmus v2.0"),
-                                tr("Sind Sie sicher, das die Person ") + name +
-                                    tr(" gelöscht werden soll ?")))
-            return;
-        m_persons.removeAt(m_persons.currentPerson());
-        ShowRecord();
+    case Command::Delete:
+        deletePerson();
         break;
-    }
-    case 2:
+    case Command::Save:
         StoreRecord();
         m_store.SavePersons(this);
         break;
-    case 3:
+    case Command::Exit:
         accept();
         break;
-    case 4:
-        // A name without a birth date would show beside the old birth date in the main
-        // window, as if it were this person's; so only a person with a date is taken over.
-        if (DT->hasDate())
-            m_takeOver.takeOver(txtName->text(), DT->date());
-        else
-            m_dialogs.inform(this, programTitle(),
-                             tr("Ohne Geburtsdatum kann die Person nicht übernommen werden. "
-                                "Das Hauptfenster bleibt unverändert."));
-        accept();
-        break;
-    default:
+    case Command::TakeOver:
+        takeOverPerson();
         break;
     }
+}
+
+void PersonEditor::addPerson() {
+    if (m_persons.isFull()) {
+        m_dialogs.inform(this, programTitle(),
+                         tr("Die Personenliste ist voll: Sie fasst höchstens %1 Personen.")
+                             .arg(PersonList::MaxCount));
+        return;
+    }
+    StoreRecord();
+    m_persons.append();
+    m_persons.setCurrentPerson(m_persons.personCount());
+    DT->setDate(m_clock.today());
+    ShowRecord();
+    txtName->setFocus();
+}
+
+void PersonEditor::deletePerson() {
+    if (m_persons.personCount() < 1)
+        return;
+    const QString& name = m_persons.person(m_persons.currentPerson()).Name;
+    if (!m_dialogs.askYesNo(this, QStringLiteral("Vorax Biorhytmus v2.0"),
+                            tr("Sind Sie sicher, das die Person ") + name +
+                                tr(" gelöscht werden soll ?")))
+        return;
+    m_persons.removeAt(m_persons.currentPerson());
+    ShowRecord();
+}
+
+// A name without a birth date would show beside the old birth date in the main window, as if
+// it were this person's; so only a person with a date is taken over.
+void PersonEditor::takeOverPerson() {
+    if (DT->hasDate())
+        m_takeOver.takeOver(txtName->text(), DT->date());
+    else
+        m_dialogs.inform(this, programTitle(),
+                         tr("Ohne Geburtsdatum kann die Person nicht übernommen werden. "
+                            "Das Hauptfenster bleibt unverändert."));
+    accept();
 }
 
 void PersonEditor::done(int result) {

@@ -41,8 +41,9 @@ public:
     void ShowRecord();
     void EnableFields(bool enabled);
 
-    // The click handler of the button array C2 (0 add, 1 delete, 2 save, 3 exit, 4 take over).
-    void command(int index);
+    // The buttons C2(0..4), in their order.
+    enum class Command { Add, Delete, Save, Exit, TakeOver };
+    void command(Command which);
     void stepLeft();
     void stepRight();
 
@@ -54,6 +55,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void addPerson();
+    void deletePerson();
+    void takeOverPerson();
     void closingSequence();
     void centreOnParent();
     void showRefused(const QString& characters);

@@ -5,7 +5,6 @@
 #include "Dialogs.h"
 #include "PrinterService.h"
 #include "ReportPdf.h"
-#include "SystemPrinterService.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -175,9 +174,4 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
     if (handover != Handover::Accepted)
         return fail(busy, parent, dialogs, handoverText(handover, printer.name, detail));
     return PrintOutcome::Printed;
-}
-
-PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs) {
-    SystemPrinterService printers;
-    return printDayReport(parent, report, dialogs, printers);
 }

@@ -22,9 +22,6 @@ enum class PrintOutcome {
 PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs,
                             PrinterService& printers);
 
-// The same with the system's printers.
-PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs);
-
 // Saves the page the printer would get as a PDF file, asking for the file name with the
 // suggested one below; the file is written whole or not at all, and the user is told either way.
 PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialogs& dialogs);

@@ -4,7 +4,7 @@
 // PDF file and leaves through the exit button.
 #include "Application.h"
 #include "DisplayMode.h"
-#include "Start.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -111,7 +111,7 @@ void TestDesktop::windowsAsTheCompositorShowsThem() {
     const QString pictures = qEnvironmentVariable("BIO_PICTURE_FOLDER", folder.path());
     Application application(createDisplayMode());
     application.start();
-    Start* start = application.mainWindow();
+    MainWindow* start = application.mainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(start));
     QVERIFY(start->width() >= 632 && start->height() >= 465);
     QVERIFY(shownShare(start, pictures + QStringLiteral("/start.png")) > 0.97);

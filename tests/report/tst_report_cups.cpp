@@ -119,6 +119,7 @@ private slots:
 
 private:
     QStringList m_leftovers;
+    SystemPrinterService m_printers;
 };
 
 void TestReportCups::initTestCase() {
@@ -136,7 +137,7 @@ void TestReportCups::noPrinterOffersPdf() {
     dialogs.yesNoAnswers << true;
     dialogs.saveFileNames << path;
     const DayReport report = reportcheck::sampleReport();
-    QCOMPARE(printDayReport(nullptr, report, dialogs), PrintOutcome::SavedAsPdf);
+    QCOMPARE(printDayReport(nullptr, report, dialogs, m_printers), PrintOutcome::SavedAsPdf);
     QCOMPARE(dialogs.questions.size(), 1);
     QVERIFY(dialogs.questions[0].contains(QStringLiteral("kein Drucker eingerichtet")));
     reportcheck::verifyDayReportPage(path, report, QMarginsF(14.17, 14.17, 14.17, 14.17));
@@ -178,7 +179,7 @@ void TestReportCups::printsOnDefaultPrinter() {
     const QMap<QString, QDateTime> before = printedFiles();
     ScriptedDialogs dialogs;
     const DayReport report = reportcheck::sampleReport();
-    QCOMPARE(printDayReport(nullptr, report, dialogs), PrintOutcome::Printed);
+    QCOMPARE(printDayReport(nullptr, report, dialogs, m_printers), PrintOutcome::Printed);
     QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.messages.join(';')));
     QVERIFY(dialogs.questions.isEmpty());
 
@@ -217,7 +218,8 @@ void TestReportCups::refusedJob() {
     const QMap<QString, QDateTime> filesBefore = printedFiles();
 
     ScriptedDialogs dialogs;
-    const PrintOutcome outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs);
+    const PrintOutcome outcome =
+        printDayReport(nullptr, reportcheck::sampleReport(), dialogs, m_printers);
     run(restore, {Queue}, &ok);
     QCOMPARE(outcome, PrintOutcome::Failed);
     QCOMPARE(dialogs.messages.size(), 1);
@@ -276,7 +278,8 @@ void TestReportCups::pageNotWrittenWhole() {
     rlimit small = saved;
     small.rlim_cur = 4096;
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const PrintOutcome outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs);
+    const PrintOutcome outcome =
+        printDayReport(nullptr, reportcheck::sampleReport(), dialogs, m_printers);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

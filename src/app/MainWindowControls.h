@@ -13,7 +13,7 @@ class Stepper;
 
 // The controls of the main window, named as the window's design names them. Index 0, 1, 2 of
 // every per-cycle array stands for the physical, emotional and intellectual cycle.
-struct StartControls {
+struct MainWindowControls {
     std::array<QLineEdit*, 2> T1{};   // captions of the birth date and the display date
     DateInput* M1 = nullptr;          // birth date
     DateInput* M2 = nullptr;          // display date
@@ -31,4 +31,4 @@ struct StartControls {
 };
 
 // Creates every control of the main window at its place, with its texts and tool tips.
-StartControls buildStartControls(QWidget* window);
+MainWindowControls buildMainWindowControls(QWidget* window);

@@ -3,10 +3,10 @@
 #include <functional>
 
 class QWidget;
-struct StartControls;
+struct MainWindowControls;
 
 // The main window's keys, each doing what its button does: F1 help, Ctrl+E the person editor,
 // Ctrl+P print, Ctrl+Q leave. Ctrl+Shift+P saves the day report as a PDF file through
 // savePdf; the same command sits on the print button's context menu.
-void addStartShortcuts(QWidget* window, const StartControls& controls,
-                       const std::function<void()>& savePdf);
+void addMainWindowShortcuts(QWidget* window, const MainWindowControls& controls,
+                            const std::function<void()>& savePdf);

@@ -1,6 +1,6 @@
-#include "StartShortcuts.h"
+#include "MainWindowShortcuts.h"
 
-#include "StartControls.h"
+#include "MainWindowControls.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -15,8 +15,8 @@ QAction* addKey(QWidget* owner, const QString& text, const QKeySequence& key) {
 }
 } // namespace
 
-void addStartShortcuts(QWidget* window, const StartControls& controls,
-                       const std::function<void()>& savePdf) {
+void addMainWindowShortcuts(QWidget* window, const MainWindowControls& controls,
+                            const std::function<void()>& savePdf) {
     const std::array<QKeySequence, 4> keys{
         QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F1),
         QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_Q)};

@@ -4,14 +4,15 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "Dialogs.h"
+#include "FakePrinters.h"
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
+#include "MainWindow.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "PhaseTexts.h"
 #include "RecordingDisplayMode.h"
 #include "ScriptedDialogs.h"
-#include "Start.h"
 #include "Stepper.h"
 #include "TodayCalendar.h"
 
@@ -40,14 +41,16 @@ struct Fixture {
     explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
                      QString folder = QString())
         : clock(today), displayMode(screen), personFile(personFolder.path()),
-          window(Start::Services{clock, displayMode, dialogs, persons, personFile, folder}) {}
+          window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
+                                      folder}) {}
     FixedClock clock;
     RecordingDisplayMode displayMode;
     ScriptedDialogs dialogs;
+    FakePrinters printers;
     QTemporaryDir personFolder;
     PersonList persons;
     PersonFileLocation personFile;
-    Start window;
+    MainWindow window;
 };
 
 // What the window's last paints left on the offscreen screen.
@@ -65,7 +68,7 @@ QImage frameOnly(QImage picture, const QRect& inside) {
     return picture;
 }
 
-QString text(const Start& window, const char* name) {
+QString text(const MainWindow& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
@@ -79,7 +82,7 @@ protected:
 };
 } // namespace
 
-class TestStart : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void startUpState();
@@ -124,9 +127,9 @@ private slots:
     void calendarTodayLine();
 };
 
-void TestStart::startUpState() {
+void TestMainWindow::startUpState() {
     Fixture f(QDate(2000, 1, 1));
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     f.window.load();
     QCOMPARE(redrawn.count(), 1);
     QCOMPARE(f.window.findChild<DateInput*>("M1")->date(), QDate(1953, 11, 20));
@@ -142,7 +145,7 @@ void TestStart::startUpState() {
     QCOMPARE(f.window.findChild<DayStripArea*>("P2")->shownDate(), QDate(2000, 1, 1));
 }
 
-void TestStart::userEditOfBirthDateResetsCaption() {
+void TestMainWindow::userEditOfBirthDateResetsCaption() {
     Fixture f;
     f.window.load();
     f.window.takeOver(QStringLiteral("Anna"), QDate(1999, 11, 8));
@@ -150,7 +153,7 @@ void TestStart::userEditOfBirthDateResetsCaption() {
     auto* caption = f.window.findChild<QLineEdit*>("T1_0");
     QCOMPARE(caption->text(), QString("Anna"));
 
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     M1->setFocus();
     M1->setSelectedSection(QDateTimeEdit::YearSection);
     QTest::keyClick(M1, Qt::Key_Up);
@@ -160,7 +163,7 @@ void TestStart::userEditOfBirthDateResetsCaption() {
     QCOMPARE(f.window.dayCount(), int(QDate(2000, 11, 8).daysTo(QDate(2000, 1, 1))));
 }
 
-void TestStart::stepping_data() {
+void TestMainWindow::stepping_data() {
     QTest::addColumn<QDate>("from");
     QTest::addColumn<int>("direction");
     QTest::addColumn<QDate>("to");
@@ -170,27 +173,27 @@ void TestStart::stepping_data() {
     QTest::newRow("first day stays") << QDate(1601, 1, 1) << -1 << QDate(1601, 1, 1);
 }
 
-void TestStart::stepping() {
+void TestMainWindow::stepping() {
     QFETCH(QDate, from);
     QFETCH(int, direction);
     QFETCH(QDate, to);
     Fixture f(from);
     f.window.load();
     const int before = f.window.dayCount();
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     f.window.stepDisplayDate(direction);
     QCOMPARE(f.window.findChild<DateInput*>("M2")->date(), to);
     QCOMPARE(f.window.dayCount() - before, int(from.daysTo(to)));
     QCOMPARE(redrawn.count(), from == to ? 0 : 1);
 }
 
-void TestStart::stepperClicksStepOnce() {
+void TestMainWindow::stepperClicksStepOnce() {
     Fixture f(QDate(2000, 3, 1));
     f.window.load();
     f.window.show();
     auto* stepper = f.window.findChild<Stepper*>("Up1");
     const int before = f.window.dayCount();
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     QTest::mouseClick(stepper->leftButton(), Qt::LeftButton);
     QCOMPARE(f.window.dayCount(), before - 1);
     QCOMPARE(f.window.findChild<DayStripArea*>("P2")->shownDate(), QDate(2000, 2, 29));
@@ -200,7 +203,7 @@ void TestStart::stepperClicksStepOnce() {
     QCOMPARE(redrawn.count(), 3);
 }
 
-void TestStart::dateBeforeBirthShowsMatchingTexts() {
+void TestMainWindow::dateBeforeBirthShowsMatchingTexts() {
     Fixture f(QDate(1953, 11, 19));
     f.window.load();
     QCOMPARE(f.window.dayCount(), -1);
@@ -210,10 +213,10 @@ void TestStart::dateBeforeBirthShowsMatchingTexts() {
     QCOMPARE(text(f.window, "L4_2"), phaseText(20));
 }
 
-void TestStart::takeOverKeepsName() {
+void TestMainWindow::takeOverKeepsName() {
     Fixture f;
     f.window.load();
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     f.window.takeOver(QStringLiteral("Anna"), QDate(1999, 12, 31));
     QCOMPARE(redrawn.count(), 1);
     QCOMPARE(f.window.dayCount(), 1);
@@ -221,7 +224,7 @@ void TestStart::takeOverKeepsName() {
     QCOMPARE(f.window.findChild<QLineEdit*>("T1_0")->text(), QString("Anna"));
 }
 
-void TestStart::screenModeSwitchedAndRestored_data() {
+void TestMainWindow::screenModeSwitchedAndRestored_data() {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<bool>("switched");
     QTest::addColumn<bool>("byKeys"); // Ctrl+Q instead of the exit button
@@ -230,7 +233,7 @@ void TestStart::screenModeSwitchedAndRestored_data() {
     QTest::newRow("1024 x 768, Ctrl+Q") << QSize(1024, 768) << true << true;
 }
 
-void TestStart::screenModeSwitchedAndRestored() {
+void TestMainWindow::screenModeSwitchedAndRestored() {
     QFETCH(QSize, screen);
     QFETCH(bool, switched);
     QFETCH(bool, byKeys);
@@ -250,7 +253,7 @@ void TestStart::screenModeSwitchedAndRestored() {
     QCOMPARE(f.displayMode.applied.size(), switched ? 2 : 0);
 }
 
-void TestStart::missingClipLeavesStripEmpty() {
+void TestMainWindow::missingClipLeavesStripEmpty() {
     QTemporaryDir empty;
     Fixture f(QDate(2000, 1, 1), QSize(640, 480), empty.path());
     f.window.load();
@@ -259,7 +262,7 @@ void TestStart::missingClipLeavesStripEmpty() {
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
-void TestStart::everyControlIsNamed() {
+void TestMainWindow::everyControlIsNamed() {
     Fixture f;
     f.window.load();
     // The tool tip is the description; the name says what the control shows.
@@ -277,7 +280,7 @@ void TestStart::everyControlIsNamed() {
                  name);
 }
 
-void TestStart::columnsAgreeInColour_data() {
+void TestMainWindow::columnsAgreeInColour_data() {
     QTest::addColumn<int>("column");
     QTest::addColumn<QColor>("colour");
     QTest::newRow("physical") << 0 << QColor(255, 0, 0);
@@ -285,7 +288,7 @@ void TestStart::columnsAgreeInColour_data() {
     QTest::newRow("intellectual") << 2 << QColor(0, 255, 0);
 }
 
-void TestStart::columnsAgreeInColour() {
+void TestMainWindow::columnsAgreeInColour() {
     QFETCH(int, column);
     QFETCH(QColor, colour);
     Fixture f;
@@ -303,7 +306,7 @@ void TestStart::columnsAgreeInColour() {
     QVERIFY(frame->geometry().contains(text->geometry()));
 }
 
-void TestStart::resizedWindowIsTiledFully() {
+void TestMainWindow::resizedWindowIsTiledFully() {
     Fixture f;
     f.window.load();
     f.window.resize(640, 480);
@@ -318,7 +321,7 @@ void TestStart::resizedWindowIsTiledFully() {
 }
 
 // On a desktop scaled to 200 % or 300 % every pixel of an icon becomes a square of equal ones.
-void TestStart::buttonIconsStaySharpWhenScaled_data() {
+void TestMainWindow::buttonIconsStaySharpWhenScaled_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("scale");
     for (const char* button : {"C1_0", "C1_1", "C1_2", "C1_3"})
@@ -326,7 +329,7 @@ void TestStart::buttonIconsStaySharpWhenScaled_data() {
             QTest::addRow("%s at %d00 %%", button, scale) << QString(button) << scale;
 }
 
-void TestStart::buttonIconsStaySharpWhenScaled() {
+void TestMainWindow::buttonIconsStaySharpWhenScaled() {
     QFETCH(QString, button);
     QFETCH(int, scale);
     Fixture f;
@@ -343,7 +346,7 @@ void TestStart::buttonIconsStaySharpWhenScaled() {
 
 // Day steps repaint only what they changed; what is then on the screen must be what painting
 // the whole window for that day shows.
-void TestStart::steppedPictureMatchesFullPaint() {
+void TestMainWindow::steppedPictureMatchesFullPaint() {
     Fixture f;
     f.window.load();
     f.window.resize(640, 480);
@@ -374,7 +377,7 @@ void TestStart::steppedPictureMatchesFullPaint() {
     }
 }
 
-void TestStart::longestTextFitsItsBlock() {
+void TestMainWindow::longestTextFitsItsBlock() {
     Fixture f;
     f.window.load();
     for (int i = 0; i < 3; ++i) {
@@ -398,7 +401,7 @@ void whenOpen(const char* name, std::function<void(QWidget*)> action) {
 }
 } // namespace
 
-void TestStart::personTakenOverThroughTheEditor() {
+void TestMainWindow::personTakenOverThroughTheEditor() {
     Fixture f(QDate(2000, 1, 1));
     QFile file(f.personFile.filePath());
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -406,7 +409,7 @@ void TestStart::personTakenOverThroughTheEditor() {
     file.close();
     f.window.load();
     f.window.show();
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     whenOpen("Data", [](QWidget* editor) {
         editor->findChild<QPushButton*>(QStringLiteral("C2_4"))->click();
     });
@@ -418,7 +421,7 @@ void TestStart::personTakenOverThroughTheEditor() {
     QCOMPARE(f.persons.personCount(), 1);
 }
 
-void TestStart::helpButtonOpensTheHelpWindow() {
+void TestMainWindow::helpButtonOpensTheHelpWindow() {
     Fixture f;
     f.window.load();
     f.window.show();
@@ -432,7 +435,7 @@ void TestStart::helpButtonOpensTheHelpWindow() {
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-void TestStart::dayReportCarriesWhatTheWindowShows() {
+void TestMainWindow::dayReportCarriesWhatTheWindowShows() {
     Fixture f(QDate(2000, 1, 1));
     f.window.load();
     f.window.takeOver(QStringLiteral("Anna"), QDate(1999, 12, 31));
@@ -446,7 +449,7 @@ void TestStart::dayReportCarriesWhatTheWindowShows() {
     QCOMPARE(report.texts[2], phaseText(15));
 }
 
-void TestStart::calendarIsGerman() {
+void TestMainWindow::calendarIsGerman() {
     DateInput input;
     input.setDate(QDate(1953, 11, 20));
     const QCalendarWidget* calendar = input.calendar();
@@ -456,7 +459,7 @@ void TestStart::calendarIsGerman() {
     QCOMPARE(input.text(), QString("20.11.1953"));
 }
 
-void TestStart::qtDialogsSpeakGerman_data() {
+void TestMainWindow::qtDialogsSpeakGerman_data() {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("german");
@@ -474,7 +477,7 @@ void TestStart::qtDialogsSpeakGerman_data() {
                                   << "&Kopieren";
 }
 
-void TestStart::qtDialogsSpeakGerman() {
+void TestMainWindow::qtDialogsSpeakGerman() {
     QFETCH(QString, context);
     QFETCH(QString, english);
     QFETCH(QString, german);
@@ -483,7 +486,7 @@ void TestStart::qtDialogsSpeakGerman() {
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
 }
 
-void TestStart::dialogEdge_data() {
+void TestMainWindow::dialogEdge_data() {
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QColor>("colour");
     const QColor light(192, 192, 192);
@@ -498,7 +501,7 @@ void TestStart::dialogEdge_data() {
     QTest::newRow("client") << QPoint(3, 3) << QColor(Qt::green);
 }
 
-void TestStart::dialogEdge() {
+void TestMainWindow::dialogEdge() {
     QFETCH(QPoint, pixel);
     QFETCH(QColor, colour);
     GreenDialog dialog;
@@ -507,7 +510,7 @@ void TestStart::dialogEdge() {
     QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
 }
 
-void TestStart::messageBoxes_data() {
+void TestMainWindow::messageBoxes_data() {
     QTest::addColumn<int>("kind"); // 0 inform, 1 warn, 2 question
     QTest::addColumn<bool>("unattended");
     QTest::addColumn<int>("shownFormat"); // -1: no box was shown
@@ -518,7 +521,7 @@ void TestStart::messageBoxes_data() {
     QTest::newRow("question when leaving") << 2 << true << -1;
 }
 
-void TestStart::messageBoxes() {
+void TestMainWindow::messageBoxes() {
     QFETCH(int, kind);
     QFETCH(bool, unattended);
     QFETCH(int, shownFormat);
@@ -553,7 +556,7 @@ void TestStart::messageBoxes() {
 
 namespace {
 // The name of the control holding the focus; a date input's inner line edit counts as it.
-QString focusedControl(const Start& window) {
+QString focusedControl(const MainWindow& window) {
     for (QWidget* w = QApplication::focusWidget(); w && w != &window; w = w->parentWidget())
         if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
             return w->objectName();
@@ -578,7 +581,7 @@ QPoint columnCentre(const QWidget* surface, int column) {
 enum Gesture { Key, Click, Wheel };
 } // namespace
 
-void TestStart::focusOrder() {
+void TestMainWindow::focusOrder() {
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
     f.window.findChild<QWidget*>("P2")->setFocus(Qt::TabFocusReason);
@@ -593,7 +596,7 @@ void TestStart::focusOrder() {
                                  "C1_2", "C1_3", "P2"}));
 }
 
-void TestStart::movingOnTheChart_data() {
+void TestMainWindow::movingOnTheChart_data() {
     QTest::addColumn<QString>("surface");
     QTest::addColumn<int>("gesture");
     QTest::addColumn<int>("value"); // a key, a day column or wheel notches
@@ -626,7 +629,7 @@ void TestStart::movingOnTheChart_data() {
         << "P2" << +Wheel << -2 << QDate(2000, 1, 1) << QDate(1999, 12, 30);
 }
 
-void TestStart::movingOnTheChart() {
+void TestMainWindow::movingOnTheChart() {
     QFETCH(QString, surface);
     QFETCH(int, gesture);
     QFETCH(int, value);
@@ -637,7 +640,7 @@ void TestStart::movingOnTheChart() {
     auto* target = f.window.findChild<DaySurface*>(surface);
     target->setFocus();
     const int before = f.window.dayCount();
-    QSignalSpy redrawn(&f.window, &Start::redrawn);
+    QSignalSpy redrawn(&f.window, &MainWindow::redrawn);
     const QPoint at = columnCentre(target, value);
     QWheelEvent wheel(at, target->mapToGlobal(at), {}, QPoint(0, 120 * value), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -652,7 +655,7 @@ void TestStart::movingOnTheChart() {
     QCOMPARE(redrawn.count(), from == to ? 0 : 1);
 }
 
-void TestStart::hoverShowsTheDay_data() {
+void TestMainWindow::hoverShowsTheDay_data() {
     QTest::addColumn<QString>("surface");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("day");
@@ -660,7 +663,7 @@ void TestStart::hoverShowsTheDay_data() {
     QTest::newRow("strip") << "P2" << 31 << "Sonntag, 16.01.2000\nTag 16858 seit der Geburt";
 }
 
-void TestStart::hoverShowsTheDay() {
+void TestMainWindow::hoverShowsTheDay() {
     QFETCH(QString, surface);
     QFETCH(int, column);
     QFETCH(QString, day);
@@ -674,13 +677,13 @@ void TestStart::hoverShowsTheDay() {
     QVERIFY2(QToolTip::text().startsWith(day), qPrintable(QToolTip::text()));
 }
 
-void TestStart::focusFrameSparesThePicture_data() {
+void TestMainWindow::focusFrameSparesThePicture_data() {
     QTest::addColumn<QString>("surface");
     QTest::newRow("chart") << "P1";
     QTest::newRow("day strip") << "P2";
 }
 
-void TestStart::focusFrameSparesThePicture() {
+void TestMainWindow::focusFrameSparesThePicture() {
     QFETCH(QString, surface);
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
@@ -697,14 +700,14 @@ void TestStart::focusFrameSparesThePicture() {
     QCOMPARE(target->grab().toImage(), unfocused);
 }
 
-void TestStart::shortcutsOpenWindows_data() {
+void TestMainWindow::shortcutsOpenWindows_data() {
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QString>("window");
     QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "About";
     QTest::newRow("Ctrl+E") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Data";
 }
 
-void TestStart::shortcutsOpenWindows() {
+void TestMainWindow::shortcutsOpenWindows() {
     QFETCH(QKeySequence, keys);
     QFETCH(QString, window);
     Fixture f;
@@ -720,7 +723,7 @@ void TestStart::shortcutsOpenWindows() {
     QCOMPARE(opened, window);
 }
 
-void TestStart::dayReportAsPdf_data() {
+void TestMainWindow::dayReportAsPdf_data() {
     QTest::addColumn<bool>("fromMenu");
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("message");
@@ -730,7 +733,7 @@ void TestStart::dayReportAsPdf_data() {
                                           << "konnte nicht gespeichert";
 }
 
-void TestStart::dayReportAsPdf() {
+void TestMainWindow::dayReportAsPdf() {
     QFETCH(bool, fromMenu);
     QFETCH(QString, folder);
     QFETCH(QString, message);
@@ -751,7 +754,7 @@ void TestStart::dayReportAsPdf() {
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
 }
 
-void TestStart::calendarTodayLine() {
+void TestMainWindow::calendarTodayLine() {
     FixedClock clock(QDate(2024, 5, 17));
     DateInput input;
     input.setClock(clock);
@@ -772,5 +775,5 @@ void TestStart::calendarTodayLine() {
     QTRY_VERIFY(!calendar->isVisible());
 }
 
-QTEST_MAIN(TestStart)
-#include "tst_start.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DayReport.h"
+#include "MainWindowControls.h"
 #include "PersonTakeOver.h"
-#include "StartControls.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -13,22 +13,24 @@ class Dialogs;
 class DisplayMode;
 class PersonFileLocation;
 class PersonList;
+class PrinterService;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
 // day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
-class Start : public QWidget, public PersonTakeOver {
+class MainWindow : public QWidget, public PersonTakeOver {
     Q_OBJECT
 public:
     struct Services {
         const Clock& clock;
         DisplayMode& displayMode;
         Dialogs& dialogs;
+        PrinterService& printers;
         PersonList& persons;
         const PersonFileLocation& personFile;
         QString programFolder; // where the clip lies
     };
 
-    explicit Start(const Services& services, QWidget* parent = nullptr);
+    explicit MainWindow(const Services& services, QWidget* parent = nullptr);
 
     // Start-up: switch the screen mode if needed, set the default dates, load the clip and
     // compute the first picture. Runs once, before the window is first shown.
@@ -42,7 +44,9 @@ public:
     // Makes a date the display date (kept within the accepted range) and recalculates; the
     // stepper, the keys and the mouse on the chart and the day strip all come here.
     void moveDisplayDate(const QDate& wanted);
-    void command(int index);
+    // The four buttons C1(0..3), in their order.
+    enum class Command { Persons, Help, Print, Exit };
+    void command(Command which);
     // Takes over a person from the person list: name into T1(0), birth date into M1.
     void takeOver(const QString& name, const QDate& birthDate) override;
 
@@ -58,7 +62,7 @@ public:
     std::int32_t dayCount() const { return DayCount; }
     std::int32_t chartDayCount() const { return ChartDayCount; }
     bool screenModeChanged() const { return ScreenModeChanged; }
-    const StartControls& controls() const { return m_controls; }
+    const MainWindowControls& controls() const { return m_controls; }
     // What the window shows now, for the printed day report.
     DayReport dayReport() const;
 
@@ -68,7 +72,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -82,19 +85,16 @@ private:
     const Clock& m_clock;
     DisplayMode& m_displayMode;
     Dialogs& m_dialogs;
+    PrinterService& m_printers;
     PersonList& m_persons;
     const PersonFileLocation& m_personFile;
     QString m_programFolder;
-    StartControls m_controls;
+    MainWindowControls m_controls;
 
     std::int32_t DayCount = 0;
     std::int32_t ChartDayCount = 0;
     bool ScreenModeChanged = false;
     std::int16_t SavedScreenWidth = 0;
     std::int16_t SavedScreenHeight = 0;
-    std::int16_t TileWidth = 0;
-    std::int16_t TileHeight = 0;
-    std::int32_t WindowWidthPx = 0;
-    std::int32_t WindowHeightPx = 0;
     bool m_exiting = false;
 };

@@ -1,4 +1,4 @@
-#include "Start.h"
+#include "MainWindow.h"
 
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
@@ -10,11 +10,11 @@
 #include "Dialogs.h"
 #include "DisplayMode.h"
 #include "HelpWindow.h"
+#include "MainWindowShortcuts.h"
 #include "PersonEditor.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
 #include "PrintDayReport.h"
-#include "StartShortcuts.h"
 #include "Stepper.h"
 #include "Tiling.h"
 
@@ -25,10 +25,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-Start::Start(const Services& services, QWidget* parent)
+MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
-      m_dialogs(services.dialogs), m_persons(services.persons), m_personFile(services.personFile),
-      m_programFolder(services.programFolder), m_controls(buildStartControls(this)) {
+      m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
+      m_personFile(services.personFile), m_programFolder(services.programFolder),
+      m_controls(buildMainWindowControls(this)) {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -53,17 +54,18 @@ Start::Start(const Services& services, QWidget* parent)
     connect(m_controls.Up1, &Stepper::stepLeft, this, [this] { stepDisplayDate(-1); });
     connect(m_controls.Up1, &Stepper::stepRight, this, [this] { stepDisplayDate(+1); });
     for (DaySurface* surface : std::initializer_list<DaySurface*>{m_controls.P1, m_controls.P2}) {
-        connect(surface, &DaySurface::dateRequested, this, &Start::moveDisplayDate);
+        connect(surface, &DaySurface::dateRequested, this, &MainWindow::moveDisplayDate);
         connect(surface, &DaySurface::todayRequested, this,
                 [this] { moveDisplayDate(m_clock.today()); });
     }
     for (int i = 0; i < int(m_controls.C1.size()); ++i)
-        connect(m_controls.C1[i], &QToolButton::clicked, this, [this, i] { command(i); });
-    addStartShortcuts(this, m_controls,
-                      [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
+        connect(m_controls.C1[i], &QToolButton::clicked, this,
+                [this, i] { command(static_cast<Command>(i)); });
+    addMainWindowShortcuts(this, m_controls,
+                           [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
 }
 
-void Start::load() {
+void MainWindow::load() {
     ScreenModeChanged = false;
     m_displayMode.setup();
     SavedScreenHeight = static_cast<std::int16_t>(m_displayMode.height());
@@ -80,20 +82,18 @@ void Start::load() {
     DrawGraph();
 }
 
-void Start::setUpTile() {
+void MainWindow::setUpTile() {
     const QPixmap tile(QStringLiteral(":/pictures/tile.png"));
     m_controls.P3->setPixmap(tile);
     m_controls.P3->resize(tile.size());
     m_controls.P3->hide();
-    TileWidth = static_cast<std::int16_t>(tile.width());
-    TileHeight = static_cast<std::int16_t>(tile.height());
 }
 
-void Start::Diff() {
+void MainWindow::Diff() {
     DayCount = dayCountBetween(m_controls.M1->date(), m_controls.M2->date());
 }
 
-void Start::DrawGraph() {
+void MainWindow::DrawGraph() {
     ChartDayCount = DayCount;
     for (DaySurface* surface : std::initializer_list<DaySurface*>{m_controls.P1, m_controls.P2})
         surface->showDay(m_controls.M2->date(), ChartDayCount);
@@ -106,31 +106,31 @@ void Start::DrawGraph() {
     emit redrawn();
 }
 
-void Start::aaa() {
+void MainWindow::aaa() {
     ShowPhaseText(phaseIndex(Cycle::Physical, DayCount));
     bbb();
 }
 
-void Start::bbb() {
+void MainWindow::bbb() {
     ShowPhaseText(phaseIndex(Cycle::Emotional, DayCount));
     ccc();
 }
 
-void Start::ccc() {
+void MainWindow::ccc() {
     ShowPhaseText(phaseIndex(Cycle::Intellectual, DayCount));
 }
 
-void Start::ShowPhaseText(const std::int16_t& PhaseIndex) {
+void MainWindow::ShowPhaseText(const std::int16_t& PhaseIndex) {
     if (PhaseIndex < 0 || PhaseIndex > 20)
         return;
     m_controls.L4[PhaseIndex / 7]->setText(phaseText(PhaseIndex));
 }
 
-void Start::stepDisplayDate(int direction) {
+void MainWindow::stepDisplayDate(int direction) {
     moveDisplayDate(stepDay(m_controls.M2->date(), direction));
 }
 
-void Start::moveDisplayDate(const QDate& wanted) {
+void MainWindow::moveDisplayDate(const QDate& wanted) {
     const QDate next = clampedToRange(wanted);
     if (!next.isValid() || next == m_controls.M2->date())
         return;
@@ -139,33 +139,31 @@ void Start::moveDisplayDate(const QDate& wanted) {
     DrawGraph();
 }
 
-void Start::takeOver(const QString& name, const QDate& birthDate) {
+void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.T1[0]->setText(name);
     m_controls.M1->setDateQuietly(birthDate);
     Diff();
     DrawGraph();
 }
 
-void Start::command(int index) {
-    switch (index) {
-    case 0:
+void MainWindow::command(Command which) {
+    switch (which) {
+    case Command::Persons:
         openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
         break;
-    case 1:
+    case Command::Help:
         openHelpWindow(this);
         break;
-    case 2:
-        printDayReport(this, dayReport(), m_dialogs);
+    case Command::Print:
+        printDayReport(this, dayReport(), m_dialogs, m_printers);
         break;
-    case 3:
+    case Command::Exit:
         exitProgram();
-        break;
-    default:
         break;
     }
 }
 
-DayReport Start::dayReport() const {
+DayReport MainWindow::dayReport() const {
     DayReport report;
     report.birthCaption = m_controls.T1[0]->text();
     report.birthDate = m_controls.M1->date();
@@ -179,7 +177,7 @@ DayReport Start::dayReport() const {
     return report;
 }
 
-void Start::restoreScreenMode() {
+void MainWindow::restoreScreenMode() {
     if (!ScreenModeChanged)
         return;
     m_displayMode.setSize(SavedScreenWidth, SavedScreenHeight);
@@ -187,37 +185,30 @@ void Start::restoreScreenMode() {
     ScreenModeChanged = false;
 }
 
-void Start::exitProgram() {
+void MainWindow::exitProgram() {
     if (m_exiting)
         return;
     leaveNow();
 }
 
-void Start::leaveNow() {
+void MainWindow::leaveNow() {
     m_exiting = true;
     restoreScreenMode();
     QApplication::closeAllWindows();
     QApplication::quit();
 }
 
-void Start::leaveWithoutWindows() {
+void MainWindow::leaveWithoutWindows() {
     m_exiting = true;
     restoreScreenMode();
 }
 
-void Start::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     exitProgram();
     event->accept();
 }
 
-void Start::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    WindowHeightPx = height();
-    WindowWidthPx = width();
-}
-
-void Start::paintEvent(QPaintEvent* event) {
+void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintTiles(painter, m_controls.P3->pixmap(), QSize(WindowWidthPx, WindowHeightPx),
-               event->rect());
+    paintTiles(painter, m_controls.P3->pixmap(), size(), event->rect());
 }

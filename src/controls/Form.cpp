@@ -1,0 +1,39 @@
+#include "Form.h"
+
+#include "Twips.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+QRect Twips::toPixels() const {
+    return twipsRect(left, top, width, height);
+}
+
+QFont arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+void setColours(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void describe(QWidget* widget, const QString& shown, const QString& toolTip) {
+    widget->setAccessibleName(shown);
+    widget->setToolTip(toolTip);
+    widget->setAccessibleDescription(toolTip);
+}

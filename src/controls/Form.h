@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QColor;
+class QWidget;
+
+// Helpers shared by every window that is laid out from a table of controls: each control has
+// its objectName, its place in twips and its font as the window's design gives them.
+
+// A control's place in twips (1/1440 inch), as the design gives it.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+    QRect toPixels() const;
+};
+
+// Arial in the given size; the Liberation Sans of the same metrics stands in where Arial is
+// missing.
+QFont arial(double points, bool bold = false);
+
+// Names the widget and puts it at its place.
+template <typename Widget> Widget* place(Widget* widget, const QString& name, const Twips& where) {
+    widget->setObjectName(name);
+    widget->setGeometry(where.toPixels());
+    return widget;
+}
+
+// "L4_2": the objectName of element index of a control array.
+QString indexed(const char* name, int index);
+
+// Background and text colours for every role a control may paint with, filled in.
+void setColours(QWidget* widget, const QColor& background, const QColor& text);
+
+// A screen reader reads the name as what the control shows and the tool tip as its description.
+void describe(QWidget* widget, const QString& shown, const QString& toolTip);
