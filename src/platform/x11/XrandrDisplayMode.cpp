@@ -15,9 +15,10 @@ namespace {
 // True while the server is still at the other end of the connection. Any Xlib call on a
 // connection the server has dropped (the server or the session ended) ends in Xlib's fatal
 // I/O error handler, which exits the process on the spot; so every use checks first.
-bool connected(Display* display) {
+// waitMs: how long a silent connection is watched for its end first.
+bool connected(Display* display, int waitMs = 0) {
     pollfd connection{ConnectionNumber(display), POLLIN, 0};
-    if (::poll(&connection, 1, 0) < 0)
+    if (::poll(&connection, 1, waitMs) < 0)
         return false;
     if (connection.revents & (POLLHUP | POLLERR | POLLNVAL))
         return false;
@@ -25,6 +26,8 @@ bool connected(Display* display) {
     return !(connection.revents & POLLIN) ||
            ::recv(connection.fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) != 0;
 }
+
+constexpr int GoingBackWaitMs = 50;
 
 struct DisplayCloser {
     void operator()(Display* display) const {
@@ -63,9 +66,14 @@ public:
     }
 
     bool apply() override {
-        if (!m_saved || !connected(m_display.get()))
+        if (!m_saved)
             return false;
         const bool goingBack = m_wantedWidth == m_saved->width && m_wantedHeight == m_saved->height;
+        // Going back happens on the way out, also when Qt has just lost its own connection to
+        // a server that is ending: the server closes its connections one after the other, so
+        // this one is given a moment to show its end too.
+        if (!connected(m_display.get(), goingBack ? GoingBackWaitMs : 0))
+            return false;
         // Read afresh: another client may have changed the output since setup().
         const CrtcSetting now = readCrtc(m_display.get(), m_saved->crtc).value_or(*m_saved);
         const std::optional<CrtcSetting> wanted =
