@@ -51,10 +51,10 @@ constexpr std::array<Button, 5> ButtonsC2{{
     {QT_TRANSLATE_NOOP("PersonEditor", "Person übernehmen"), {4320, 1950, 3840, 360}},
 }};
 
-QLabel* caption(QWidget* parent, const Caption& spec) {
-    auto* label = place(new QLabel(PersonEditor::tr(spec.text), parent), QLatin1String(spec.name),
-                        spec.where);
-    label->setFont(arial(spec.points, true));
+QLabel* caption(QWidget* parent, const Caption& wanted) {
+    auto* label = place(new QLabel(PersonEditor::tr(wanted.text), parent), QLatin1String(wanted.name),
+                        wanted.where);
+    label->setFont(arial(wanted.points, true));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setStyleSheet(QStringLiteral("QLabel { color: rgb(224, 224, 224); background: "
                                         "transparent; }"));
