@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
-QDate earliestDate() { return QDate(1601, 1, 1); }
+QDate earliestDate() {
+    return QDate(1601, 1, 1);
+}
 
-QDate latestDate() { return QDate(9999, 12, 31); }
+QDate latestDate() {
+    return QDate(9999, 12, 31);
+}
 
 std::int32_t dayCountBetween(const QDate& birth, const QDate& display) {
     return static_cast<std::int32_t>(birth.daysTo(display));
@@ -21,7 +25,9 @@ QDate clampedToRange(const QDate& date) {
     return date.isValid() ? std::clamp(date, earliestDate(), latestDate()) : date;
 }
 
-QString shortDateText(const QDate& date) { return date.toString(QLatin1String(ShortDateFormat)); }
+QString shortDateText(const QDate& date) {
+    return date.toString(QLatin1String(ShortDateFormat));
+}
 
 QDate parseDateText(const QString& text) {
     const QString trimmed = text.trimmed();

@@ -4,7 +4,9 @@
 #include <cmath>
 
 // Control positions are designed in twips (1/1440 inch); 15 twips are one pixel at 96 dpi.
-inline int twipsToPx(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+inline int twipsToPx(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPx(left), twipsToPx(top), twipsToPx(width), twipsToPx(height));

@@ -52,8 +52,8 @@ constexpr std::array<Button, 5> ButtonsC2{{
 }};
 
 QLabel* caption(QWidget* parent, const Caption& wanted) {
-    auto* label = place(new QLabel(PersonEditor::tr(wanted.text), parent), QLatin1String(wanted.name),
-                        wanted.where);
+    auto* label = place(new QLabel(PersonEditor::tr(wanted.text), parent),
+                        QLatin1String(wanted.name), wanted.where);
     label->setFont(arial(wanted.points, true));
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setStyleSheet(QStringLiteral("QLabel { color: rgb(224, 224, 224); background: "

@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <cstdio>
 
-QString programTitle() { return QStringLiteral("Biorhythmus"); }
+QString programTitle() {
+    return QStringLiteral("Biorhythmus");
+}
 
 namespace {
 // The pressed button; unattended, the text goes to standard error and the answer is No.
