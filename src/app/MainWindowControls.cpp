@@ -2,6 +2,7 @@
 
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
+#include "CrispPicture.h"
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "DayDescription.h"
@@ -9,10 +10,8 @@
 #include "Stepper.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
-#include <QtMath>
 
 namespace {
 
@@ -34,25 +33,6 @@ QFont plainSans() {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
-}
-
-// The picture at `scale` times its size for a desktop scaled to 200 % or 300 %: its own
-// pixels repeated, not blurred.
-QPixmap crispPixmap(const QString& path, int scale) {
-    const QPixmap picture(path);
-    if (scale <= 1)
-        return picture;
-    QPixmap larger =
-        picture.scaled(picture.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    larger.setDevicePixelRatio(scale);
-    return larger;
-}
-
-QIcon crispIcon(const QString& path) {
-    QIcon icon(crispPixmap(path, 1));
-    for (int scale : {2, 3})
-        icon.addPixmap(crispPixmap(path, scale));
-    return icon;
 }
 
 QLabel* label(QWidget* window, const QString& name, const Twips& where, const QString& text,
@@ -229,8 +209,7 @@ void buildLegend(QWidget* window, MainWindowControls& c) {
         describe(c.L2[i], spokenPercentage(AllCycles[i], c.L2[i]->text()),
                  Texts::tr("Prozentanzeige zum berechneten Tag"));
         c.I1[i] = place(new QLabel(window), indexed("I1", i), column.sample);
-        c.I1[i]->setPixmap(
-            crispPixmap(QLatin1String(column.sampleIcon), qCeil(qGuiApp->devicePixelRatio())));
+        c.I1[i]->setPixmap(crispPixmap(QLatin1String(column.sampleIcon)));
         c.I1[i]->setAlignment(Qt::AlignCenter);
         c.I1[i]->setAccessibleName(name);
         c.L1[i] = label(window, indexed("L1", i), column.name, name, arial(8.25, true), White);

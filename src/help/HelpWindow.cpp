@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "CrispPicture.h"
 #include "Form.h"
 #include "Grid.h"
 #include "HelpDocuments.h"
@@ -64,7 +65,7 @@ HelpWindow::HelpWindow(QWidget* parent)
                         QStringLiteral("Label1"), {900, 540, 4665, 285});
 
     m_logo = place(new QLabel(area), QStringLiteral("Image1"), {6462, 815, 840, 375});
-    m_logo->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
+    m_logo->setPixmap(crispPixmap(QStringLiteral(":/pictures/logo.png")));
     m_logo->setAccessibleName(tr("Logo"));
 
     m_terms = place(documentBox(area, tr("Nutzungsbedingungen")), QStringLiteral("RichTextBox1_0"),
@@ -77,7 +78,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     showFromTop(m_guide);
 
     m_close = place(new QToolButton(area), QStringLiteral("C1"), {7770, 5520, 405, 375});
-    m_close->setIcon(QIcon(QStringLiteral(":/pictures/exit.png")));
+    m_close->setIcon(crispIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
     m_close->setToolTip(tr("Programm beenden"));
     // Read aloud as the word its picture shows, with the tool tip as its description.
