@@ -1,7 +1,7 @@
 #include "Application.h"
 #include "DisplayMode.h"
-#include "GermanTranslations.h"
 #include "SingleInstance.h"
+#include "UiLanguage.h"
 
 #include <QApplication>
 
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
-    installGermanTranslations(qapp);
+    installUiLanguage(qapp, startUiLanguage());
     instance.listen();
 
     Application application(std::move(displayMode));

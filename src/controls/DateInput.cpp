@@ -16,9 +16,9 @@ const Clock& systemClock() {
 
 DateInput::DateInput(QWidget* parent) : QDateEdit(parent), m_clock(&systemClock()) {
     setCalendarPopup(true);
-    setDisplayFormat(QLatin1String(ShortDateFormat));
+    setLocale(uiLocale());
+    setDisplayFormat(displayDateFormat());
     setDateRange(earliestDate(), latestDate());
-    setLocale(QLocale(QLocale::German, QLocale::Germany));
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (!m_quiet)
             emit userChangedDate(date);
@@ -52,16 +52,18 @@ void DateInput::mousePressEvent(QMouseEvent* event) {
 }
 
 // Once a part of the date is complete ("08" or "8" for the day) the input moves on to the next
-// part by itself; the dot typed after it closes the part just finished and must not skip the
-// next one, so that typing 08.11.1999 gives 08.11.1999.
+// part by itself; the separator typed after it ("." or "/") closes the part just finished and
+// must not skip the next one, so that typing 08.11.1999 gives 08.11.1999.
 void DateInput::keyPressEvent(QKeyEvent* event) {
-    if (m_movedOnByItself && event->text() == QLatin1String(".")) {
+    const QString typed = event->text();
+    const bool separator = typed.size() == 1 && !typed.front().isLetterOrNumber() &&
+                           displayFormat().contains(typed.front());
+    if (m_movedOnByItself && separator) {
         m_movedOnByItself = false;
         event->accept();
         return;
     }
     const Section before = currentSection();
     QDateEdit::keyPressEvent(event);
-    const QString text = event->text();
-    m_movedOnByItself = text.size() == 1 && text.front().isDigit() && currentSection() != before;
+    m_movedOnByItself = typed.size() == 1 && typed.front().isDigit() && currentSection() != before;
 }

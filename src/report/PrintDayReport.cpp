@@ -147,7 +147,7 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
 
     QString detail;
     const std::unique_ptr<PageTarget> target = printers.openPrinter(
-        printer, Texts::tr("Biorhythmus %1").arg(shortDateText(report.displayDate)), &detail);
+        printer, Texts::tr("Biorhythmus %1").arg(displayDateText(report.displayDate)), &detail);
     if (!target)
         return fail(busy, parent, dialogs, notSetUpText(printer.name, detail));
 

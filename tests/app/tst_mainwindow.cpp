@@ -6,7 +6,6 @@
 #include "Dialogs.h"
 #include "FakePrinters.h"
 #include "FramedDialog.h"
-#include "GermanTranslations.h"
 #include "MainWindow.h"
 #include "ModalAction.h"
 #include "PersonFileLocation.h"
@@ -16,6 +15,7 @@
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
 #include "TodayCalendar.h"
+#include "UiLanguage.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -493,7 +493,7 @@ void TestMainWindow::qtDialogsSpeakGerman() {
     QFETCH(QString, context);
     QFETCH(QString, english);
     QFETCH(QString, german);
-    installGermanTranslations(*QCoreApplication::instance());
+    installUiLanguage(*QCoreApplication::instance(), UiLanguage::German);
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
 }
