@@ -246,7 +246,7 @@
     </message>
     <message>
         <source>Geistige Kurve</source>
-        <translation>Intellect curve</translation>
+        <translation>Intellectual curve</translation>
     </message>
     <message>
         <source>Prozentanzeige zum berechneten Tag</source>

@@ -44,7 +44,7 @@ PrintOutcome fail(BusyCursor& busy, QWidget* parent, Dialogs& dialogs, const QSt
     return PrintOutcome::Failed;
 }
 
-// A German sentence, then what the print system or the file system said in its own words.
+// A sentence of ours, then what the print system or the file system said in its own words.
 QString withDetail(const QString& sentence, const QString& detail) {
     return detail.isEmpty() ? sentence : sentence + QLatin1String("\n\n(") + detail + u')';
 }

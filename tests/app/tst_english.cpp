@@ -1,0 +1,242 @@
+#include "Clock.h"
+#include "DateInput.h"
+#include "FakePrinters.h"
+#include "MainWindow.h"
+#include "ModalAction.h"
+#include "PageReading.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
+#include "PhaseTexts.h"
+#include "RecordingDisplayMode.h"
+#include "ReportPdf.h"
+#include "ScriptedDialogs.h"
+#include "TodayCalendar.h"
+#include "UiLanguage.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolButton>
+#include <functional>
+
+namespace {
+
+struct Fixture {
+    Fixture()
+        : clock(QDate(2000, 1, 1)), displayMode(QSize(640, 480)), personFile(personFolder.path()),
+          window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
+                                      QString()}) {
+        QFile file(personFile.filePath());
+        if (file.open(QIODevice::WriteOnly))
+            file.write("1,1\r\n\"Anna\"\r\n\"31.12.1999\"\r\n");
+    }
+    FixedClock clock;
+    RecordingDisplayMode displayMode;
+    ScriptedDialogs dialogs;
+    FakePrinters printers;
+    QTemporaryDir personFolder;
+    PersonList persons;
+    PersonFileLocation personFile;
+    MainWindow window;
+};
+
+// Words only German uses (any of ä, ö, ü, ß gives a word away too); the program's name,
+// Biorhythmus, is the same in both languages.
+const QRegularExpression GermanWord(
+    QStringLiteral("\\b(und|der|das|den|ist|nicht|Sie|Ihr|Ihre|mit|Tag|Tage|Heute|Geburt\\w*|"
+                   "Kurve|Zustand|Datum|Personen|Drucken|Hilfe|Speichern|beenden|Montag|"
+                   "Dienstag|Mittwoch|Donnerstag|Freitag|Samstag|Sonntag|Januar|Februar|Mai|"
+                   "Juni|Juli|Oktober|Dezember|Di|Mi)\\b|\\w*[äöüßÄÖÜ]\\w*"));
+
+// The one line of text a label, button or input shows; empty for any other control.
+QString shownLine(const QWidget& control) {
+    if (auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(&control))
+        return edit->text();
+    return QString();
+}
+
+// What the user sees, hears from a screen reader or reads in a tool tip, for every control.
+QStringList textsOf(const QWidget& control) {
+    QStringList texts{control.windowTitle(), control.toolTip(), control.accessibleName(),
+                      control.accessibleDescription(), shownLine(control)};
+    if (auto* document = qobject_cast<const QTextEdit*>(&control))
+        texts << document->toPlainText();
+    // The calendar's weekday heads live in its table's first row.
+    if (auto* table = qobject_cast<const QTableView*>(&control)) {
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            texts << table->model()->index(0, column).data().toString();
+    }
+    return texts;
+}
+
+// Room for one line of text inside a control, after its frame and the style's margins.
+int textRoom(const QWidget& control) {
+    if (auto* button = qobject_cast<const QPushButton*>(&control))
+        return button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    if (auto* edit = qobject_cast<const QLineEdit*>(&control)) {
+        const QMargins margins = edit->textMargins();
+        // QLineEdit keeps two pixels clear at each side inside its frame.
+        const int frame =
+            edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        return edit->width() - margins.left() - margins.right() - 2 * frame - 4;
+    }
+    auto* label = qobject_cast<const QLabel*>(&control);
+    return label->contentsRect().width() - 2 * label->margin();
+}
+
+// A single-line text wider than its room, or wrapped text taller than its label.
+bool isCut(const QWidget& control, const QString& text) {
+    auto* label = qobject_cast<const QLabel*>(&control);
+    if (label && label->wordWrap())
+        return label->heightForWidth(label->width()) > label->height();
+    return control.fontMetrics().horizontalAdvance(text) > textRoom(control);
+}
+
+// What is wrong in the window in English: German words, and texts cut by their frames.
+QStringList faultsOf(QWidget& window) {
+    QStringList faults;
+    QList<QWidget*> controls = window.findChildren<QWidget*>();
+    controls.prepend(&window);
+    for (const QWidget* control : std::as_const(controls)) {
+        const QString where = control->objectName().isEmpty()
+                                  ? QString::fromLatin1(control->metaObject()->className())
+                                  : control->objectName();
+        for (const QString& text : textsOf(*control)) {
+            const QRegularExpressionMatch german = GermanWord.match(text);
+            if (german.hasMatch())
+                faults << QStringLiteral("%1: German \"%2\" in \"%3\"")
+                              .arg(where, german.captured(), text.left(80));
+        }
+        const QString shown = shownLine(*control);
+        const bool measured = !qobject_cast<const QToolButton*>(control); // pictures, no text
+        if (measured && control->isVisibleTo(&window) && !shown.isEmpty() && isCut(*control, shown))
+            faults << QStringLiteral("%1: \"%2\" cut by its frame").arg(where, shown);
+    }
+    return faults;
+}
+
+// Opens a window in English the way the user does and hands each state it shows to the check.
+using Opener = std::function<bool(const std::function<void(QWidget&)>& check)>;
+
+bool openMainWindow(const std::function<void(QWidget&)>& check) {
+    Fixture f;
+    f.window.load();
+    f.window.show();
+    for (const char* name : {"M1", "M2"})
+        f.window.findChild<DateInput*>(QLatin1String(name))->calendar();
+    check(f.window);
+    return QTest::qWaitForWindowExposed(&f.window);
+}
+
+// The window holds three of the 21 interpretation texts at a time: each goes through its label.
+bool showEveryInterpretation(const std::function<void(QWidget&)>& check) {
+    Fixture f;
+    f.window.load();
+    for (std::int16_t index = 0; index <= 20; ++index) {
+        auto* label = f.window.findChild<QLabel*>(QStringLiteral("L4_%1").arg(index / 7));
+        label->setText(phaseText(index));
+        check(*label);
+    }
+    return true;
+}
+
+Opener throughButton(const char* button, const char* window, const char* closer) {
+    return [=](const std::function<void(QWidget&)>& check) {
+        Fixture f;
+        f.window.load();
+        f.window.show();
+        ModalAction opened(QLatin1String(window), [&](QWidget& modal) {
+            check(modal);
+            modal.findChild<QAbstractButton*>(QLatin1String(closer))->click();
+        });
+        f.window.findChild<QToolButton*>(QLatin1String(button))->click();
+        return opened.ran() && !opened.leftOpen();
+    };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Opener)
+Q_DECLARE_METATYPE(UiLanguage)
+
+class TestEnglish : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installUiLanguage(*QCoreApplication::instance(), UiLanguage::English); }
+
+    void languageChoice_data() {
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<UiLanguage>("chosen");
+        QTest::newRow("C locale") << QStringList{"C"} << UiLanguage::German;
+        QTest::newRow("none") << QStringList{} << UiLanguage::German;
+        QTest::newRow("only French") << QStringList{"fr-FR", "fr"} << UiLanguage::German;
+        QTest::newRow("US English") << QStringList{"en-US", "en"} << UiLanguage::English;
+        QTest::newRow("German before English")
+            << QStringList{"de-AT", "en-GB"} << UiLanguage::German;
+        QTest::newRow("English after French")
+            << QStringList{"fr", "en_GB", "de"} << UiLanguage::English;
+        QTest::newRow("not a language tag") << QStringList{"english"} << UiLanguage::German;
+    }
+    void languageChoice() {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(UiLanguage, chosen);
+        QCOMPARE(preferredUiLanguage(uiLanguages), chosen);
+    }
+
+    void windowsReadEnglish_data() {
+        QTest::addColumn<Opener>("open");
+        QTest::newRow("main window and its calendars") << Opener(openMainWindow);
+        QTest::newRow("interpretation texts") << Opener(showEveryInterpretation);
+        QTest::newRow("person editor") << throughButton("C1_0", "Data", "C2_3");
+        QTest::newRow("help window") << throughButton("C1_1", "About", "C1");
+    }
+    void windowsReadEnglish() {
+        QFETCH(Opener, open);
+        QStringList faults;
+        int checked = 0;
+        QVERIFY(open([&](QWidget& window) {
+            faults << faultsOf(window);
+            ++checked;
+        }));
+        QVERIFY(checked > 0);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // The printed page: English words in the English date form, none German, none overlapping.
+    void printedPageReadsEnglish() {
+        Fixture f;
+        f.window.load();
+        f.window.takeOver(QStringLiteral("Anna"), QDate(1953, 11, 20));
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("page.pdf"));
+        QString error;
+        QVERIFY2(saveDayReportPdf(pdf, f.window.dayReport(), &error), qPrintable(error));
+        const QList<PageWord> words = pdfWords(pdf);
+        const QString page = wordTexts(words).join(QLatin1Char(' '));
+        for (const char* expected : {"11/20/1953", "1/1/2000", "Physical", "Intellectual"})
+            QVERIFY2(page.contains(QLatin1String(expected)), qPrintable(page));
+        const QRegularExpressionMatch german = GermanWord.match(page);
+        QVERIFY2(!german.hasMatch(), qPrintable(german.captured()));
+        for (int i = 0; i < words.size(); ++i) {
+            for (int j = i + 1; j < words.size(); ++j)
+                QVERIFY2(!words[i].box.intersects(words[j].box),
+                         qPrintable(words[i].text + QLatin1String(" / ") + words[j].text));
+        }
+    }
+};
+
+QTEST_MAIN(TestEnglish)
+#include "tst_english.moc"
