@@ -15,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,6 +214,36 @@ private slots:
         }));
         QVERIFY(checked > 0);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // The English form is typed, with its own separator; DATA.DAT keeps dd.MM.yyyy all the same.
+    void typedBirthDateKeepsTheFileForm_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("full form") << "12/31/1999" << QByteArray("\"31.12.1999\"\r\n");
+        QTest::newRow("short form") << "3/2/1980" << QByteArray("\"02.03.1980\"\r\n");
+    }
+    void typedBirthDateKeepsTheFileForm() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, stored);
+        Fixture f;
+        f.window.load();
+        f.window.show();
+        ModalAction editor(QStringLiteral("Data"), [&typed](QWidget& editor) {
+            editor.findChild<QPushButton*>(QStringLiteral("C2_0"))->click();
+            auto* empty = editor.findChild<QLineEdit*>(QStringLiteral("DT_empty"));
+            empty->setFocus();
+            // Key by key to whatever has the focus, as a keyboard delivers them.
+            QTest::keyClick(empty, typed.at(0).toLatin1());
+            QTest::keyClicks(QApplication::focusWidget(), typed.mid(1));
+            editor.findChild<QPushButton*>(QStringLiteral("C2_3"))->click();
+        });
+        f.window.findChild<QToolButton*>(QStringLiteral("C1_0"))->click();
+        QVERIFY(editor.ran() && !editor.leftOpen());
+        QFile file(f.personFile.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY2(bytes.endsWith("\"\"\r\n" + stored), bytes.constData());
     }
 
     // The printed page: English words in the English date form, none German, none overlapping.
