@@ -108,6 +108,15 @@
     </message>
 </context>
 <context>
+    <name>ExitSignals</name>
+    <message>
+        <source>Biorhythmus: Das Beenden hat zu lange gedauert; das Programm endet ohne weiteres Aufräumen.
+</source>
+        <translation>Biorhythmus: leaving took too long; the program ends without further tidying up.
+</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Hilfe und Programminformation</source>
