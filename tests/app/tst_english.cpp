@@ -103,7 +103,7 @@ using Opener = std::function<bool(const std::function<void(QWidget&)>& check)>;
 
 // The window holds three of the 21 interpretation texts at a time: each goes through its label.
 bool openMainWindow(const std::function<void(QWidget&)>& check) {
-    MainWindowFixture f;
+    Fixture f;
     f.window.load();
     f.window.show();
     for (const char* name : {"M1", "M2"})
@@ -119,7 +119,7 @@ bool openMainWindow(const std::function<void(QWidget&)>& check) {
 
 Opener throughButton(const char* button, const char* window, const char* closer) {
     return [=](const std::function<void(QWidget&)>& check) {
-        MainWindowFixture f;
+        Fixture f;
         f.window.load();
         f.window.show();
         ModalAction opened(QLatin1String(window), [&](QWidget& modal) {
@@ -186,7 +186,7 @@ private slots:
     void typedBirthDateKeepsTheFileForm() {
         QFETCH(QString, typed);
         QFETCH(QByteArray, stored);
-        MainWindowFixture f;
+        Fixture f;
         f.window.load();
         f.window.show();
         ModalAction editor(QStringLiteral("Data"), [&typed](QWidget& editor) {
@@ -208,7 +208,7 @@ private slots:
 
     // The printed page: English words in the English date form, none German, none overlapping.
     void printedPageReadsEnglish() {
-        MainWindowFixture f;
+        Fixture f;
         f.window.load();
         f.window.takeOver(QStringLiteral("Anna"), QDate(1953, 11, 20));
         QTemporaryDir folder;

@@ -10,11 +10,10 @@
 
 #include <QTemporaryDir>
 
-// A main window on a fixed "today", on a screen of the given size, with its person file in a
-// folder of its own; for tests that link the app library.
-struct MainWindowFixture {
-    explicit MainWindowFixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
-                               QString folder = QString())
+// A main window on a fixed "today", on a screen of the given size, with its dialogs scripted.
+struct Fixture {
+    explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
+                     QString folder = QString())
         : clock(today), displayMode(screen), personFile(personFolder.path()),
           window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
                                       folder}) {}
