@@ -79,9 +79,11 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     DayList->setHorizontalHeaderLabels({tr("Datum"), tr("Zyklen"), tr("Mehrfach")});
     DayList->setAccessibleName(tr("Kritische Tage"));
     DayList->verticalHeader()->hide();
+    DayList->verticalHeader()->setDefaultSectionSize(20);
     DayList->horizontalHeader()->setStretchLastSection(true);
-    DayList->setColumnWidth(0, 170);
-    DayList->setColumnWidth(1, 190);
+    DayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DayList->setColumnWidth(0, 165);
+    DayList->setColumnWidth(1, 185);
     DayList->setSelectionBehavior(QAbstractItemView::SelectRows);
     DayList->setSelectionMode(QAbstractItemView::SingleSelection);
     DayList->setTabKeyNavigation(false);

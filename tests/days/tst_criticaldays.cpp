@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QPainter>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTest>
@@ -115,6 +119,17 @@ void TestCriticalDays::chooseADayFromTheList() {
     QCOMPARE(displayDate->date(), shown);
     QCOMPARE(f.window.dayCount(), int(QDate(2000, 1, 1).daysTo(shown)));
     QVERIFY(days->isVisible());
+
+    // The listed days go into the calendar file, suggested in the documents folder.
+    QTemporaryDir folder;
+    f.dialogs.saveFileNames << folder.filePath("days.ics");
+    days->findChild<QPushButton*>("C3_0")->click();
+    QCOMPARE(f.dialogs.suggestedPath,
+             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                 .filePath("Biorhythmus-Anna-01.01.2000.ics"));
+    QFile saved(folder.filePath("days.ics"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count("BEGIN:VEVENT"), rows);
 }
 
 // The exported picture is the window's own picture of the chart and the strip.
