@@ -94,10 +94,11 @@ void TestCriticalDays::chooseADayFromTheList() {
     QCOMPARE(days->findChild<QLabel*>("lblPerson")->text(),
              QString("Anna, geboren am 01.01.2000, ab 01.01.2000"));
 
+    auto* table = days->findChild<QTableWidget*>("DayList");
+    QTRY_COMPARE(QApplication::focusWidget(), table);
     auto* span = days->findChild<QComboBox*>("Span");
     for (int i = 0; i < std::abs(spanSteps); ++i)
         QTest::keyClick(span, spanSteps > 0 ? Qt::Key_Down : Qt::Key_Up);
-    auto* table = days->findChild<QTableWidget*>("DayList");
     QCOMPARE(table->rowCount(), rows);
     QTEST(cellText(table, row, 1), "cycles");
     QTEST(cellText(table, row, 2), "mark");
