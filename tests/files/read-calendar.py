@@ -4,6 +4,7 @@ phase tables, worked out here on their own: the days, summaries, descriptions, e
 stamps and UIDs, and the line rules (CRLF, at most 75 octets, whole UTF-8 characters)."""
 import argparse
 import datetime
+import re
 import sys
 
 import icalendar
@@ -57,9 +58,18 @@ def check_lines(raw):
             problems.append(f"line {number}: a character cut apart by folding")
 
 
+def check_escaping(raw):
+    # A lenient parser reads a bare comma or semicolon as it is; other programs split on them.
+    for line in raw.replace(b"\r\n ", b"").decode("utf-8").split("\r\n"):
+        if line.startswith(("SUMMARY:", "DESCRIPTION:")):
+            bare = re.sub(r"\\[\\;,n]", "", line.split(":", 1)[1])
+            check(not re.search(r"[\\;,]", bare), f"unescaped text: {line[:40]}")
+
+
 def events(path):
     raw = open(path, "rb").read()
     check_lines(raw)
+    check_escaping(raw)
     calendar = icalendar.Calendar.from_ical(raw)
     check(str(calendar.get("VERSION")) == "2.0", "VERSION is not 2.0")
     return {e["DTSTART"].dt: e for e in calendar.walk("VEVENT")}
