@@ -62,7 +62,12 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     setAccessibleName(tr("Kritische Tage"));
     QWidget* area = client();
     caption(area, QStringLiteral("Label1"), {150, 90, 4500, 285}, tr("KRITISCHE TAGE"), 12);
-    caption(area, QStringLiteral("lblPerson"), {150, 450, 6900, 255}, whose(person, first), 8.25);
+    QLabel* lblPerson =
+        caption(area, QStringLiteral("lblPerson"), {150, 450, 6900, 255}, QString(), 8.25);
+    // A long name is cut short on the screen; a screen reader reads it whole.
+    lblPerson->setAccessibleName(whose(person, first));
+    lblPerson->setText(lblPerson->fontMetrics().elidedText(lblPerson->accessibleName(),
+                                                           Qt::ElideRight, lblPerson->width()));
     QLabel* spanCaption =
         caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("Zeitraum:"), 8.25);
 

@@ -15,6 +15,8 @@ private slots:
     void readBack();
     void failedWrites_data();
     void failedWrites();
+    void suggestedNames_data();
+    void suggestedNames();
 };
 
 namespace {
@@ -119,6 +121,23 @@ void TestCalendarFile::failedWrites() {
     }
     QVERIFY2(error.startsWith(message), qPrintable(error));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCalendarFile::suggestedNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("no name: the birth date") << " "
+                                             << "Biorhythmus-20.11.1953-01.01.2000.ics";
+    QTest::newRow("no folders in a name") << "A/B\\C:\"D\""
+                                          << "Biorhythmus-A_B_C__D_-01.01.2000.ics";
+    QTest::newRow("a long name cut short, not inside a character")
+        << QString(63, 'x') + QString::fromUtf8("🎉")
+        << "Biorhythmus-" + QString(63, 'x') + "-01.01.2000.ics";
+}
+
+void TestCalendarFile::suggestedNames() {
+    QFETCH(QString, name);
+    QTEST(calendarFileName({name, QDate(1953, 11, 20)}, QDate(2000, 1, 1)), "file");
 }
 
 QTEST_APPLESS_MAIN(TestCalendarFile)
