@@ -69,7 +69,7 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     lblPerson->setText(lblPerson->fontMetrics().elidedText(lblPerson->accessibleName(),
                                                            Qt::ElideRight, lblPerson->width()));
     QLabel* spanCaption =
-        caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("Zeitraum:"), 8.25);
+        caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("&Zeitraum:"), 8.25);
 
     Span = place(new QComboBox(area), QStringLiteral("Span"), {1380, 765, 1500, 330});
     Span->setFont(arial(8.25, true));
