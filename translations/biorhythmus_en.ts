@@ -20,10 +20,168 @@
     </message>
 </context>
 <context>
+    <name>CalendarFile</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 für %2: %3</source>
+        <translation>%1 for %2: %3</translation>
+    </message>
+    <message>
+        <source>Die Kalenderdatei kann nicht geschrieben werden: %1</source>
+        <translation>The calendar file cannot be written: %1</translation>
+    </message>
+</context>
+<context>
     <name>ChartArea</name>
     <message>
         <source>Biorhythmus-Kurven</source>
         <translation>Biorhythm curves</translation>
+    </message>
+</context>
+<context>
+    <name>ChartCommands</name>
+    <message>
+        <source>Kritische Tage...</source>
+        <translation>Critical days...</translation>
+    </message>
+    <message>
+        <source>Diagramm als Bild speichern...</source>
+        <translation>Save the chart as a picture...</translation>
+    </message>
+    <message>
+        <source>Diagramm kopieren</source>
+        <translation>Copy the chart</translation>
+    </message>
+    <message>
+        <source>Diagramm als Bild speichern</source>
+        <translation>Save the chart as a picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png);;SVG-Bilder (*.svg)</source>
+        <translation>PNG pictures (*.png);;SVG pictures (*.svg)</translation>
+    </message>
+    <message>
+        <source>Das Diagramm ist in der Datei „%1“ gespeichert.</source>
+        <translation>The chart has been saved in the file “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPicture</name>
+    <message>
+        <source>Biorhythmus %1</source>
+        <translation>Biorhythmus %1</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalDays</name>
+    <message>
+        <source>Doppelt kritischer Tag</source>
+        <translation>Double critical day</translation>
+    </message>
+    <message>
+        <source>Dreifach kritischer Tag</source>
+        <translation>Triple critical day</translation>
+    </message>
+    <message>
+        <source>Kritischer Tag</source>
+        <translation>Critical day</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalDaysWindow</name>
+    <message>
+        <source>Geburtsdatum %1, ab %2</source>
+        <translation>Birth date %1, from %2</translation>
+    </message>
+    <message>
+        <source>%1, geboren am %2, ab %3</source>
+        <translation>%1, born %2, from %3</translation>
+    </message>
+    <message>
+        <source>doppelt</source>
+        <translation>double</translation>
+    </message>
+    <message>
+        <source>dreifach</source>
+        <translation>triple</translation>
+    </message>
+    <message>
+        <source>Kritische Tage</source>
+        <translation>Critical days</translation>
+    </message>
+    <message>
+        <source>KRITISCHE TAGE</source>
+        <translation>CRITICAL DAYS</translation>
+    </message>
+    <message>
+        <source>&amp;Zeitraum:</source>
+        <translation>&amp;Span:</translation>
+    </message>
+    <message>
+        <source>%1 Tage</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Zyklen</source>
+        <translation>Cycles</translation>
+    </message>
+    <message>
+        <source>Mehrfach</source>
+        <translation>Multiple</translation>
+    </message>
+    <message>
+        <source>Als Kalenderdatei speichern...</source>
+        <translation>Save as a calendar file...</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Die Liste endet am %1, dem letzten Tag, den das Programm kennt.</source>
+        <translation>The list ends on %1, the last day the program knows.</translation>
+    </message>
+    <message>
+        <source>%1 kritische Tage bis %2</source>
+        <translation>%1 critical days up to %2</translation>
+    </message>
+    <message>
+        <source>Als Kalenderdatei speichern</source>
+        <translation>Save as a calendar file</translation>
+    </message>
+    <message>
+        <source>Kalenderdateien (*.ics)</source>
+        <translation>Calendar files (*.ics)</translation>
+    </message>
+    <message>
+        <source>Die kritischen Tage sind in der Datei „%1“ gespeichert.</source>
+        <translation>The critical days have been saved in the file “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>Cycle</name>
+    <message>
+        <source>Physisch</source>
+        <translation>Physical</translation>
+    </message>
+    <message>
+        <source>Seelisch</source>
+        <translation>Emotional</translation>
+    </message>
+    <message>
+        <source>Geistig</source>
+        <translation>Intellectual</translation>
     </message>
 </context>
 <context>
@@ -39,18 +197,6 @@
     <message>
         <source>%1 Tage vor der Geburt</source>
         <translation>%1 days before birth</translation>
-    </message>
-    <message>
-        <source>Physisch</source>
-        <translation>Physical</translation>
-    </message>
-    <message>
-        <source>Seelisch</source>
-        <translation>Emotional</translation>
-    </message>
-    <message>
-        <source>Geistig</source>
-        <translation>Intellectual</translation>
     </message>
     <message>
         <source>Kein kritischer Tag</source>
