@@ -1,5 +1,6 @@
 #include "Cycle.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 int period(Cycle cycle) {
@@ -29,4 +30,16 @@ int percentage(std::int32_t dayNumber, int period) {
 
 QString percentageText(std::int32_t dayNumber, int period) {
     return QString::number(percentage(dayNumber, period)) + QStringLiteral(" %");
+}
+
+QString conditionHeading(Cycle cycle) {
+    switch (cycle) {
+    case Cycle::Physical:
+        return QCoreApplication::translate("Cycle", "Physischer Zustand");
+    case Cycle::Emotional:
+        return QCoreApplication::translate("Cycle", "Seelischer Zustand");
+    case Cycle::Intellectual:
+        return QCoreApplication::translate("Cycle", "Geistiger Zustand");
+    }
+    return QString();
 }
