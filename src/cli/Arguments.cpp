@@ -26,43 +26,34 @@ const std::vector<OptionText>& optionTexts() {
          QT_TRANSLATE_NOOP("Arguments", "Geburtsdatum, als TT.MM.JJJJ oder JJJJ-MM-TT.")},
         {{"p", "person"},
          QT_TRANSLATE_NOOP("Arguments", "Name"),
-         QT_TRANSLATE_NOOP("Arguments",
-                           "Nimmt das Geburtsdatum der Person aus der Personenliste.")},
+         QT_TRANSLATE_NOOP("Arguments", "Geburtsdatum der Person aus der Personenliste.")},
         {{"d", "date"},
          QT_TRANSLATE_NOOP("Arguments", "Datum"),
          QT_TRANSLATE_NOOP("Arguments", "Anzeige-Datum (Vorgabe: heute).")},
         {{"n", "days"},
          "N",
-         QT_TRANSLATE_NOOP("Arguments", "Tabelle von N Tagen ab dem Anzeige-Datum: Datum, "
-                                        "Tage seit der Geburt, die drei Prozentwerte und die "
-                                        "kritischen Kurven.")},
+         QT_TRANSLATE_NOOP("Arguments", "Tabelle von N Tagen ab dem Anzeige-Datum.")},
         {{"k", "critical"},
          "N",
-         QT_TRANSLATE_NOOP("Arguments", "Die kritischen Tage der nächsten N Tage ab dem "
-                                        "Anzeige-Datum.")},
+         QT_TRANSLATE_NOOP("Arguments", "Die kritischen Tage der nächsten N Tage.")},
         {{"f", "format"},
          QT_TRANSLATE_NOOP("Arguments", "Format"),
          QT_TRANSLATE_NOOP("Arguments", "text, csv oder json (Vorgabe: text).")},
         {{"o", "output"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
-         QT_TRANSLATE_NOOP("Arguments",
-                           "Schreibt die Ausgabe in die Datei; - steht für die Standardausgabe.")},
+         QT_TRANSLATE_NOOP("Arguments", "Schreibt in die Datei; - ist die Standardausgabe.")},
         {{"ics"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
-         QT_TRANSLATE_NOOP("Arguments", "Schreibt die kritischen Tage als Kalenderdatei "
-                                        "(über --critical N Tage, sonst 90).")},
+         QT_TRANSLATE_NOOP("Arguments", "Kalenderdatei der kritischen Tage (Vorgabe: 90 Tage).")},
         {{"pdf"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
-         QT_TRANSLATE_NOOP("Arguments",
-                           "Schreibt den Tagesbericht als PDF-Datei, so wie er gedruckt wird.")},
+         QT_TRANSLATE_NOOP("Arguments", "Der Tagesbericht als PDF-Datei, wie gedruckt.")},
         {{"png"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
-         QT_TRANSLATE_NOOP("Arguments", "Speichert das Diagramm mit der Tagesleiste als "
-                                        "PNG-Bild.")},
+         QT_TRANSLATE_NOOP("Arguments", "Das Diagramm mit der Tagesleiste als PNG-Bild.")},
         {{"svg"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
-         QT_TRANSLATE_NOOP("Arguments", "Speichert das Diagramm mit der Tagesleiste als "
-                                        "SVG-Bild.")},
+         QT_TRANSLATE_NOOP("Arguments", "Das Diagramm mit der Tagesleiste als SVG-Bild.")},
         {{"h", "help"}, nullptr, QT_TRANSLATE_NOOP("Arguments", "Zeigt diese Hilfe.")},
         {{"v", "version"}, nullptr, QT_TRANSLATE_NOOP("Arguments", "Zeigt die Version.")},
     };
@@ -81,17 +72,17 @@ QString optionSynopsis(const OptionText& option) {
 
 QString helpText() {
     QString text = Texts::tr("Aufruf: biorhythmus [Optionen]\n\n"
-                             "Ohne Optionen öffnet Biorhythmus sein Fenster. Mit Optionen rechnet "
-                             "es ohne Fenster:\nfür --birth oder --person und --date die Tage "
-                             "seit der Geburt, die drei Prozentwerte\nund die drei Texte, so wie "
-                             "das Fenster sie zeigt, oder was die Optionen verlangen.\n\n"
+                             "Ohne Optionen öffnet Biorhythmus sein Fenster. Mit Optionen\n"
+                             "rechnet es ohne Fenster: die Tage seit der Geburt, die drei\n"
+                             "Prozentwerte und die drei Texte, wie das Fenster sie zeigt,\n"
+                             "oder was die Optionen verlangen.\n\n"
                              "Optionen:\n");
     for (const OptionText& option : optionTexts())
         text += QStringLiteral("  %1  %2\n")
-                    .arg(optionSynopsis(option), -24)
+                    .arg(optionSynopsis(option), -22)
                     .arg(Texts::tr(option.description));
-    text += Texts::tr("\nRückgabewert: 0 bei Erfolg, 1 wenn etwas nicht gelang (eine Datei, die "
-                      "Personenliste),\n2 bei falschem Aufruf.\n");
+    text += Texts::tr("\nRückgabewert: 0 bei Erfolg, 1 wenn etwas nicht gelang (eine Datei,\n"
+                      "die Personenliste), 2 bei falschem Aufruf.\n");
     return text;
 }
 

@@ -30,6 +30,13 @@ int fail(ExitStatus status, const QString& message) {
     return int(status);
 }
 
+// Standard error carries the program's own German messages; Qt's notes to developers (a
+// runtime folder it had to choose itself, a font it replaced) stay off it.
+void keepQtNotesOff(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        printTo(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
+}
+
 QStringList argumentList(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -91,6 +98,7 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
 } // namespace
 
 int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
+    qInstallMessageHandler(keepQtNotesOff);
     const ParsedArguments parsed = parseArguments(argumentList(argc, argv), QDate::currentDate());
     switch (parsed.kind) {
     case ParsedArguments::Kind::Help:

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 from collections import namedtuple
+from datetime import date, timedelta
 
 from icalendar import Calendar
 
@@ -73,7 +74,9 @@ def pdf_headings(data):
     write("read.pdf", data)
     text = subprocess.run(["pdftotext", "-layout", path("read.pdf"), "-"],
                           capture_output=True, check=True).stdout.decode("utf-8")
-    return [" ".join(line.split()) for line in text.splitlines() if "Zustand" in line]
+    return [" ".join(line.split()) for line in text.splitlines()
+            if line.split()[:2] in (["Physischer", "Zustand"], ["Seelischer", "Zustand"],
+                                    ["Geistiger", "Zustand"])]
 
 
 def png_size(data):
@@ -107,30 +110,31 @@ CRITICAL_2000 = [  # born 01.01.2000: the critical days of the first 40 days, co
 ]
 BORN_2000 = ["--birth", "01.01.2000", "--date", "01.01.2000"]
 NOT_A_FOLDER = path("plain-file/out")
+FULL = "standard output on a full disk"  # a target: standard output goes to /dev/full
 RANGE = "Das Datum muss zwischen dem 01.01.1601 und dem 31.12.9999 liegen."
 
 ROWS = [
     Row("birth day itself", BORN_2000, 0, "-", heads, [
         "Geburts-Datum  01.01.2000", "Anzeige-Datum  01.01.2000", "Tage seit der Geburt  0",
-        "Physischer Zustand  0 %", "Vorsicht ! Kritischer Tag für Ihren kör",
-        "Seelischer Zustand  0 %", "Vorsicht kritischer Tag ! Ihre Stimmung",
-        "Geistiger Zustand  0 %", "Achtung kritischer Tag ! Logisches Denke"]),
+        "Physischer Zustand  0 %", "Vorsicht ! Kritischer Tag für Ihren körp",
+        "Seelischer Zustand  0 %", "Vorsicht kritischer Tag ! Ihre Stimmung ",
+        "Geistiger Zustand  0 %", "Achtung kritischer Tag ! Ihr logisches D"]),
     Row("day before birth", ["-b", "2000-01-02", "-d", "2000-01-01"], 0, "-", heads, [
         "Geburts-Datum  02.01.2000", "Anzeige-Datum  01.01.2000", "Tage seit der Geburt  -1",
         "Physischer Zustand  -27 %", "Ihr körperlicher Zustand ist immer noch ",
-        "Seelischer Zustand  -22 %", "Die kommenden Tage werden wieder langsa",
-        "Geistiger Zustand  -19 %", "Es dauert noch etwas bis Sie Ihr geisti"]),
+        "Seelischer Zustand  -22 %", "Die kommenden Tage werden wieder langsam",
+        "Geistiger Zustand  -19 %", "Es dauert noch etwas bis Sie Ihr geistig"]),
     Row("last day the program knows", ["--birth", "01.01.1601", "--date", "31.12.9999"], 0,
         "-", heads, [
             "Geburts-Datum  01.01.1601", "Anzeige-Datum  31.12.9999",
             "Tage seit der Geburt  3067670", "Physischer Zustand  -27 %",
             "Ihr körperlicher Zustand ist immer noch ", "Seelischer Zustand  -78 %",
-            "Unsicherheit ,  Lustlosigkeit und Unaus", "Geistiger Zustand  -95 %",
+            "Unsicherheit ,  Lustlosigkeit und Unausg", "Geistiger Zustand  -95 %",
             "Na ja,auch geistige Hochtage gehen mal z"]),
     Row("person from the list", ["--person", "anna", "--date", "08.11.2000"], 0, "-", heads, [
         "Anna  08.11.1999", "Anzeige-Datum  08.11.2000", "Tage seit der Geburt  366",
         "Physischer Zustand  -52 %", "Ihr körperlicher Zustand ist immer noch ",
-        "Seelischer Zustand  43 %", "Aufgeschlossen und für alle Kontakte of",
+        "Seelischer Zustand  43 %", "Aufgeschlossen und für alle Kontakte off",
         "Geistiger Zustand  54 %", "Ihr geistiges Bewußtsein steigert sich v"]),
     Row("23-day mid-cycle pair as CSV",
         ["--birth", "01.01.2000", "--date", "12.01.2000", "--days", "2", "--format", "csv"], 0,
@@ -152,8 +156,10 @@ ROWS = [
                                       "-f", "csv", "-o", path("end.csv")], 0, path("end.csv"),
         lambda data: [row["datum"] for row in csv_rows(data)], ["9999-12-30", "9999-12-31"]),
     Row("calendar file", BORN_2000 + ["--critical", "40", "--ics", path("days.ics")], 0,
-        path("days.ics"), lambda data: [event[0] for event in calendar_events(data)],
-        [d for d, _, _, _ in CRITICAL_2000]),
+        path("days.ics"), calendar_events,
+        [(d, str(date.fromisoformat(d) + timedelta(days=1)),
+          ("Dreifach kritischer Tag: " if n == 3 else "Kritischer Tag: ") + ", ".join(k))
+         for d, _, k, n in CRITICAL_2000]),
     Row("calendar file prints nothing", BORN_2000 + ["--ics", path("quiet.ics")], 0, "-",
         nothing, b""),
     Row("day report as PDF", ["-b", "20.11.1953", "-d", "01.01.2000", "--pdf", path("r.pdf")],
@@ -182,12 +188,12 @@ ROWS = [
     Row("person without a birth date", ["--person", "Kein Datum"], 1, "-", nothing, b"",
         "hat kein gültiges Geburtsdatum"),
     Row("unwritable output file", BORN_2000 + ["-o", NOT_A_FOLDER], 1, NOT_A_FOLDER, nothing,
-        None, NOT_A_FOLDER),
+        None, "out: Die Datei kann nicht angelegt werden"),
     Row("unwritable PDF file", BORN_2000 + ["--pdf", NOT_A_FOLDER], 1, NOT_A_FOLDER, nothing,
         None, NOT_A_FOLDER),
     Row("unwritable calendar file", BORN_2000 + ["--ics", NOT_A_FOLDER], 1, NOT_A_FOLDER,
-        nothing, None, NOT_A_FOLDER),
-    Row("full standard output", BORN_2000, 1, "/dev/full", nothing, None,
+        nothing, None, "out: Die Datei kann nicht angelegt werden"),
+    Row("full standard output", BORN_2000, 1, FULL, nothing, None,
         "Die Standardausgabe lässt sich nicht schreiben"),
 ]
 
@@ -200,13 +206,16 @@ def run(row):
     environment = {k: v for k, v in os.environ.items()
                    if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     environment.update(HOME=path("home"), XDG_DATA_HOME=path("home/data"), LC_ALL="C.UTF-8")
-    stdout = open("/dev/full", "wb") if row.target == "/dev/full" else subprocess.PIPE
-    done = subprocess.run([program] + row.args, env=environment, stdout=stdout,
-                          stderr=subprocess.PIPE, timeout=60)
-    if row.target == "-":
+    with open("/dev/full", "wb") as full:
+        done = subprocess.run([program] + row.args, env=environment,
+                              stdout=full if row.target == FULL else subprocess.PIPE,
+                              stderr=subprocess.PIPE, timeout=60)
+    if row.target == FULL:
+        result = None
+    elif row.target == "-":
         result = done.stdout
     else:
-        result = open(row.target, "rb").read() if os.path.exists(row.target) else None
+        result = open(row.target, "rb").read() if os.path.isfile(row.target) else None
     return done.returncode, result, done.stderr.decode("utf-8")
 
 
