@@ -1,5 +1,6 @@
 #include "DayPictures.h"
 
+#include "ChartPicture.h"
 #include "DayReport.h"
 #include "Listings.h"
 #include "ReportPdf.h"
@@ -31,5 +32,9 @@ bool DayPictures::write(const CommandLineRequest& request, const Subject& subjec
         *error = namingFile(request.pdf, *error);
         return false;
     }
+    for (const auto& [path, format] :
+         {std::pair{request.png, PictureFormat::Png}, std::pair{request.svg, PictureFormat::Svg}})
+        if (!path.isEmpty() && !saveChartPicture(path, subject.birth, request.date, format, error))
+            return false;
     return true;
 }

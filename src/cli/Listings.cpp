@@ -176,12 +176,11 @@ QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format)
     QString text = Texts::tr("Kritische Tage vom %1 bis %2\n")
                        .arg(shortDateText(list.first), shortDateText(list.last));
     for (const CriticalDay& day : list.days) {
-        const QString weekday = german.dayName(day.date.dayOfWeek(), QLocale::ShortFormat);
+        const QString weekday = german.dayName(day.date.dayOfWeek());
         const QJsonArray names = namesOf(day.cycles);
         table.rows.push_back({isoDate(day.date), weekday, names, day.count()});
-        text += QStringLiteral("%1 %2  %3  %4\n")
-                    .arg(weekday, -3)
-                    .arg(shortDateText(day.date))
+        text += QStringLiteral("%1  %2  %3\n")
+                    .arg(QStringLiteral("%1, %2").arg(weekday, shortDateText(day.date)), -22)
                     .arg(joined(names), -26)
                     .arg(criticalDayHeading(day));
     }

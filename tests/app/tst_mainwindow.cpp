@@ -1,4 +1,5 @@
 #include "AnimationStrip.h"
+#include "ChartPicture.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
 #include "CycleColors.h"
@@ -780,7 +781,8 @@ void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {
     QTest::newRow("start-up dates") << QDate(1953, 11, 20) << QDate(2000, 1, 1);
 }
 
-// The built program's answer against the labels of a window on the same dates, typed in.
+// The built program's answer against the labels of a window on the same dates, typed in, and
+// its chart against the window's picture of the chart and strip.
 void TestMainWindow::commandLinePrintsWhatTheWindowShows() {
     QFETCH(QDate, birth);
     QFETCH(QDate, display);
@@ -788,9 +790,12 @@ void TestMainWindow::commandLinePrintsWhatTheWindowShows() {
     f.window.load();
     f.window.findChild<DateInput*>("M1")->setDate(birth);
 
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("chart.png");
     QProcess program;
-    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM), {"--birth", birth.toString("dd.MM.yyyy"),
-                                                        "--date", display.toString("yyyy-MM-dd")});
+    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM),
+                  {"--birth", birth.toString("dd.MM.yyyy"), "--date",
+                   display.toString("yyyy-MM-dd"), "--format", "text", "--png", picture});
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitCode(), 0);
     const QStringList printed =
@@ -807,6 +812,8 @@ void TestMainWindow::commandLinePrintsWhatTheWindowShows() {
         shown << headings[k] + "  " + text(f.window, qPrintable(QString("L2_%1").arg(k)))
               << text(f.window, qPrintable(QString("L4_%1").arg(k)));
     QCOMPARE(printed, shown);
+    QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32),
+             chartPictureImage(birth, display).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestMainWindow)

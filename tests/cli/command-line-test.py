@@ -96,17 +96,17 @@ def nothing(data):
 # --- the rows ----------------------------------------------------------------------------------
 
 CRITICAL_2000 = [  # born 01.01.2000: the critical days of the first 40 days, counted by hand
-    ("2000-01-01", "Sa.", ["Physisch", "Seelisch", "Geistig"], 3),
-    ("2000-01-12", "Mi.", ["Physisch"], 1),  # day 11 and 12: the 23-day pair
-    ("2000-01-13", "Do.", ["Physisch"], 1),
-    ("2000-01-16", "So.", ["Seelisch"], 1),  # day 15
-    ("2000-01-17", "Mo.", ["Geistig"], 1),  # day 16 and 17: the 33-day pair
-    ("2000-01-18", "Di.", ["Geistig"], 1),
-    ("2000-01-24", "Mo.", ["Physisch"], 1),
-    ("2000-01-29", "Sa.", ["Seelisch"], 1),
-    ("2000-02-03", "Do.", ["Geistig"], 1),
-    ("2000-02-04", "Fr.", ["Physisch"], 1),
-    ("2000-02-05", "Sa.", ["Physisch"], 1),
+    ("2000-01-01", "Samstag", ["Physisch", "Seelisch", "Geistig"], 3),
+    ("2000-01-12", "Mittwoch", ["Physisch"], 1),  # day 11 and 12: the 23-day pair
+    ("2000-01-13", "Donnerstag", ["Physisch"], 1),
+    ("2000-01-16", "Sonntag", ["Seelisch"], 1),  # day 15
+    ("2000-01-17", "Montag", ["Geistig"], 1),  # day 16 and 17: the 33-day pair
+    ("2000-01-18", "Dienstag", ["Geistig"], 1),
+    ("2000-01-24", "Montag", ["Physisch"], 1),
+    ("2000-01-29", "Samstag", ["Seelisch"], 1),
+    ("2000-02-03", "Donnerstag", ["Geistig"], 1),
+    ("2000-02-04", "Freitag", ["Physisch"], 1),
+    ("2000-02-05", "Samstag", ["Physisch"], 1),
 ]
 BORN_2000 = ["--birth", "01.01.2000", "--date", "01.01.2000"]
 NOT_A_FOLDER = path("plain-file/out")
@@ -165,7 +165,9 @@ ROWS = [
     Row("day report as PDF", ["-b", "20.11.1953", "-d", "01.01.2000", "--pdf", path("r.pdf")],
         0, path("r.pdf"), pdf_headings, [
             "Physischer Zustand 94 %", "Seelischer Zustand -22 %", "Geistiger Zustand 62 %"]),
-    Row("chart as SVG", BORN_2000 + ["--svg", path("chart.svg")], 0, path("chart.svg"),
+    Row("chart as PNG", BORN_2000 + ["--png", path("chart.svg")], 0, path("chart.svg"),
+        png_size, (579, 172)),
+    Row("chart as SVG", BORN_2000 + ["--svg", path("chart.png")], 0, path("chart.png"),
         svg_root, "{http://www.w3.org/2000/svg}svg"),
     Row("help", ["--help"], 0, "-", lambda data: heads(data)[0], "Aufruf: biorhythmus [Optionen]"),
     Row("version", ["-v"], 0, "-", heads, ["biorhythmus 2.0.0"]),
