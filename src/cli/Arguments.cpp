@@ -158,6 +158,8 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
     CommandLineRequest request;
     const bool hasBirth = parser.isSet(QStringLiteral("birth"));
     request.person = parser.value(QStringLiteral("person"));
+    if (parser.isSet(QStringLiteral("person")) && request.person.isEmpty())
+        return usageError(Texts::tr("Nach „--person“ fehlt ein Name."));
     if (hasBirth == parser.isSet(QStringLiteral("person")))
         return usageError(hasBirth ? Texts::tr("--birth und --person schließen einander aus.")
                                    : Texts::tr("Bitte --birth DATUM oder --person NAME angeben."));
