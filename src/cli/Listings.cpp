@@ -155,14 +155,15 @@ QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, Out
         const QDate date = first.addDays(offset);
         const std::int32_t dayCount = firstCount + offset;
         QJsonArray row{isoDate(date), dayCount};
-        text += QStringLiteral("%1  %2").arg(shortDateText(date), -10).arg(dayCount, 7);
+        QString line = QStringLiteral("%1  %2").arg(shortDateText(date), -10).arg(dayCount, 7);
         for (Cycle cycle : AllCycles) {
             row.append(percentage(dayCount, period(cycle)));
-            text += QStringLiteral("  %1").arg(percentageColumn(dayCount, cycle), 8);
+            line += QStringLiteral("  %1").arg(percentageColumn(dayCount, cycle), 8);
         }
         const QJsonArray critical = namesOf(criticalCycles(dayCount));
         row.append(critical);
-        text += QStringLiteral("  %1").arg(joined(critical)).trimmed() + QLatin1Char('\n');
+        line += QStringLiteral("  ") + joined(critical);
+        text += line.trimmed() + QLatin1Char('\n');
         table.rows.push_back(row);
     }
     return written(table, format, text);

@@ -54,6 +54,11 @@ def heads(data):
     return [line[:40] for line in data.decode("utf-8").splitlines() if line.strip()]
 
 
+def words(data):
+    """The blank-separated words of each line."""
+    return [line.split() for line in data.decode("utf-8").splitlines()]
+
+
 def json_tool(data):
     checked = subprocess.run(["/usr/bin/python3", "-m", "json.tool"], input=data,
                              capture_output=True, check=True).stdout
@@ -143,6 +148,11 @@ ROWS = [
              "geistig": "87", "kritisch": "Physisch"},
             {"datum": "2000-01-13", "tage": "12", "physisch": "-14", "seelisch": "43",
              "geistig": "76", "kritisch": "Physisch"}]),
+    Row("day table as text", ["-b", "01.01.2000", "-d", "12.01.2000", "-n", "3"], 0, "-", words, [
+        ["Datum", "Tage", "Physisch", "Seelisch", "Geistig", "Kritisch"],
+        ["12.01.2000", "11", "14", "%", "62", "%", "87", "%", "Physisch"],
+        ["13.01.2000", "12", "-14", "%", "43", "%", "76", "%", "Physisch"],
+        ["14.01.2000", "13", "-40", "%", "22", "%", "62", "%"]]),
     Row("33-day mid-cycle pair as JSON",
         ["-b", "01.01.2000", "-d", "17.01.2000", "-n", "2", "-f", "json"], 0, "-", json_tool, [
             {"datum": "2000-01-17", "tage": 16, "physisch": -94, "seelisch": -43,
