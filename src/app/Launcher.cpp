@@ -28,8 +28,10 @@ std::string programFolder() {
 void* guiEntry(const char* name) {
     static void* library = nullptr;
     const std::string path = programFolder() + "libbiorhythmus-gui.so";
+    // Lazily bound, as a program linked with the library would be: binding all of its calls into
+    // Qt at once costs the window's start a tenth more time.
     if (!library)
-        library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        library = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     void* entry = library ? dlsym(library, name) : nullptr;
     if (!entry) {
         std::fprintf(
