@@ -3,6 +3,7 @@
 
 #include "BenchReport.h"
 #include "ReportPdf.h"
+#include "SampleDayReport.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -21,9 +22,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Tagesbericht.pdf"));
 
-    const DayReport report =
-        dayReportFor(QStringLiteral("Jürgen Weiß-Schröder"), QDate(1953, 11, 20),
-                     QStringLiteral("Anzeige-Datum"), QDate(2000, 1, 1));
+    const DayReport report = sampleDayReport();
 
     bool saved = true;
     QString error;

@@ -62,9 +62,14 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     setAccessibleName(tr("Kritische Tage"));
     QWidget* area = client();
     caption(area, QStringLiteral("Label1"), {150, 90, 4500, 285}, tr("KRITISCHE TAGE"), 12);
-    caption(area, QStringLiteral("lblPerson"), {150, 450, 6900, 255}, whose(person, first), 8.25);
+    QLabel* lblPerson =
+        caption(area, QStringLiteral("lblPerson"), {150, 450, 6900, 255}, QString(), 8.25);
+    // A long name is cut short on the screen; a screen reader reads it whole.
+    lblPerson->setAccessibleName(whose(person, first));
+    lblPerson->setText(lblPerson->fontMetrics().elidedText(lblPerson->accessibleName(),
+                                                           Qt::ElideRight, lblPerson->width()));
     QLabel* spanCaption =
-        caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("Zeitraum:"), 8.25);
+        caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("&Zeitraum:"), 8.25);
 
     Span = place(new QComboBox(area), QStringLiteral("Span"), {1380, 765, 1500, 330});
     Span->setFont(arial(8.25, true));
@@ -79,9 +84,11 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     DayList->setHorizontalHeaderLabels({tr("Datum"), tr("Zyklen"), tr("Mehrfach")});
     DayList->setAccessibleName(tr("Kritische Tage"));
     DayList->verticalHeader()->hide();
+    DayList->verticalHeader()->setDefaultSectionSize(20);
     DayList->horizontalHeader()->setStretchLastSection(true);
-    DayList->setColumnWidth(0, 170);
-    DayList->setColumnWidth(1, 190);
+    DayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    DayList->setColumnWidth(0, 165);
+    DayList->setColumnWidth(1, 185);
     DayList->setSelectionBehavior(QAbstractItemView::SelectRows);
     DayList->setSelectionMode(QAbstractItemView::SingleSelection);
     DayList->setTabKeyNavigation(false);

@@ -99,7 +99,10 @@ bool saveCalendar(const QString& path, const CalendarPerson& person,
 }
 
 QString calendarFileName(const CalendarPerson& person, const QDate& firstDay) {
-    QString who = person.name.trimmed();
+    // 64 UTF-16 units are at most 192 octets: the name fits the 255 a file name may have.
+    QString who = person.name.trimmed().left(64);
+    if (!who.isEmpty() && who.back().isHighSurrogate())
+        who.chop(1);
     for (QChar& ch : who) {
         if (ch.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(ch))
             ch = QLatin1Char('_');

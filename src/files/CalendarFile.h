@@ -31,5 +31,5 @@ bool saveCalendar(const QString& path, const CalendarPerson& person,
                   const std::vector<CriticalDay>& days, const QDateTime& stamp, QString* error);
 
 // "Biorhythmus-<name or birth date>-<dd.MM.yyyy of the first day>.ics", with the characters
-// that file systems refuse replaced by '_'.
+// that file systems refuse replaced by '_' and a long name cut to its first 64 characters.
 QString calendarFileName(const CalendarPerson& person, const QDate& firstDay);

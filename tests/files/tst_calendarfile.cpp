@@ -1,5 +1,4 @@
 #include "CalendarFile.h"
-#include "ContentLines.h"
 #include "CriticalDays.h"
 #include "FailingDevice.h"
 
@@ -14,10 +13,10 @@ class TestCalendarFile : public QObject {
 private slots:
     void readBack_data();
     void readBack();
-    void contentLines_data();
-    void contentLines();
     void failedWrites_data();
     void failedWrites();
+    void suggestedNames_data();
+    void suggestedNames();
 };
 
 namespace {
@@ -91,33 +90,6 @@ void TestCalendarFile::readBack() {
              output.constData());
 }
 
-void TestCalendarFile::contentLines_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("short, escaped") << escapedText(QStringLiteral("a\\b;c,d\r\ne\rf\ng\th\x01i"))
-                                    << QByteArray("a\\\\b\\;c\\,d\\ne\\nf\\ng\thi\r\n");
-    QTest::newRow("exactly 75 octets")
-        << QString(75, QLatin1Char('x')) << QByteArray(75, 'x') + "\r\n";
-    QTest::newRow("76 octets") << QString(76, QLatin1Char('x'))
-                               << QByteArray(75, 'x') + "\r\n x\r\n";
-    QTest::newRow("continuations hold 74")
-        << QString(150, QLatin1Char('x'))
-        << QByteArray(75, 'x') + "\r\n " + QByteArray(74, 'x') + "\r\n x\r\n";
-    // 74 ASCII octets leave room for one octet only, so the two-octet ü moves on whole.
-    QTest::newRow("umlaut across the boundary")
-        << QString(74, QLatin1Char('x')) + QStringLiteral("üy")
-        << QByteArray(74, 'x') + "\r\n \xc3\xbcy\r\n";
-    QTest::newRow("four-octet character across the boundary")
-        << QString(73, QLatin1Char('x')) + QString::fromUtf8("🎉")
-        << QByteArray(73, 'x') + "\r\n \xf0\x9f\x8e\x89\r\n";
-}
-
-void TestCalendarFile::contentLines() {
-    QFETCH(QString, line);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(foldedLine(line), bytes);
-}
-
 // A failed write says so in German, naming the file, and leaves no file behind.
 void TestCalendarFile::failedWrites_data() {
     QTest::addColumn<QString>("path");
@@ -149,6 +121,23 @@ void TestCalendarFile::failedWrites() {
     }
     QVERIFY2(error.startsWith(message), qPrintable(error));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCalendarFile::suggestedNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("no name: the birth date") << " "
+                                             << "Biorhythmus-20.11.1953-01.01.2000.ics";
+    QTest::newRow("no folders in a name") << "A/B\\C:\"D\""
+                                          << "Biorhythmus-A_B_C__D_-01.01.2000.ics";
+    QTest::newRow("a long name cut short, not inside a character")
+        << QString(63, 'x') + QString::fromUtf8("🎉")
+        << "Biorhythmus-" + QString(63, 'x') + "-01.01.2000.ics";
+}
+
+void TestCalendarFile::suggestedNames() {
+    QFETCH(QString, name);
+    QTEST(calendarFileName({name, QDate(1953, 11, 20)}, QDate(2000, 1, 1)), "file");
 }
 
 QTEST_APPLESS_MAIN(TestCalendarFile)
