@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de_DE">
 <context>
+    <name>Arguments</name>
+    <message>
+        <source>Datum</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum, als TT.MM.JJJJ oder JJJJ-MM-TT.</source>
+        <translation>Birth date, as DD.MM.YYYY or YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum der Person aus der Personenliste.</source>
+        <translation>Birth date of the person in the list of people.</translation>
+    </message>
+    <message>
+        <source>Anzeige-Datum (Vorgabe: heute).</source>
+        <translation>Day shown (default: today).</translation>
+    </message>
+    <message>
+        <source>Tabelle von N Tagen ab dem Anzeige-Datum.</source>
+        <translation>Table of N days from the day shown.</translation>
+    </message>
+    <message>
+        <source>Die kritischen Tage der nächsten N Tage.</source>
+        <translation>The critical days of the next N days.</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>text, csv oder json (Vorgabe: text).</source>
+        <translation>text, csv or json (default: text).</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Schreibt in die Datei; - ist die Standardausgabe.</source>
+        <translation>Writes to the file; - is standard output.</translation>
+    </message>
+    <message>
+        <source>Kalenderdatei der kritischen Tage (Vorgabe: 90 Tage).</source>
+        <translation>Calendar file of the critical days (default: 90 days).</translation>
+    </message>
+    <message>
+        <source>Der Tagesbericht als PDF-Datei, wie gedruckt.</source>
+        <translation>The day report as a PDF file, as printed.</translation>
+    </message>
+    <message>
+        <source>Das Diagramm mit der Tagesleiste als PNG-Bild.</source>
+        <translation>The chart with its day strip as a PNG picture.</translation>
+    </message>
+    <message>
+        <source>Das Diagramm mit der Tagesleiste als SVG-Bild.</source>
+        <translation>The chart with its day strip as an SVG picture.</translation>
+    </message>
+    <message>
+        <source>Zeigt diese Hilfe.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Zeigt die Version.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Aufruf: biorhythmus [Optionen]
+
+Ohne Optionen öffnet Biorhythmus sein Fenster. Mit Optionen
+rechnet es ohne Fenster: die Tage seit der Geburt, die drei
+Prozentwerte und die drei Texte, wie das Fenster sie zeigt,
+oder was die Optionen verlangen.
+
+Optionen:
+</source>
+        <translation>Usage: biorhythmus [options]
+
+Without options Biorhythmus opens its window. With options it
+works without a window: the days since birth, the three
+percentages and the three texts, as the window shows them,
+or what the options ask for.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Rückgabewert: 0 bei Erfolg, 1 wenn etwas nicht gelang (eine Datei,
+die Personenliste), 2 bei falschem Aufruf.
+</source>
+        <translation>
+Exit status: 0 on success, 1 when something failed (a file,
+the list of people), 2 when the call was wrong.
+</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Datum; erwartet wird TT.MM.JJJJ oder JJJJ-MM-TT.</source>
+        <translation>“%1” is not a date; expected is DD.MM.YYYY or YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>--%1 erwartet eine ganze Zahl von 1 bis %2, nicht „%3“.</source>
+        <translation>--%1 expects a whole number from 1 to %2, not “%3”.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option „%1“.</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>Nach „%1“ fehlt ein Wert.</source>
+        <translation>A value is missing after “%1”.</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Argument „%1“.</source>
+        <translation>Unexpected argument “%1”.</translation>
+    </message>
+    <message>
+        <source>Nach „--person“ fehlt ein Name.</source>
+        <translation>A name is missing after “--person”.</translation>
+    </message>
+    <message>
+        <source>--birth und --person schließen einander aus.</source>
+        <translation>--birth and --person exclude each other.</translation>
+    </message>
+    <message>
+        <source>Bitte --birth DATUM oder --person NAME angeben.</source>
+        <translation>Please give --birth DATE or --person NAME.</translation>
+    </message>
+    <message>
+        <source>--days und --critical schließen einander aus.</source>
+        <translation>--days and --critical exclude each other.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Format „%1“; möglich sind text, csv und json.</source>
+        <translation>Unknown format “%1”; possible are text, csv and json.</translation>
+    </message>
+    <message>
+        <source>Nach „--%1“ fehlt ein Dateiname.</source>
+        <translation>A file name is missing after “--%1”.</translation>
+    </message>
+</context>
+<context>
     <name>Backups</name>
     <message>
         <source>Es gibt schon %1 Sicherungskopien</source>
@@ -73,6 +218,23 @@
     <message>
         <source>Biorhythmus %1</source>
         <translation>Biorhythmus %1</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>„biorhythmus --help“ zeigt alle Optionen.
+</source>
+        <translation>“biorhythmus --help” shows every option.
+</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe lässt sich nicht schreiben: %1</source>
+        <translation>Standard output cannot be written: %1</translation>
+    </message>
+    <message>
+        <source>Geburts-Datum</source>
+        <translation>Birth date</translation>
     </message>
 </context>
 <context>
@@ -183,6 +345,25 @@
         <source>Geistig</source>
         <translation>Intellectual</translation>
     </message>
+    <message>
+        <source>Physischer Zustand</source>
+        <translation>Physical state</translation>
+    </message>
+    <message>
+        <source>Seelischer Zustand</source>
+        <translation>Emotional state</translation>
+    </message>
+    <message>
+        <source>Geistiger Zustand</source>
+        <translation>Intellectual state</translation>
+    </message>
+</context>
+<context>
+    <name>DateRules</name>
+    <message>
+        <source>Das Datum muss zwischen dem 01.01.1601 und dem 31.12.9999 liegen.</source>
+        <translation>The date must lie between 1 January 1601 and 31 December 9999.</translation>
+    </message>
 </context>
 <context>
     <name>DayDescription</name>
@@ -208,6 +389,17 @@
     </message>
 </context>
 <context>
+    <name>DayPictures</name>
+    <message>
+        <source>%1 ließ sich nicht schreiben: %2</source>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message>
+        <source>Anzeige-Datum</source>
+        <translation>Day shown</translation>
+    </message>
+</context>
+<context>
     <name>DayReport</name>
     <message>
         <source>Copyright © Biorhythmus-Team</source>
@@ -224,18 +416,6 @@
     <message>
         <source>Geistige Kurve ist grün</source>
         <translation>Intellectual curve is green</translation>
-    </message>
-    <message>
-        <source>Physischer Zustand</source>
-        <translation>Physical state</translation>
-    </message>
-    <message>
-        <source>Seelischer Zustand</source>
-        <translation>Emotional state</translation>
-    </message>
-    <message>
-        <source>Geistiger Zustand</source>
-        <translation>Intellectual state</translation>
     </message>
     <message>
         <source>Biorhythmus-Tagesbericht</source>
@@ -295,6 +475,50 @@
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>biorhythmus: Die Programmbibliothek %1 lässt sich nicht laden: %2
+</source>
+        <translation>biorhythmus: the program library %1 cannot be loaded: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>Listings</name>
+    <message>
+        <source>Anzeige-Datum</source>
+        <translation>Day shown</translation>
+    </message>
+    <message>
+        <source>Tage seit der Geburt</source>
+        <translation>Days since birth</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Kritisch</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>Kritische Tage vom %1 bis %2
+</source>
+        <translation>Critical days from %1 to %2
+</translation>
+    </message>
+    <message>
+        <source>Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt.
+</source>
+        <translation>The list ends on 31 December 9999, the last day the program knows.
+</translation>
     </message>
 </context>
 <context>
@@ -544,6 +768,29 @@
     <message>
         <source>%1: Schreibfehler: %2</source>
         <translation>%1: Write error: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PersonLookup</name>
+    <message>
+        <source>Die Person „%1“ ist nicht zu finden: es gibt keine Personenliste %2.</source>
+        <translation>The person “%1” cannot be found: there is no list of people %2.</translation>
+    </message>
+    <message>
+        <source>Die Personenliste %1 ist nicht lesbar: %2</source>
+        <translation>The list of people %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>Die Personenliste ist nicht lesbar: %1</source>
+        <translation>The list of people cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Die Person „%1“ steht nicht in der Personenliste %2.</source>
+        <translation>The person “%1” is not in the list of people %2.</translation>
+    </message>
+    <message>
+        <source>Die Person „%1“ hat kein gültiges Geburtsdatum („%2“) in der Personenliste %3.</source>
+        <translation>The person “%1” has no valid birth date (“%2”) in the list of people %3.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "Application.h"
+#include "DayPictures.h"
 #include "DisplayMode.h"
+#include "GuiEntries.h"
 #include "SingleInstance.h"
 #include "UiLanguage.h"
 
@@ -17,7 +19,12 @@ void useDevicePixels() {
 }
 } // namespace
 
-int main(int argc, char* argv[]) {
+PictureOutput* biorhythmusPictures() {
+    static DayPictures pictures;
+    return &pictures;
+}
+
+int biorhythmusWindow(int argc, char* argv[]) {
     SingleInstance instance;
     if (!instance.isFirst()) {
         QCoreApplication app(argc, argv);
