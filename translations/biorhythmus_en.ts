@@ -145,6 +145,18 @@ the list of people), 2 when the call was wrong.
         <source>Nach „--%1“ fehlt ein Dateiname.</source>
         <translation>A file name is missing after “--%1”.</translation>
     </message>
+    <message>
+        <source>Sprache</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>de oder en: die Sprache der Texte (Vorgabe: die des Systems).</source>
+        <translation>de or en: the language of the texts (default: the system’s).</translation>
+    </message>
+    <message>
+        <source>Unbekannte Sprache „%1“; möglich sind de und en.</source>
+        <translation>Unknown language “%1”; possible are de and en.</translation>
+    </message>
 </context>
 <context>
     <name>Backups</name>

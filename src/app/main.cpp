@@ -37,7 +37,7 @@ int biorhythmusWindow(int argc, char* argv[]) {
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
-    installUiLanguage(qapp, startUiLanguage());
+    installUiLanguage(qapp, startUiLanguage(QCoreApplication::arguments()));
     instance.listen();
 
     Application application(std::move(displayMode));

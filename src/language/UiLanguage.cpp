@@ -49,9 +49,22 @@ UiLanguage preferredUiLanguage(const QStringList& uiLanguages) {
     return UiLanguage::German;
 }
 
-UiLanguage startUiLanguage() {
-    if (const auto named = uiLanguageNamed(qEnvironmentVariable("BIORHYTHMUS_LANG")))
-        return *named;
+QString languageArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang"))
+            return arguments.value(i + 1);
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            return arguments[i].mid(7);
+    }
+    return QString();
+}
+
+UiLanguage startUiLanguage(const QStringList& arguments) {
+    for (const QString& name :
+         {languageArgument(arguments), qEnvironmentVariable("BIORHYTHMUS_LANG")}) {
+        if (const std::optional<UiLanguage> named = uiLanguageNamed(name))
+            return *named;
+    }
     return preferredUiLanguage(QLocale::system().uiLanguages());
 }
 

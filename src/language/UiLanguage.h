@@ -15,8 +15,13 @@ std::optional<UiLanguage> uiLanguageNamed(const QString& name);
 // a list with neither (the C or POSIX locale among them) gives German.
 UiLanguage preferredUiLanguage(const QStringList& uiLanguages);
 
-// The language to start in: the one BIORHYTHMUS_LANG names, else the one the system prefers.
-UiLanguage startUiLanguage();
+// The value of --lang in a program's arguments, the program's name first ("--lang en" or
+// "--lang=en"); empty when there is none.
+QString languageArgument(const QStringList& arguments);
+
+// The language to start in: the one --lang names, else the one BIORHYTHMUS_LANG names, else
+// the one the system prefers.
+UiLanguage startUiLanguage(const QStringList& arguments);
 
 // Makes the language's locale the default and loads Qt's own texts in it, so that calendars,
 // message boxes and context menus speak it too, and for English the program's translation.

@@ -132,7 +132,8 @@ Opener throughKeys(const QKeySequence& keys, const char* window, const char* clo
             modal.findChild<QAbstractButton*>(QLatin1String(closer))->click();
         });
         f.window.activateWindow();
-        QTest::qWaitForWindowActive(&f.window);
+        if (!QTest::qWaitForWindowActive(&f.window))
+            return false;
         QTest::keySequence(&f.window, keys);
         // The critical days open without blocking; the other windows are done when this returns.
         return QTest::qWaitFor([&] { return opened.ran(); }) && !opened.leftOpen();
