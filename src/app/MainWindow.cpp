@@ -8,13 +8,14 @@
 #include "DateRules.h"
 #include "DayDescription.h"
 #include "Dialogs.h"
-#include "DisplayMode.h"
 #include "HelpWindow.h"
 #include "MainWindowShortcuts.h"
 #include "PersonEditor.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
 #include "PrintDayReport.h"
+#include "PrinterService.h"
+#include "ScreenSwitch.h"
 #include "Stepper.h"
 #include "Tiling.h"
 
@@ -26,7 +27,7 @@
 #include <QPainter>
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
+    : QWidget(parent), m_clock(services.clock), m_screen(services.screen),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
       m_controls(buildMainWindowControls(this)) {
@@ -66,14 +67,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 }
 
 void MainWindow::load() {
-    ScreenModeChanged = false;
-    m_displayMode.setup();
-    SavedScreenHeight = static_cast<std::int16_t>(m_displayMode.height());
-    SavedScreenWidth = static_cast<std::int16_t>(m_displayMode.width());
-    if (m_displayMode.width() > SmallScreenWidth) {
-        m_displayMode.setSize(SmallScreenWidth, SmallScreenHeight);
-        ScreenModeChanged = m_displayMode.apply();
-    }
+    m_screen.switchScreen();
     setUpTile();
     m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
     m_controls.M2->setDateQuietly(m_clock.today());
@@ -155,12 +149,27 @@ void MainWindow::command(Command which) {
         openHelpWindow(this);
         break;
     case Command::Print:
-        printDayReport(this, dayReport(), m_dialogs, m_printers);
+        printOneAtATime();
         break;
     case Command::Exit:
         exitProgram();
         break;
     }
+}
+
+void MainWindow::printOneAtATime() {
+    // The print waits for the print system while the window's events go on, so the command can
+    // come again meanwhile: from a screen reader's press, or after a lookup that timed out and
+    // still hangs.
+    if (m_printing || m_printers.isBusy()) {
+        m_dialogs.inform(this, programTitle(),
+                         tr("Der vorige Druckauftrag ist noch nicht beendet: Das Drucksystem hat "
+                            "noch nicht geantwortet.\n\nBitte drucken Sie etwas später erneut."));
+        return;
+    }
+    m_printing = true;
+    printDayReport(this, dayReport(), m_dialogs, m_printers);
+    m_printing = false;
 }
 
 DayReport MainWindow::dayReport() const {
@@ -177,12 +186,8 @@ DayReport MainWindow::dayReport() const {
     return report;
 }
 
-void MainWindow::restoreScreenMode() {
-    if (!ScreenModeChanged)
-        return;
-    m_displayMode.setSize(SavedScreenWidth, SavedScreenHeight);
-    m_displayMode.apply();
-    ScreenModeChanged = false;
+bool MainWindow::screenModeChanged() const {
+    return m_screen.isSwitched();
 }
 
 void MainWindow::exitProgram() {
@@ -193,14 +198,9 @@ void MainWindow::exitProgram() {
 
 void MainWindow::leaveNow() {
     m_exiting = true;
-    restoreScreenMode();
+    m_screen.restore();
     QApplication::closeAllWindows();
     QApplication::quit();
-}
-
-void MainWindow::leaveWithoutWindows() {
-    m_exiting = true;
-    restoreScreenMode();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

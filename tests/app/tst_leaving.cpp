@@ -4,8 +4,10 @@
 // row may end the server). Each run has a copy of the program in a folder of its own, as the
 // program keeps DATA.DAT beside itself.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -46,10 +48,14 @@ QString screenSize() {
     return match.hasMatch() ? match.captured(1) + u'x' + match.captured(2) : QString();
 }
 
-// Starts a copy of the program in folder and waits for its main window.
+// Starts a copy of the program in folder, with the screen guardian it switches only beside,
+// and waits for its main window.
 bool start(QProcess& run, const QTemporaryDir& folder) {
     const QString program = folder.filePath(QStringLiteral("biorhythmus"));
-    if (!QFile::copy(qEnvironmentVariable("BIO_PROGRAM"), program))
+    const QDir built = QFileInfo(qEnvironmentVariable("BIO_PROGRAM")).dir();
+    if (!QFile::copy(qEnvironmentVariable("BIO_PROGRAM"), program) ||
+        !QFile::copy(built.filePath(QStringLiteral("biorhythmus-guard")),
+                     folder.filePath(QStringLiteral("biorhythmus-guard"))))
         return false;
     run.start(program, {});
     QElapsedTimer waited;
