@@ -3,6 +3,7 @@
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
+#include "CrispPicture.h"
 #include "Cycle.h"
 #include "DateInput.h"
 #include "DateRules.h"
@@ -33,7 +34,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
       m_controls(buildMainWindowControls(this)) {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(QIcon(picturePixmap(QStringLiteral(":/pictures/icon.png"))));
     // Borderless and kept out of the task bar: after the switch to 640 x 480 the maximised
     // window is the whole screen.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -77,7 +78,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::setUpTile() {
-    const QPixmap tile(QStringLiteral(":/pictures/tile.png"));
+    const QPixmap tile = picturePixmap(QStringLiteral(":/pictures/tile.png"));
     m_controls.P3->setPixmap(tile);
     m_controls.P3->resize(tile.size());
     m_controls.P3->hide();
