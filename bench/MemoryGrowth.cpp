@@ -7,8 +7,8 @@
 //   bench_memorygrowth [--screen-reader]
 //
 // With --screen-reader (figure 8), only the steps are counted, on a real platform with Qt's
-// accessibility bridge talking to the AT-SPI bus that scripts/bench starts for it, as when a
-// screen reader follows the window.
+// accessibility bridge talking to the AT-SPI bus that scripts/bench starts for it, with a
+// listener for every event (bench/listen-atspi.py), as when a screen reader follows the window.
 
 #include "BenchReport.h"
 #include "BenchWindow.h"
