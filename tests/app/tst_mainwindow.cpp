@@ -8,12 +8,12 @@
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalAction.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "PhaseTexts.h"
 #include "RecordingDisplayMode.h"
-#include "ScreenSwitch.h"
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
 #include "TodayCalendar.h"
@@ -37,25 +37,6 @@
 #include <QWheelEvent>
 
 namespace {
-// A window on a fixed "today", on a screen of the given size.
-struct Fixture {
-    explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
-                     QString folder = QString())
-        : clock(today), displayMode(screen), screenSwitch(displayMode),
-          personFile(personFolder.path()),
-          window(MainWindow::Services{clock, screenSwitch, dialogs, printers, persons, personFile,
-                                      folder}) {}
-    FixedClock clock;
-    RecordingDisplayMode displayMode;
-    ScreenSwitch screenSwitch;
-    ScriptedDialogs dialogs;
-    FakePrinters printers;
-    QTemporaryDir personFolder;
-    PersonList persons;
-    PersonFileLocation personFile;
-    MainWindow window;
-};
-
 // What the window's last paints left on the offscreen screen.
 QImage onScreen(const QWidget& window) {
     return window.screen()
