@@ -84,9 +84,16 @@ QImage chartPictureImage(const QDate& birth, const QDate& display) {
 }
 
 bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
+                      PictureFormat format, QString* error) {
+    return writeWholeFile(
+        path, format == PictureFormat::Svg ? svgBytes(birth, display) : pngBytes(birth, display),
+        false, error);
+}
+
+bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
                       QString* error) {
     const bool svg =
         QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    return writeWholeFile(path, svg ? svgBytes(birth, display) : pngBytes(birth, display), false,
-                          error);
+    return saveChartPicture(path, birth, display, svg ? PictureFormat::Svg : PictureFormat::Png,
+                            error);
 }

@@ -1,11 +1,18 @@
 #include "Application.h"
+#include "DayPictures.h"
 #include "GermanTranslations.h"
+#include "GuiEntries.h"
 #include "ScreenSwitch.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+PictureOutput* biorhythmusPictures() {
+    static DayPictures pictures;
+    return &pictures;
+}
+
+int biorhythmusWindow(int argc, char* argv[]) {
     SingleInstance instance;
     if (!instance.isFirst()) {
         QCoreApplication app(argc, argv);
