@@ -15,7 +15,8 @@ class QWidget;
 // lays the window over the switched output, and restore() puts the screen back. restore() is
 // safe to call from every way out and more than once: the exit button and closing the window,
 // a signal, exit() called by Qt when its X connection breaks (through an exit hook held while
-// the screen is switched), and the destructor for an exception that unwinds.
+// the screen is switched), and the destructor where an exception unwinds the stack. A program
+// that is killed, crashes or aborts leaves it to the guardian.
 class ScreenSwitch {
 public:
     // The display mode of this desktop, decided on before the application object exists: when
