@@ -344,7 +344,7 @@ expect_modes "640x480 1024x768"
 # A program copied without its guardian leaves the screen as it is and says why.
 begin_case "without biorhythmus-guard beside the program" 1024x768
 mkdir -p "$work/alone"
-cp "$program" "$work/alone/"
+cp "$program" "$(dirname "$program")/libbiorhythmus-gui.so" "$work/alone/"
 "$work/alone/$(basename "$program")" >"$work/program.out" 2>&1 &
 program_pid=$!
 wait_for_window || fail "$case_name: no window titled Biorhythmus appeared"
