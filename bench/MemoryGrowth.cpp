@@ -6,7 +6,7 @@
 //
 //   bench_memorygrowth [--screen-reader]
 //
-// With --screen-reader (figure 8), only the steps are counted, on a real platform with Qt's
+// With --screen-reader (figure 14), only the steps are counted, on a real platform with Qt's
 // accessibility bridge talking to the AT-SPI bus that scripts/bench starts for it, with a
 // listener for every event (bench/listen-atspi.py), as when a screen reader follows the window.
 
@@ -74,7 +74,7 @@ void noteResidentGrowth(const std::string& warmUp, double resident) {
               " KiB.");
 }
 
-// Figure 8: the day steps alone, each announced to the accessibility bus.
+// Figure 14: the day steps alone, each announced to the accessibility bus.
 int stepsWithScreenReader(BenchWindow& bench) {
     for (int i = 0; i < WarmUpSteps; ++i)
         bench.step();
@@ -92,9 +92,9 @@ int stepsWithScreenReader(BenchWindow& bench) {
         while (drained.elapsed() < 3000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
     });
-    printFigure({8, "Heap growth, 10000 steps, AT-SPI bus", growth.heap, std::nullopt, "KiB",
+    printFigure({14, "Heap growth, 10000 steps, AT-SPI bus", growth.heap, std::nullopt, "KiB",
                  std::nullopt, 256});
-    noteResidentGrowth("Figure 8: after " + std::to_string(WarmUpSteps) +
+    noteResidentGrowth("Figure 14: after " + std::to_string(WarmUpSteps) +
                            " steps to warm up, on Xvfb with a private AT-SPI bus",
                        growth.resident);
     return 0;
