@@ -643,6 +643,14 @@ the list of people), 2 when the call was wrong.
         <source>Prozentanzeige zum berechneten Tag</source>
         <translation>Percentage on the day worked out</translation>
     </message>
+    <message>
+        <source>Der vorige Druckauftrag ist noch nicht beendet: Das Drucksystem hat noch nicht geantwortet.
+
+Bitte drucken Sie etwas später erneut.</source>
+        <translation>The previous print job has not finished yet: the print system has not answered.
+
+Please print again a little later.</translation>
+    </message>
 </context>
 <context>
     <name>PersonEditor</name>

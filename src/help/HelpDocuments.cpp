@@ -2,6 +2,7 @@
 
 #include "DateInput.h"
 #include "DateRules.h"
+#include "DesignFonts.h"
 #include "TodayCalendar.h"
 
 #include <QCalendarWidget>
@@ -15,7 +16,7 @@
 namespace {
 
 QFont documentFont() {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(arialFamily());
     font.setPointSize(8);
     return font;
 }
