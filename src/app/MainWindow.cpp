@@ -18,6 +18,7 @@
 #include "Stepper.h"
 #include "Tiling.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -25,11 +26,22 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+// Screen readers take a top-level plain widget for a filler; the main window is a frame, the
+// window they follow the focus in.
+QAccessibleInterface* mainWindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("MainWindow") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+} // namespace
+
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
       m_controls(buildMainWindowControls(this)) {
+    QAccessible::installFactory(mainWindowAccessible);
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
@@ -102,6 +114,7 @@ void MainWindow::DrawGraph() {
         label->setText(percentageText(ChartDayCount, period(cycle)));
         label->setAccessibleName(spokenPercentage(cycle, label->text()));
     }
+    m_controls.Up1->setSpokenValue(m_controls.P2->spokenWords(), ChartDayCount);
     aaa();
     emit redrawn();
 }

@@ -217,7 +217,7 @@ void buildLegend(QWidget* window, MainWindowControls& c) {
 }
 
 // Keyboard order of the controls that take the focus, as the window was designed; labels and
-// the hidden tile take none.
+// the hidden tile take none. The first of them, the day strip, has the focus at start.
 void setTabOrder(const MainWindowControls& c) {
     QWidget* previous = nullptr;
     for (QWidget* next : std::initializer_list<QWidget*>{
@@ -226,6 +226,7 @@ void setTabOrder(const MainWindowControls& c) {
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
+    c.P2->setFocus();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "DateRules.h"
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QToolButton>
 #include <algorithm>
 
@@ -55,6 +56,12 @@ QSize TodayCalendar::withTodayLine(QSize size) const {
 void TodayCalendar::showEvent(QShowEvent* event) {
     showToday(); // the calendar may stay open across midnight between two openings
     QCalendarWidget::showEvent(event);
+}
+
+void TodayCalendar::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        emit cancelled();
+    QCalendarWidget::keyPressEvent(event);
 }
 
 void TodayCalendar::showToday() {

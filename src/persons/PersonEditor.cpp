@@ -117,13 +117,13 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
         C2[i] = button;
     }
 
-    setTabOrder(txtName, C2[0]);
-    setTabOrder(C2[0], UpDown1);
-    setTabOrder(UpDown1, C2[1]);
-    setTabOrder(C2[1], C2[2]);
-    setTabOrder(C2[2], C2[3]);
-    setTabOrder(C2[3], C2[4]);
-    setTabOrder(C2[4], DT);
+    // The birth date follows the name it stands under.
+    QWidget* previous = txtName;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{DT, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[4]}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     if (parent)
         parent->window()->installEventFilter(this);
@@ -169,11 +169,14 @@ void PersonEditor::ShowRecord() {
         DT->setBirthText(person.BirthDate);
         lblCurrRecord->setText(
             tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));
+        UpDown1->setSpokenValue(lblCurrRecord->text() + QStringLiteral(": ") + person.Name,
+                                m_persons.currentPerson());
     } else {
         EnableFields(false);
         txtName->clear();
         DT->setBirthText(QString());
         lblCurrRecord->setText(tr("Keine Einträge"));
+        UpDown1->setSpokenValue(lblCurrRecord->text(), 0);
     }
 }
 

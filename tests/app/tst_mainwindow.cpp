@@ -712,18 +712,29 @@ void TestMainWindow::focusFrameSparesThePicture() {
 
 void TestMainWindow::shortcutsOpenWindows_data() {
     QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("window");
-    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "About";
-    QTest::newRow("Ctrl+E") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Data";
+    const QKeySequence editor(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "P2"
+                        << "About";
+    QTest::newRow("F1 in a date") << QKeySequence(Qt::Key_F1) << "M2"
+                                  << "About";
+    // A text field, a date field (line edits take Ctrl+E on X11) and where the focus starts.
+    for (const char* from : {"P2", "T1_0", "M1"})
+        QTest::newRow(qPrintable(QStringLiteral("editor from %1").arg(from)))
+            << editor << from << "Data";
 }
 
 void TestMainWindow::shortcutsOpenWindows() {
     QFETCH(QKeySequence, keys);
+    QFETCH(QString, from);
     QFETCH(QString, window);
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
+    auto* start = f.window.findChild<QWidget*>(from);
+    start->setFocus();
     ModalAction opened(window, [](QWidget& modal) { modal.close(); });
-    QTest::keySequence(&f.window, keys);
+    QTest::keySequence(start, keys);
     QCOMPARE(opened.seen(), window);
     QVERIFY(opened.ran() && !opened.leftOpen());
 }
