@@ -6,6 +6,7 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "DayDescription.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Stepper.h"
 
@@ -229,6 +230,13 @@ void setTabOrder(const MainWindowControls& c) {
     c.P2->setFocus();
 }
 
+// The chart, the day strip and the stepper draw their focus themselves.
+void markFocus(const MainWindowControls& c) {
+    for (QWidget* control : std::initializer_list<QWidget*>{c.T1[0], c.T1[1], c.M1, c.M2, c.C1[0],
+                                                            c.C1[1], c.C1[2], c.C1[3]})
+        FocusRing::attach(control);
+}
+
 } // namespace
 
 MainWindowControls buildMainWindowControls(QWidget* window) {
@@ -240,5 +248,6 @@ MainWindowControls buildMainWindowControls(QWidget* window) {
     buildChartRows(window, c);
     buildLegend(window, c);
     setTabOrder(c);
+    markFocus(c);
     return c;
 }

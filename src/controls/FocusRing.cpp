@@ -2,6 +2,7 @@
 
 #include "FocusFrame.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 
@@ -17,13 +18,13 @@ FocusRing::FocusRing(QWidget* control) : QWidget(control->parentWidget()), m_con
     hide();
     control->installEventFilter(this);
     connect(control, &QObject::destroyed, this, &QObject::deleteLater);
+    // The focus may also rest on a part of the control, such as the line edit of a date field.
+    connect(qApp, &QApplication::focusChanged, this, &FocusRing::follow);
 }
 
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_control) {
         switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut:
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
@@ -38,8 +39,12 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FocusRing::follow() {
+    if (!m_control)
+        return;
     setGeometry(m_control->geometry());
-    const bool shown = m_control->hasFocus() && m_control->isVisible();
+    const QWidget* focused = QApplication::focusWidget();
+    const bool shown = focused && m_control->isVisible() &&
+                       (focused == m_control || m_control->isAncestorOf(focused));
     if (shown)
         raise();
     setVisible(shown);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
-// Shows the program's focus frame over a control whose style marks the focus too faintly: a
-// widget of its own laid over the control, shown only while the control has the focus, so
-// that the control's pixels without the focus stay exactly as they were.
+// Shows the program's focus frame over a control whose style marks the focus faintly or not at
+// all: a widget of its own laid over the control, shown only while the control or a part of it
+// has the focus, so that the control's pixels without the focus stay exactly as they were.
 class FocusRing : public QWidget {
     Q_OBJECT
 public:
@@ -19,5 +20,5 @@ private:
     explicit FocusRing(QWidget* control);
     void follow();
 
-    QWidget* m_control;
+    QPointer<QWidget> m_control;
 };

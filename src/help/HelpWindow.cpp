@@ -1,6 +1,7 @@
 #include "HelpWindow.h"
 
 #include "CrispPicture.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Grid.h"
 #include "HelpDocuments.h"
@@ -87,6 +88,8 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_close->setFocusPolicy(Qt::StrongFocus);
     connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 
+    for (QWidget* control : std::initializer_list<QWidget*>{m_terms, m_guide, m_close})
+        FocusRing::attach(control);
     setTabOrder(m_terms, m_close);
     setTabOrder(m_close, m_guide);
     m_terms->setFocus();

@@ -5,6 +5,7 @@
 #include "DateInput.h"
 #include "DateRules.h"
 #include "Dialogs.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Grid.h"
 #include "NameValidator.h"
@@ -117,6 +118,9 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
         C2[i] = button;
     }
 
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{txtName, DT, C2[0], C2[1], C2[2], C2[3], C2[4]})
+        FocusRing::attach(control);
     // The birth date follows the name it stands under.
     QWidget* previous = txtName;
     for (QWidget* next :

@@ -7,8 +7,10 @@
 #include "FakePrinters.h"
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
+#include "HelpWindow.h"
 #include "MainWindow.h"
 #include "ModalAction.h"
+#include "PersonEditor.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "PhaseTexts.h"
@@ -119,13 +121,17 @@ private slots:
     void movingOnTheChart();
     void hoverShowsTheDay_data();
     void hoverShowsTheDay();
-    void focusFrameSparesThePicture_data();
-    void focusFrameSparesThePicture();
+    void everyControlShowsItsFocus_data();
+    void everyControlShowsItsFocus();
     void shortcutsOpenWindows_data();
     void shortcutsOpenWindows();
     void dayReportAsPdf_data();
     void dayReportAsPdf();
     void calendarTodayLine();
+    void calendarFromKeys_data();
+    void calendarFromKeys();
+    void screenReaderHearsTheDay_data();
+    void screenReaderHearsTheDay();
 };
 
 void TestMainWindow::startUpState() {
@@ -594,7 +600,7 @@ enum Gesture { Key, Click, Wheel };
 void TestMainWindow::focusOrder() {
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
-    f.window.findChild<QWidget*>("P2")->setFocus(Qt::TabFocusReason);
+    // The day strip has the focus from the start.
     QStringList order{focusedControl(f.window)};
     // Tab walks through the day, month and year of a date input before it leaves it.
     for (int i = 0; i < 30 && (order.size() == 1 || order.last() != "P2"); ++i) {
@@ -687,27 +693,61 @@ void TestMainWindow::hoverShowsTheDay() {
     QVERIFY2(QToolTip::text().startsWith(day), qPrintable(QToolTip::text()));
 }
 
-void TestMainWindow::focusFrameSparesThePicture_data() {
-    QTest::addColumn<QString>("surface");
-    QTest::newRow("chart") << "P1";
-    QTest::newRow("day strip") << "P2";
+namespace {
+// The controls of a window that the Tab key stops at; a date field's line edit is part of it.
+QList<QWidget*> tabStops(QWidget* window) {
+    QList<QWidget*> stops;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isVisible() && w->isEnabled() && !w->focusProxy() &&
+            (w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QAbstractSpinBox*>(w->parent()))
+            stops << w;
+    }
+    return stops;
 }
 
-void TestMainWindow::focusFrameSparesThePicture() {
-    QFETCH(QString, surface);
+QImage pictureOf(QWidget* window, const QWidget* control) {
+    return window->grab(QRect(control->mapTo(window, QPoint()), control->size())).toImage();
+}
+} // namespace
+
+void TestMainWindow::everyControlShowsItsFocus_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << "Start";
+    QTest::newRow("person editor") << "Data";
+    QTest::newRow("help window") << "About";
+}
+
+// Each control looks different with the focus, and exactly as before once it has gone.
+void TestMainWindow::everyControlShowsItsFocus() {
+    QFETCH(QString, window);
     Fixture f;
-    showOn(f, QDate(2000, 1, 1));
-    auto* target = f.window.findChild<DaySurface*>(surface);
-    auto* other = f.window.findChild<QWidget*>("T1_0");
-    other->setFocus();
-    const QImage unfocused = target->grab().toImage();
-    target->setFocus();
-    const QImage focused = target->grab().toImage();
-    const QRect inner = target->contentsRect();
-    QCOMPARE(focused.copy(inner), unfocused.copy(inner));
-    QVERIFY(focused != unfocused);
-    other->setFocus();
-    QCOMPARE(target->grab().toImage(), unfocused);
+    f.window.load();
+    f.persons.append({QStringLiteral("Anna"), QStringLiteral("20.11.1953")});
+    f.persons.setCurrentPerson(1);
+    std::unique_ptr<QWidget> dialog;
+    if (window == "Data") {
+        auto* editor =
+            new PersonEditor({f.persons, f.window, f.dialogs, f.clock, f.personFile}, &f.window);
+        editor->ShowRecord();
+        dialog.reset(editor);
+    } else if (window == "About") {
+        dialog = std::make_unique<HelpWindow>(&f.window);
+    }
+    QWidget* shown = dialog ? dialog.get() : &f.window;
+    shown->show();
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    const QList<QWidget*> stops = tabStops(shown);
+    QVERIFY(stops.size() >= 3);
+    for (QWidget* control : stops) {
+        QWidget* elsewhere = stops[stops[0] == control ? 1 : 0];
+        elsewhere->setFocus();
+        const QImage without = pictureOf(shown, control);
+        control->setFocus();
+        QVERIFY2(pictureOf(shown, control) != without, qPrintable(control->objectName()));
+        elsewhere->setFocus();
+        QVERIFY2(pictureOf(shown, control) == without, qPrintable(control->objectName()));
+    }
 }
 
 void TestMainWindow::shortcutsOpenWindows_data() {
@@ -789,6 +829,83 @@ void TestMainWindow::calendarTodayLine() {
     QCOMPARE(input.date(), QDate(2024, 5, 17));
     QCOMPARE(changed.count(), 1);
     QTRY_VERIFY(!calendar->isVisible());
+}
+
+void TestMainWindow::calendarFromKeys_data() {
+    QTest::addColumn<QKeySequence>("opening");
+    QTest::addColumn<QList<int>>("keys"); // pressed in the open calendar
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("userChanges"); // of the date, as the window recalculates on them
+    QTest::addColumn<bool>("open");
+    const QKeySequence f4(Qt::Key_F4);
+    const QKeySequence altDown(Qt::ALT | Qt::Key_Down);
+    QTest::newRow("F4 opens") << f4 << QList<int>{} << QDate(1999, 12, 31) << 0 << true;
+    QTest::newRow("Alt+Down opens, lowers nothing")
+        << altDown << QList<int>{} << QDate(1999, 12, 31) << 0 << true;
+    QTest::newRow("a week on, Enter chooses")
+        << altDown << QList<int>{Qt::Key_Down, Qt::Key_Return} << QDate(2000, 1, 7) << 1 << false;
+    QTest::newRow("Escape puts the day back")
+        << f4 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Escape} << QDate(1999, 12, 31) << 3
+        << false;
+    QTest::newRow("Tab reaches the today line")
+        << f4 << QList<int>{Qt::Key_Tab, Qt::Key_Space} << QDate(2024, 5, 17) << 1 << false;
+}
+
+void TestMainWindow::calendarFromKeys() {
+    QFETCH(QKeySequence, opening);
+    QFETCH(QList<int>, keys);
+    QFETCH(QDate, date);
+    QFETCH(int, userChanges);
+    QFETCH(bool, open);
+    FixedClock clock(QDate(2024, 5, 17));
+    DateInput input;
+    input.setClock(clock);
+    input.setDateQuietly(QDate(1999, 12, 31));
+    input.show();
+    input.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&input));
+    QSignalSpy changed(&input, &DateInput::userChangedDate);
+    QTest::keySequence(&input, opening);
+    TodayCalendar* calendar = input.calendar();
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(input.date(), QDate(1999, 12, 31));
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(input.date(), date);
+    QCOMPARE(changed.count(), userChanges);
+    QTRY_COMPARE(calendar->isVisible(), open);
+}
+
+void TestMainWindow::screenReaderHearsTheDay_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text"); // after one step on from Saturday, 1 January 2000
+    QTest::addColumn<double>("value");
+    const QString day("Sonntag, 02.01.2000, Physisch 82 %, Seelisch -43 %, Geistig 46 %, "
+                      "Kein kritischer Tag");
+    QTest::newRow("day strip") << "P2" << day << 16844.0;
+    QTest::newRow("chart") << "P1" << day << 16844.0;
+    QTest::newRow("day stepper") << "Up1" << day << 16844.0;
+    // Qt reads a date field's value from its property "value"; 2 January 2000 is Julian day
+    // 2451546.
+    QTest::newRow("display date") << "M2"
+                                  << "02.01.2000" << 2451546.0;
+}
+
+// A screen reader speaks a focused spin button's text when its value changes.
+void TestMainWindow::screenReaderHearsTheDay() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    QTest::mouseClick(f.window.controls().Up1->rightButton(), Qt::LeftButton);
+    QAccessibleInterface* spoken =
+        QAccessible::queryAccessibleInterface(f.window.findChild<QWidget*>(control));
+    QCOMPARE(spoken->role(), QAccessible::SpinBox);
+    QAccessibleTextInterface* words = spoken->textInterface();
+    QVERIFY(words);
+    QCOMPARE(words->text(0, words->characterCount()), text);
+    QCOMPARE(spoken->valueInterface()->currentValue().toDouble(), value);
 }
 
 QTEST_MAIN(TestMainWindow)
