@@ -214,6 +214,8 @@ void buildLegend(QWidget* window, MainWindowControls& c) {
         c.I1[i]->setAlignment(Qt::AlignCenter);
         c.I1[i]->setAccessibleName(name);
         c.L1[i] = label(window, indexed("L1", i), column.name, name, arial(8.25, true), White);
+        // The cycle's name labels its interpretation text for assistive technology.
+        c.L1[i]->setBuddy(c.L4[i]);
     }
 }
 

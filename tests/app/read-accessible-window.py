@@ -17,6 +17,7 @@ STEPPED = ("Sonntag, 02.01.2000", 16844,
            ["Physisch 82 %", "Seelisch -43 %", "Geistig 46 %"],
            [SHOWN[3][0], "Unsicherheit ,  Lustlosigkeit", SHOWN[3][2]])
 TEXT_TIPS = [f"{c} Zustand zum berechneten Tag" for c in ("Physischer", "Seelischer", "Geistiger")]
+CURVES = [f"{c} Kurve" for c in ("Physische", "Seelische", "Geistige")]
 failures = []
 
 
@@ -41,9 +42,13 @@ def read(root, expected):
     day, count, percentages, texts = expected
     shown = find(root, lambda n: n.description == "Prozentanzeige zum berechneten Tag")
     check(sorted(n.name for n in shown) == sorted(percentages), f"percentages {percentages}")
-    for tip, start in zip(TEXT_TIPS, texts):
+    for tip, start, curve in zip(TEXT_TIPS, texts, CURVES):
         labels = find(root, lambda n: n.description == tip)
         check(len(labels) == 1 and labels[0].name.startswith(start), f"{tip}: '{start}'")
+        for label in labels:
+            by = [r.getTarget(0).name for r in label.getRelationSet()
+                  if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+            check(by == [curve], f"{tip}: labelled by {by}")
     # The chart, the day strip and the day stepper hold the day in words as their text, which a
     # screen reader speaks when their value, the day count, changes.
     for title in ("Biorhythmus-Kurven", "Tage des Monats", "Tag zurück oder vor"):
