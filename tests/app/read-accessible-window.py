@@ -60,6 +60,10 @@ def read(root, expected):
             text = surface.queryText().getText(0, -1)
             for part in [day] + percentages:
                 check(part in text, f"{title}: '{part}' in its text '{text}'")
+    # A date field's value is its Julian day: 2451545 is 1 January 2000.
+    julian = 2451545 + count - 16843
+    dates = find(root, lambda n: n.name == "Anzeige-Datum" and n.getRoleName() == "spin button")
+    check([n.queryValue().currentValue for n in dates] == [julian], f"display date {julian}")
 
 
 def step_and_listen(root):

@@ -130,8 +130,6 @@ private slots:
     void calendarTodayLine();
     void calendarFromKeys_data();
     void calendarFromKeys();
-    void screenReaderHearsTheDay_data();
-    void screenReaderHearsTheDay();
 };
 
 void TestMainWindow::startUpState() {
@@ -874,38 +872,6 @@ void TestMainWindow::calendarFromKeys() {
     QCOMPARE(input.date(), date);
     QCOMPARE(changed.count(), userChanges);
     QTRY_COMPARE(calendar->isVisible(), open);
-}
-
-void TestMainWindow::screenReaderHearsTheDay_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("text"); // after one step on from Saturday, 1 January 2000
-    QTest::addColumn<double>("value");
-    const QString day("Sonntag, 02.01.2000, Physisch 82 %, Seelisch -43 %, Geistig 46 %, "
-                      "Kein kritischer Tag");
-    QTest::newRow("day strip") << "P2" << day << 16844.0;
-    QTest::newRow("chart") << "P1" << day << 16844.0;
-    QTest::newRow("day stepper") << "Up1" << day << 16844.0;
-    // Qt reads a date field's value from its property "value"; 2 January 2000 is Julian day
-    // 2451546.
-    QTest::newRow("display date") << "M2"
-                                  << "02.01.2000" << 2451546.0;
-}
-
-// A screen reader speaks a focused spin button's text when its value changes.
-void TestMainWindow::screenReaderHearsTheDay() {
-    QFETCH(QString, control);
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    Fixture f;
-    showOn(f, QDate(2000, 1, 1));
-    QTest::mouseClick(f.window.controls().Up1->rightButton(), Qt::LeftButton);
-    QAccessibleInterface* spoken =
-        QAccessible::queryAccessibleInterface(f.window.findChild<QWidget*>(control));
-    QCOMPARE(spoken->role(), QAccessible::SpinBox);
-    QAccessibleTextInterface* words = spoken->textInterface();
-    QVERIFY(words);
-    QCOMPARE(words->text(0, words->characterCount()), text);
-    QCOMPARE(spoken->valueInterface()->currentValue().toDouble(), value);
 }
 
 QTEST_MAIN(TestMainWindow)
