@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AnimationStrip.h"
+#include "Announcer.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
 #include "Cycle.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     for (int i = 0; i < int(m_controls.C1.size()); ++i)
         connect(m_controls.C1[i], &QToolButton::clicked, this,
                 [this, i] { command(static_cast<Command>(i)); });
+    m_announcer = new Announcer(this);
     addMainWindowShortcuts(this, m_controls,
                            [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
 }
@@ -157,12 +159,18 @@ void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.M1->setDateQuietly(birthDate);
     Diff();
     DrawGraph();
+    QStringList taken{name, shortDateText(birthDate)};
+    taken.removeAll(QString());
+    m_takenOver = tr("Übernommen: %1").arg(taken.join(QStringLiteral(", ")));
 }
 
 void MainWindow::command(Command which) {
     switch (which) {
     case Command::Persons:
         openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
+        // Said once the editor has gone, so that it is heard in the main window.
+        if (!m_takenOver.isEmpty())
+            m_announcer->announce(std::exchange(m_takenOver, QString()));
         break;
     case Command::Help:
         openHelpWindow(this);

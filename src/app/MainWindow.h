@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 
+class Announcer;
 class Clock;
 class Dialogs;
 class DisplayMode;
@@ -97,4 +98,6 @@ private:
     std::int16_t SavedScreenWidth = 0;
     std::int16_t SavedScreenHeight = 0;
     bool m_exiting = false;
+    Announcer* m_announcer;
+    QString m_takenOver; // what to tell a screen reader once the person editor has closed
 };

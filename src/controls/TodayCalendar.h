@@ -25,10 +25,12 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showToday();
+    void quietWhileHidden(bool quiet);
     void chooseToday();
     QSize withTodayLine(QSize size) const;
 

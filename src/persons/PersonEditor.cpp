@@ -1,5 +1,6 @@
 #include "PersonEditor.h"
 
+#include "Announcer.h"
 #include "BirthDateInput.h"
 #include "Clock.h"
 #include "DateInput.h"
@@ -129,6 +130,8 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
         previous = next;
     }
 
+    m_announcer = new Announcer(area);
+
     if (parent)
         parent->window()->installEventFilter(this);
 }
@@ -173,7 +176,9 @@ void PersonEditor::ShowRecord() {
         DT->setBirthText(person.BirthDate);
         lblCurrRecord->setText(
             tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));
-        UpDown1->setSpokenValue(lblCurrRecord->text() + QStringLiteral(": ") + person.Name,
+        const QString shown = lblCurrRecord->text();
+        UpDown1->setSpokenValue(person.Name.isEmpty() ? shown
+                                                      : shown + QStringLiteral(": ") + person.Name,
                                 m_persons.currentPerson());
     } else {
         EnableFields(false);
@@ -239,6 +244,7 @@ void PersonEditor::addPerson() {
     DT->setDate(m_clock.today());
     ShowRecord();
     txtName->setFocus();
+    m_announcer->announce(lblCurrRecord->text());
 }
 
 void PersonEditor::deletePerson() {
@@ -251,6 +257,7 @@ void PersonEditor::deletePerson() {
         return;
     m_persons.removeAt(m_persons.currentPerson());
     ShowRecord();
+    m_announcer->announce(lblCurrRecord->text());
 }
 
 // A name without a birth date would show beside the old birth date in the main window, as if

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class Announcer;
 class BirthDateInput;
 class Clock;
 class Dialogs;
@@ -78,6 +79,7 @@ private:
     QLabel* lblCurrRecord;
     Stepper* UpDown1;
     std::array<QPushButton*, 5> C2{};
+    Announcer* m_announcer;
 };
 
 // Opens the person editor modally over the parent and returns once it has closed and the list

@@ -27,7 +27,15 @@ rows=(
   "Right|21"
   "Right|22"
   "Escape|20.11.1953"
+  "Up|21.11.1953"
+  "Up|22.11.1953"
   "ctrl+shift+e|Personen-Datenbank"
+  "space|Person 1 von 1"
+  "Tab Tab space|Person 2 von 2"
+  "Tab Tab Tab|Person 2 von 2"
+  "Left|Person 1 von 2"
+  "shift+Tab shift+Tab Up|01.2000"
+  "shift+Tab shift+Tab space|Übernommen: 02.01.2000"
 )
 
 command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
