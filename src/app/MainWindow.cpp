@@ -167,7 +167,8 @@ void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
 void MainWindow::command(Command which) {
     switch (which) {
     case Command::Persons:
-        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
+        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile,
+                         [](QWidget* editor) { openHelpWindow(editor); });
         // Said once the editor has gone, so that it is heard in the main window.
         if (!m_takenOver.isEmpty())
             m_announcer->announce(std::exchange(m_takenOver, QString()));

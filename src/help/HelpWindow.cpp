@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "ContextMenuKey.h"
 #include "CrispPicture.h"
 #include "FocusRing.h"
 #include "Form.h"
@@ -93,6 +94,7 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     for (QWidget* control : std::initializer_list<QWidget*>{m_terms, m_guide, m_close})
         FocusRing::attach(control);
+    addContextMenuKey(this);
     setTabOrder(m_terms, m_close);
     setTabOrder(m_close, m_guide);
     m_terms->setFocus();

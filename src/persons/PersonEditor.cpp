@@ -3,6 +3,7 @@
 #include "Announcer.h"
 #include "BirthDateInput.h"
 #include "Clock.h"
+#include "ContextMenuKey.h"
 #include "DateInput.h"
 #include "DateRules.h"
 #include "Dialogs.h"
@@ -14,6 +15,7 @@
 #include "PersonTakeOver.h"
 #include "Stepper.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +133,7 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     }
 
     m_announcer = new Announcer(area);
+    addContextMenuKey(this);
 
     if (parent)
         parent->window()->installEventFilter(this);
@@ -321,9 +324,17 @@ void PersonEditor::showRefused(const QString& characters) {
 }
 
 void openPersonEditor(QWidget* parent, PersonList& persons, PersonTakeOver& takeOver,
-                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location) {
+                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location,
+                      const std::function<void(QWidget*)>& openHelp) {
     QPointer<PersonEditor> editor = new PersonEditor(
         PersonEditor::Services{persons, takeOver, dialogs, clock, location}, parent);
+    if (openHelp) {
+        auto* help = new QAction(editor);
+        help->setShortcut(QKeySequence(Qt::Key_F1));
+        editor->addAction(help);
+        QObject::connect(help, &QAction::triggered, editor,
+                         [openHelp, editor] { openHelp(editor); });
+    }
     editor->load();
     editor->exec();
     delete editor.data();

@@ -125,6 +125,7 @@ private slots:
     void everyControlShowsItsFocus();
     void shortcutsOpenWindows_data();
     void shortcutsOpenWindows();
+    void helpFromThePersonEditor();
     void dayReportAsPdf_data();
     void dayReportAsPdf();
     void calendarTodayLine();
@@ -775,6 +776,22 @@ void TestMainWindow::shortcutsOpenWindows() {
     QTest::keySequence(start, keys);
     QCOMPARE(opened.seen(), window);
     QVERIFY(opened.ran() && !opened.leftOpen());
+}
+
+void TestMainWindow::helpFromThePersonEditor() {
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    bool helped = false;
+    ModalAction editor("Data", [&helped](QWidget& data) {
+        // A window's timer does not fire again while its action runs: one for the help.
+        ModalAction help("About", [](QWidget& about) { about.close(); });
+        QTest::keyClick(&data, Qt::Key_F1);
+        helped = help.ran() && !help.leftOpen();
+        data.close();
+    });
+    QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    QVERIFY(editor.ran() && !editor.leftOpen());
+    QVERIFY(helped);
 }
 
 void TestMainWindow::dayReportAsPdf_data() {
