@@ -36,6 +36,9 @@ rows=(
   "Left|Person 1 von 2"
   "shift+Tab shift+Tab Up|01.2000"
   "shift+Tab shift+Tab space|Übernommen: 02.01.2000"
+  "F1|Nutzungsbedingungen"
+  "Tab|Hilfe schließen"
+  "Tab Down Down|Daraufhin klappt der Kalender auf"
 )
 
 command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }
