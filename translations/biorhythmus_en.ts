@@ -446,6 +446,13 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
+    <name>DaySurface</name>
+    <message>
+        <source>Pfeil links und rechts: ein Tag zurück und vor, Bild auf und ab: ein Monat, Pos1: heute</source>
+        <translation>Left and Right arrow: one day back and on, Page Up and Down: one month, Home: today</translation>
+    </message>
+</context>
+<context>
     <name>ExitSignals</name>
     <message>
         <source>Biorhythmus: Das Beenden hat zu lange gedauert; das Programm endet ohne weiteres Aufräumen.
@@ -481,12 +488,12 @@ the list of people), 2 when the call was wrong.
         <translation>Quick guide</translation>
     </message>
     <message>
-        <source>Programm beenden</source>
-        <translation>Close</translation>
-    </message>
-    <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Hilfe schließen</source>
+        <translation>Close the help</translation>
     </message>
 </context>
 <context>
@@ -650,6 +657,10 @@ Bitte drucken Sie etwas später erneut.</source>
         <translation>The previous print job has not finished yet: the print system has not answered.
 
 Please print again a little later.</translation>
+    </message>
+    <message>
+        <source>Übernommen: %1</source>
+        <translation>Taken over: %1</translation>
     </message>
 </context>
 <context>

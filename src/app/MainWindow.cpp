@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AnimationStrip.h"
+#include "Announcer.h"
 #include "ChartCommands.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
@@ -22,6 +23,7 @@
 #include "Stepper.h"
 #include "Tiling.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -29,11 +31,22 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+// Screen readers take a top-level plain widget for a filler; the main window is a frame, the
+// window they follow the focus in.
+QAccessibleInterface* mainWindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("MainWindow") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+} // namespace
+
 MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_screen(services.screen),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
       m_controls(buildMainWindowControls(this)) {
+    QAccessible::installFactory(mainWindowAccessible);
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
     setWindowIcon(QIcon(picturePixmap(QStringLiteral(":/pictures/icon.png"))));
@@ -65,6 +78,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     for (int i = 0; i < int(m_controls.C1.size()); ++i)
         connect(m_controls.C1[i], &QToolButton::clicked, this,
                 [this, i] { command(static_cast<Command>(i)); });
+    m_announcer = new Announcer(this);
     addMainWindowShortcuts(this, m_controls,
                            [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
     addChartCommands(this, m_controls,
@@ -106,6 +120,7 @@ void MainWindow::DrawGraph() {
         label->setText(percentageText(ChartDayCount, period(cycle)));
         label->setAccessibleName(spokenPercentage(cycle, label->text()));
     }
+    m_controls.Up1->setSpokenValue(m_controls.P2->spokenWords(), ChartDayCount);
     aaa();
     emit redrawn();
 }
@@ -148,12 +163,19 @@ void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.M1->setDateQuietly(birthDate);
     Diff();
     DrawGraph();
+    QStringList taken{name, displayDateText(birthDate)};
+    taken.removeAll(QString());
+    m_takenOver = tr("Übernommen: %1").arg(taken.join(QStringLiteral(", ")));
 }
 
 void MainWindow::command(Command which) {
     switch (which) {
     case Command::Persons:
-        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
+        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile,
+                         [](QWidget* editor) { openHelpWindow(editor); });
+        // Said once the editor has gone, so that it is heard in the main window.
+        if (!m_takenOver.isEmpty())
+            m_announcer->announce(std::exchange(m_takenOver, QString()));
         break;
     case Command::Help:
         openHelpWindow(this);

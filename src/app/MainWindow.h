@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 
+class Announcer;
 class Clock;
 class Dialogs;
 class PersonFileLocation;
@@ -95,4 +96,6 @@ private:
     std::int32_t ChartDayCount = 0;
     bool m_exiting = false;
     bool m_printing = false;
+    Announcer* m_announcer;
+    QString m_takenOver; // what to tell a screen reader once the person editor has closed
 };

@@ -7,6 +7,7 @@
 #include "DateInput.h"
 #include "DayDescription.h"
 #include "DesignFonts.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Stepper.h"
 
@@ -212,11 +213,13 @@ void buildLegend(QWidget* window, MainWindowControls& c) {
         c.I1[i]->setAlignment(Qt::AlignCenter);
         c.I1[i]->setAccessibleName(name);
         c.L1[i] = label(window, indexed("L1", i), column.name, name, arial(8.25, true), White);
+        // The cycle's name labels its interpretation text for assistive technology.
+        c.L1[i]->setBuddy(c.L4[i]);
     }
 }
 
 // Keyboard order of the controls that take the focus, as the window was designed; labels and
-// the hidden tile take none.
+// the hidden tile take none. The first of them, the day strip, has the focus at start.
 void setTabOrder(const MainWindowControls& c) {
     QWidget* previous = nullptr;
     for (QWidget* next : std::initializer_list<QWidget*>{
@@ -225,6 +228,14 @@ void setTabOrder(const MainWindowControls& c) {
             QWidget::setTabOrder(previous, next);
         previous = next;
     }
+    c.P2->setFocus();
+}
+
+// The chart, the day strip and the stepper draw their focus themselves.
+void markFocus(const MainWindowControls& c) {
+    for (QWidget* control : std::initializer_list<QWidget*>{c.T1[0], c.T1[1], c.M1, c.M2, c.C1[0],
+                                                            c.C1[1], c.C1[2], c.C1[3]})
+        FocusRing::attach(control);
 }
 
 } // namespace
@@ -238,5 +249,6 @@ MainWindowControls buildMainWindowControls(QWidget* window) {
     buildChartRows(window, c);
     buildLegend(window, c);
     setTabOrder(c);
+    markFocus(c);
     return c;
 }

@@ -1,6 +1,8 @@
 #include "HelpWindow.h"
 
+#include "ContextMenuKey.h"
 #include "CrispPicture.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Grid.h"
 #include "HelpDocuments.h"
@@ -31,6 +33,8 @@ QTextBrowser* documentBox(QWidget* parent, const QString& accessibleName) {
     box->setFont(arial(8));
     box->setOpenLinks(false);
     box->setTabChangesFocus(true);
+    // A caret that the arrow keys move, so that a screen reader reads line by line.
+    box->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette palette = box->palette();
@@ -80,13 +84,17 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_close = place(new QToolButton(area), QStringLiteral("C1"), {7770, 5520, 405, 375});
     m_close->setIcon(crispIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
-    m_close->setToolTip(tr("Programm beenden"));
+    // It closes the help, not the program.
+    m_close->setToolTip(tr("Hilfe schließen"));
     // Read aloud as the word its picture shows, with the tool tip as its description.
     m_close->setAccessibleName(tr("Exit"));
     m_close->setAccessibleDescription(m_close->toolTip());
     m_close->setFocusPolicy(Qt::StrongFocus);
     connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 
+    for (QWidget* control : std::initializer_list<QWidget*>{m_terms, m_guide, m_close})
+        FocusRing::attach(control);
+    addContextMenuKey(this);
     setTabOrder(m_terms, m_close);
     setTabOrder(m_close, m_guide);
     m_terms->setFocus();

@@ -170,7 +170,7 @@ private slots:
     void windowsReadEnglish_data() {
         QTest::addColumn<Opener>("open");
         QTest::newRow("main window, calendars, texts") << Opener(openMainWindow);
-        QTest::newRow("person editor") << throughKeys(QKeySequence("Ctrl+E"), "Data", "C2_3");
+        QTest::newRow("person editor") << throughKeys(QKeySequence("Ctrl+Shift+E"), "Data", "C2_3");
         QTest::newRow("help window") << throughKeys(QKeySequence("F1"), "About", "C1");
         QTest::newRow("critical days") << throughKeys(QKeySequence("Ctrl+Shift+K"), "Days", "C3_1");
     }
