@@ -2,6 +2,7 @@
 #include "DisplayMode.h"
 #include "GermanTranslations.h"
 #include "SingleInstance.h"
+#include "StartRefusal.h"
 
 #include <QApplication>
 
@@ -19,11 +20,10 @@ void useDevicePixels() {
 
 int main(int argc, char* argv[]) {
     SingleInstance instance;
-    if (!instance.isFirst()) {
-        QCoreApplication app(argc, argv);
-        instance.askFirstToRaise();
+    if (instance.role() == SingleInstance::Role::Later)
         return 0;
-    }
+    if (instance.role() == SingleInstance::Role::Impossible)
+        return refuseToStart(argc, argv, instance.problem());
     std::unique_ptr<DisplayMode> displayMode = createDisplayMode();
     if (switchesToSmallScreen(*displayMode))
         useDevicePixels();
