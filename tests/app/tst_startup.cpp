@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -108,6 +109,7 @@ private slots:
     void oneWindow_data();
     void oneWindow();
     void refused();
+    void clipIsAPipe();
 };
 
 void TestStartup::oneWindow_data() {
@@ -209,6 +211,22 @@ void TestStartup::refused() {
     const QString said = QString::fromUtf8(run.readAllStandardError());
     QVERIFY2(said.contains("Biorhythmus kann nicht starten.") && said.contains("ist kein Ordner"),
              qPrintable(said));
+}
+
+// A pipe where the clip should be is not waited on: the window comes up as without a clip.
+void TestStartup::clipIsAPipe() {
+    QImage pictures[2];
+    for (QImage& picture : pictures) {
+        Scene scene(Runtime::Private);
+        if (&picture == &pictures[1])
+            QCOMPARE(::mkfifo(QFile::encodeName(scene.programFolder + "/za.vdi"), 0600), 0);
+        scene.environment.insert("BIORHYTHMUS_SCREENSHOT", scene.root.filePath("first.png"));
+        QProcess run;
+        scene.start(run);
+        QVERIFY2(run.waitForFinished(2000), "no first frame within 2 s");
+        QVERIFY(picture.load(scene.root.filePath("first.png")));
+    }
+    QCOMPARE(pictures[1], pictures[0]);
 }
 
 QTEST_MAIN(TestStartup)
