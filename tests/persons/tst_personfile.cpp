@@ -226,8 +226,6 @@ void TestPersonFile::lenientReading_data() {
     QTest::newRow("unquoted texts are trimmed")
         << QByteArray("1,1\r\nAnna Berg  \r\n1999-11-08\r\n") << Names{{"Anna Berg", "1999-11-08"}}
         << 1;
-    QTest::newRow("inner quote ends the name")
-        << QByteArray("1,1\r\n\"Karl \"Kalle\" May\"\r\n\"\"\r\n") << Names{{"Karl ", ""}} << 1;
     QTest::newRow("current above count is the last")
         << QByteArray("2,9\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n") << Names{{"A", ""}, {"B", ""}}
         << 2;
@@ -302,6 +300,18 @@ void TestPersonFile::brokenFiles_data() {
         << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\r\n\"B\"\r\n\"\"\r\n")
         << "DATA.DAT: Mehr Einträge, als die Personenzahl 1 angibt (Zeile 5)" << Names{{"A", ""}}
         << 1;
+    QTest::newRow("inner quote ends the name")
+        << QByteArray("1,1\r\n\"Karl \"Kalle\" May\"\r\n\"\"\r\n")
+        << "DATA.DAT: Text nach dem schließenden Anführungszeichen (Zeile 2)"
+        << Names{{"Karl ", ""}} << 1;
+    QTest::newRow("quote after the closing quote")
+        << QByteArray("1,1\r\n\"Anna\"\" \r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Text nach dem schließenden Anführungszeichen (Zeile 2)"
+        << Names{{"Anna", "08.11.1999"}} << 1;
+    QTest::newRow("line break inside quotes")
+        << QByteArray("2,1\r\n\"A\"\r\n\"\"\r\n\"An\r\nna\"\r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Zeilenumbruch zwischen Anführungszeichen (Zeile 4)"
+        << Names{{"A", ""}, {"An\r\nna", "08.11.1999"}} << 1;
     QTest::newRow("lone CR inside quotes ends a line")
         << QByteArray("1,1\r\n\"An\rna\"\r\n")
         << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)" << Names{{"An\rna", ""}} << 1;
@@ -380,6 +390,9 @@ void TestPersonFile::backups_data() {
     QTest::newRow("same bytes are not copied again")
         << QByteArrayList{"other", "1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n"}
         << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n") << "DATA.DAT.bak.1";
+    QTest::newRow("text after a closing quote")
+        << QByteArrayList{} << QByteArray("1,1\r\n\"Anna \"die Gro\xDF\x65\"\"\r\n\"\"\r\n")
+        << "DATA.DAT.bak";
     QTest::newRow("folder under a backup name")
         << QByteArrayList{"/"} << QByteArray("") << "DATA.DAT.bak.1";
 }
