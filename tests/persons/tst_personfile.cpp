@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -517,14 +519,17 @@ void TestPersonFile::diskRefusing_data() {
     QTest::addColumn<QString>("name"); // of the person saved
     QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("messages"); // a broken file is told of, and that it cannot be kept
+    QTest::addColumn<QString>("said"); // in the last message: why the disk refused
     const QString large(20000, 'x');
-    QTest::newRow("full disk, new list") << false << Anna << large << false << 1;
+    // The file size limit's own words, as the system gives them for a write cut short.
+    const QString full = QString::fromLocal8Bit(strerror(EFBIG));
+    QTest::newRow("full disk, new list") << false << Anna << large << false << 1 << full;
     QTest::newRow("full disk, backup of a broken file")
-        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << "Neu" << false << 2;
-    QTest::newRow("read-only folder, good file") << true << Anna << "Neu" << true << 0;
+        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << "Neu" << false << 2 << full;
+    QTest::newRow("read-only folder, good file") << true << Anna << "Neu" << true << 0 << "";
     QTest::newRow("read-only folder, broken file")
-        << true << QByteArray("2,1\r\n") << "Neu" << false << 2;
-    QTest::newRow("read-only folder, full disk") << true << Anna << large << false << 1;
+        << true << QByteArray("2,1\r\n") << "Neu" << false << 2 << "Sicherungskopie";
+    QTest::newRow("read-only folder, full disk") << true << Anna << large << false << 1 << full;
 }
 
 void TestPersonFile::diskRefusing() {
@@ -533,6 +538,7 @@ void TestPersonFile::diskRefusing() {
     QFETCH(QString, name);
     QFETCH(bool, saved);
     QFETCH(int, messages);
+    QFETCH(QString, said);
     QTemporaryDir dir;
     const QString program = dir.filePath("program");
     QVERIFY(QDir().mkdir(program));
@@ -543,7 +549,10 @@ void TestPersonFile::diskRefusing() {
     const PersonList list = listOf({{name, "01.01.2000"}}, 1);
 
     // Root writes into any folder, so the save runs as "nobody" in a child process, where a
-    // file size limit stands for a full disk. The child's exit code is its number of messages.
+    // file size limit stands for a full disk. The child's exit code is its number of messages,
+    // the last of which it sends through a pipe.
+    int pipeEnds[2];
+    QCOMPARE(pipe(pipeEnds), 0);
     const pid_t child = fork();
     if (child == 0) {
         const struct rlimit limit = {4096, 4096};
@@ -555,11 +564,19 @@ void TestPersonFile::diskRefusing() {
         s.store.LoadPersons(nullptr);
         s.list = list;
         s.store.SavePersons(nullptr);
-        _exit(s.dialogs.messages.size());
+        const QByteArray last = s.dialogs.messages.value(s.dialogs.messages.size() - 1).toUtf8();
+        _exit(write(pipeEnds[1], last.data(), last.size()) == last.size()
+                  ? s.dialogs.messages.size()
+                  : 98);
     }
+    close(pipeEnds[1]);
+    QFile lastMessage;
+    QVERIFY(lastMessage.open(pipeEnds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
     QCOMPARE(WEXITSTATUS(status), messages);
+    const QString last = QString::fromUtf8(lastMessage.readAll());
+    QVERIFY2(last.contains(said), qPrintable(last));
     QCOMPARE(filesIn(program),
              (QMap<QString, QByteArray>{{"DATA.DAT", saved ? PersonFile::bytes(list) : file}}));
 }
