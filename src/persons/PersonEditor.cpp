@@ -1,6 +1,7 @@
 #include "PersonEditor.h"
 
 #include "BirthDateInput.h"
+#include "BusyCursor.h"
 #include "Clock.h"
 #include "DateInput.h"
 #include "DateRules.h"
@@ -139,6 +140,8 @@ PersonEditor::~PersonEditor() {
 }
 
 void PersonEditor::load() {
+    // A full list is a gigabyte and takes seconds to read and to write.
+    const BusyCursor reading;
     m_store.LoadPersons(parentWidget());
     ShowRecord();
 }
@@ -206,10 +209,12 @@ void PersonEditor::command(Command which) {
     case Command::Delete:
         deletePerson();
         break;
-    case Command::Save:
+    case Command::Save: {
+        const BusyCursor writing;
         StoreRecord();
         m_store.SavePersons(this);
         break;
+    }
     case Command::Exit:
         accept();
         break;
@@ -267,6 +272,7 @@ void PersonEditor::closingSequence() {
     if (m_closed)
         return;
     m_closed = true;
+    const BusyCursor writing;
     StoreRecord();
     m_store.SavePersons(this);
 }

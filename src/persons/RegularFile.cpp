@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -62,6 +63,24 @@ bool open(const QString& path, QFile& file, bool* exists, QString* error) {
     if (exists)
         *exists = true;
     return true;
+}
+
+Comparison compare(const QString& path, const QByteArray& bytes) {
+    QFile file;
+    bool exists = false;
+    if (!open(path, file, &exists))
+        return exists ? Comparison::Unreadable : Comparison::Missing;
+    std::array<char, 64 * 1024> piece;
+    for (qsizetype done = 0;;) {
+        const qint64 got = file.read(piece.data(), piece.size());
+        if (got < 0)
+            return Comparison::Unreadable;
+        if (got == 0)
+            return done == bytes.size() ? Comparison::Same : Comparison::Different;
+        if (got > bytes.size() - done || std::memcmp(piece.data(), bytes.constData() + done, got))
+            return Comparison::Different;
+        done += got;
+    }
 }
 
 Result read(const QString& path) {

@@ -18,6 +18,11 @@ struct Result {
 
 Result read(const QString& path);
 
+// How the file under the name compares with bytes, read piece by piece rather than whole, so
+// that a large file is not held twice in memory.
+enum class Comparison { Missing, Unreadable, Same, Different };
+Comparison compare(const QString& path, const QByteArray& bytes);
+
 // Opens path for reading into file when it is an ordinary file. Otherwise false, with whether
 // something lies under the name and why it was not opened (both may be null).
 bool open(const QString& path, QFile& file, bool* exists = nullptr, QString* error = nullptr);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <climits>
 #include <cstdio>
@@ -25,7 +26,14 @@ QMessageBox::StandardButton showBox(bool unattended, QWidget* parent, QMessageBo
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(QMessageBox::Yes))
         box.setDefaultButton(QMessageBox::Yes);
-    return QMessageBox::StandardButton(box.exec());
+    // A box that interrupts work under the wait cursor is answered with the ordinary pointer.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
 }
 // Qt's own file dialog ignores Save without a word when the name is longer than the folder's
 // file system takes; this one says so and stays open for a shorter name.
