@@ -18,6 +18,9 @@ inline constexpr std::array<Cycle, 3> DrawingOrder{Cycle::Intellectual, Cycle::P
 // Period in days: 23, 28, 33.
 int period(Cycle cycle);
 
+// "Physisch", "Seelisch", "Geistig".
+QString cycleName(Cycle cycle);
+
 // The program's own value of pi, slightly below the real one; the percentages depend on it.
 inline constexpr double PiPrime = 3.14159265358979;
 
@@ -32,3 +35,7 @@ int percentage(std::int32_t dayNumber, int period);
 
 // The percentage caption, e.g. "-98 %".
 QString percentageText(std::int32_t dayNumber, int period);
+
+// The heading of a cycle's value and text: "Physischer Zustand", "Seelischer Zustand",
+// "Geistiger Zustand".
+QString conditionHeading(Cycle cycle);

@@ -1,4 +1,5 @@
 #include "AnimationStrip.h"
+#include "ChartPicture.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
 #include "CycleColors.h"
@@ -8,6 +9,7 @@
 #include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalAction.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
@@ -25,6 +27,7 @@
 #include <QHelpEvent>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -36,23 +39,6 @@
 #include <QWheelEvent>
 
 namespace {
-// A window on a fixed "today", on a screen of the given size.
-struct Fixture {
-    explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
-                     QString folder = QString())
-        : clock(today), displayMode(screen), personFile(personFolder.path()),
-          window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
-                                      folder}) {}
-    FixedClock clock;
-    RecordingDisplayMode displayMode;
-    ScriptedDialogs dialogs;
-    FakePrinters printers;
-    QTemporaryDir personFolder;
-    PersonList persons;
-    PersonFileLocation personFile;
-    MainWindow window;
-};
-
 // What the window's last paints left on the offscreen screen.
 QImage onScreen(const QWidget& window) {
     return window.screen()
@@ -129,6 +115,8 @@ private slots:
     void dayReportAsPdf_data();
     void dayReportAsPdf();
     void calendarTodayLine();
+    void commandLinePrintsWhatTheWindowShows_data();
+    void commandLinePrintsWhatTheWindowShows();
 };
 
 void TestMainWindow::startUpState() {
@@ -856,6 +844,54 @@ void TestMainWindow::calendarTodayLine() {
     QCOMPARE(input.date(), QDate(2024, 5, 17));
     QCOMPARE(changed.count(), 1);
     QTRY_VERIFY(!calendar->isVisible());
+}
+
+void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("display");
+    QTest::newRow("birth day itself") << QDate(2000, 1, 1) << QDate(2000, 1, 1);
+    QTest::newRow("day before birth") << QDate(2000, 1, 2) << QDate(2000, 1, 1);
+    QTest::newRow("last day") << QDate(1601, 1, 1) << QDate(9999, 12, 31);
+    QTest::newRow("23-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 12);
+    QTest::newRow("23-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 13);
+    QTest::newRow("33-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 17);
+    QTest::newRow("33-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 18);
+    QTest::newRow("start-up dates") << QDate(1953, 11, 20) << QDate(2000, 1, 1);
+}
+
+// The built program's answer against the labels of a window on the same dates, typed in, and
+// its chart against the window's picture of the chart and strip.
+void TestMainWindow::commandLinePrintsWhatTheWindowShows() {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, display);
+    Fixture f(display);
+    f.window.load();
+    f.window.findChild<DateInput*>("M1")->setDate(birth);
+
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("chart.png");
+    QProcess program;
+    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM),
+                  {"--birth", birth.toString("dd.MM.yyyy"), "--date",
+                   display.toString("yyyy-MM-dd"), "--format", "text", "--png", picture});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    const QStringList printed =
+        QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+
+    const auto field = [&](const char* name) {
+        return f.window.findChild<QLineEdit*>(name)->text();
+    };
+    QStringList shown{field("T1_0") + "  " + f.window.findChild<DateInput*>("M1")->text(),
+                      field("T1_1") + "  " + f.window.findChild<DateInput*>("M2")->text(),
+                      "Tage seit der Geburt  " + QString::number(f.window.dayCount())};
+    const QStringList headings{"Physischer Zustand", "Seelischer Zustand", "Geistiger Zustand"};
+    for (int k = 0; k < 3; ++k)
+        shown << headings[k] + "  " + text(f.window, qPrintable(QString("L2_%1").arg(k)))
+              << text(f.window, qPrintable(QString("L4_%1").arg(k)));
+    QCOMPARE(printed, shown);
+    QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32),
+             chartPictureImage(birth, display).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestMainWindow)

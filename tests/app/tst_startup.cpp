@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -44,7 +45,10 @@ struct Scene {
     Scene(Runtime runtime) {
         QDir(root.path()).mkpath("program");
         QDir(root.path()).mkpath("tmp");
-        QFile::copy(qEnvironmentVariable("BIO_PROGRAM"), programFolder + "/biorhythmus");
+        // The program with the library that holds its window.
+        const QFileInfo original(qEnvironmentVariable("BIO_PROGRAM"));
+        for (const QString& name : {original.fileName(), QStringLiteral("libbiorhythmus-gui.so")})
+            QFile::copy(original.dir().filePath(name), programFolder + '/' + name);
         environment.insert("TMPDIR", temp);
         const QString own = temp + "/biorhythmus-" + QString::number(::geteuid());
         const QHash<Runtime, QPair<QString, int>> given{

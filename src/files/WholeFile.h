@@ -3,6 +3,7 @@
 #include <QString>
 
 class QByteArray;
+class QIODevice;
 
 // Writes the bytes as the whole new content of the file at path, through a temporary file
 // beside it that replaces the file only once it is complete, so that a failed write leaves
@@ -10,3 +11,7 @@ class QByteArray;
 // written (a read-only program folder holding a writable file), inPlace lets the file be
 // rewritten directly instead. False with a German *error naming the file on failure.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, QString* error);
+
+// Writes all bytes to an open device, going on after a partial write; false when the device
+// fails, its errorString() then telling why.
+bool writeAll(QIODevice& device, const QByteArray& bytes);
