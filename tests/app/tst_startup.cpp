@@ -37,48 +37,45 @@ QStringList windowsOf(const QProcess& run) {
 // One row's world: a program folder, a runtime folder as the row wants it, the environment.
 struct Scene {
     QTemporaryDir root;
-    QString programFolder = root.filePath("program");
-    QString privateFolder = root.filePath("run");
-    QString temp = root.filePath("tmp");
+    QDir at{root.path()};
+    QString programFolder = at.filePath("program");
+    QString privateFolder = at.filePath("run"); // where the lock is to be
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 
-    Scene(Runtime runtime) {
-        QDir(root.path()).mkpath("program");
-        QDir(root.path()).mkpath("tmp");
+    explicit Scene(Runtime runtime) {
+        at.mkpath("program");
+        at.mkpath("tmp");
         // The program with the library that holds its window.
         const QFileInfo original(qEnvironmentVariable("BIO_PROGRAM"));
         for (const QString& name : {original.fileName(), QStringLiteral("libbiorhythmus-gui.so")})
             QFile::copy(original.dir().filePath(name), programFolder + '/' + name);
-        environment.insert("TMPDIR", temp);
-        const QString own = temp + "/biorhythmus-" + QString::number(::geteuid());
-        const QHash<Runtime, QPair<QString, int>> given{
-            {Runtime::Private, {privateFolder, 0700}},
-            {Runtime::ReadOnly, {root.filePath("read-only"), 0500}},
-            {Runtime::OthersWritable, {root.filePath("everybody"), 0777}},
-            {Runtime::Relative, {"program", 0700}},
-        };
+        environment.insert("TMPDIR", at.filePath("tmp"));
         environment.remove("XDG_RUNTIME_DIR");
+        const QHash<Runtime, QPair<QString, int>> given{{Runtime::Private, {"run", 0700}},
+                                                        {Runtime::ReadOnly, {"read-only", 0500}},
+                                                        {Runtime::OthersWritable, {"all", 0777}},
+                                                        {Runtime::Relative, {"program", 0700}}};
         if (given.contains(runtime)) {
             const auto [path, mode] = given[runtime];
-            QDir(root.path()).mkpath(path);
-            ::chmod(QFile::encodeName(QDir(root.path()).filePath(path)).constData(), mode);
-            environment.insert("XDG_RUNTIME_DIR", path);
+            at.mkpath(path);
+            ::chmod(QFile::encodeName(at.filePath(path)).constData(), mode);
+            environment.insert("XDG_RUNTIME_DIR",
+                               runtime == Runtime::Relative ? path : at.filePath(path));
         }
-        // The folder the program uses; where none fits, something else is in its place.
-        if (runtime == Runtime::NoneFit)
-            QFile(own).open(QIODevice::WriteOnly);
+        // Else the program's own folder in TMPDIR; where none fits, a file lies in its place.
         if (runtime != Runtime::Private)
-            privateFolder = own;
+            privateFolder = at.filePath("tmp/biorhythmus-" + QString::number(::geteuid()));
+        if (runtime == Runtime::NoneFit)
+            QFile(privateFolder).open(QIODevice::WriteOnly);
     }
     QString lockFile() const {
         return privateFolder + "/biorhythmus-__" + qEnvironmentVariable("DISPLAY").mid(1) + ".lock";
     }
-    void start(QProcess& run, const QString& display = {}) {
+    void start(QProcess& run, const QString& screen = {}) {
         QProcessEnvironment changed = environment;
-        if (!display.isEmpty())
-            changed.insert("DISPLAY", display);
+        changed.insert("DISPLAY", qEnvironmentVariable("DISPLAY") + screen);
         run.setProcessEnvironment(changed);
-        run.setWorkingDirectory(root.path());
+        run.setWorkingDirectory(at.path());
         run.start(programFolder + "/biorhythmus", {});
     }
 };
@@ -89,15 +86,6 @@ bool windowWithin(const QProcess& run, int milliseconds) {
     while (windowsOf(run).isEmpty() && waited.elapsed() < milliseconds)
         QTest::qWait(50);
     return !windowsOf(run).isEmpty();
-}
-
-void stop(QProcess& run) {
-    if (run.state() != QProcess::NotRunning) {
-        run.terminate();
-        if (!run.waitForFinished(3000))
-            run.kill();
-    }
-    run.waitForFinished(3000);
 }
 
 } // namespace
@@ -119,37 +107,26 @@ private slots:
 void TestStartup::oneWindow_data() {
     QTest::addColumn<Runtime>("runtime");
     QTest::addColumn<Before>("before");
-    QTest::addColumn<QByteArray>("lock"); // the lock file's bytes before the start, if any
-    QTest::addColumn<bool>("lockHeld");   // by a live process of this host that does not answer
-    QTest::addColumn<QString>("display"); // of the second start; empty: the same
-
-    const QByteArray thisHost = QSysInfo::machineHostName().toUtf8();
-    const QByteArray alive = QByteArray::number(::getpid()) + "\nbiorhythmus\n" + thisHost + '\n';
-    const QByteArray none;
-    QTest::newRow("empty lock file")
-        << Runtime::Private << Before::Nothing << QByteArray("") << false << "";
-    QTest::newRow("garbage") << Runtime::Private << Before::Nothing
-                             << QByteArray("\xff\x00 x\n\n", 6) << false << "";
-    QTest::newRow("other host") << Runtime::Private << Before::Nothing
-                                << QByteArray("1\nbiorhythmus\nelsewhere\n") << false << "";
-    QTest::newRow("live foreign holder")
-        << Runtime::Private << Before::Nothing << alive << true << "";
-    QTest::newRow("stale holder") << Runtime::Private << Before::FirstKilled << none << false << "";
-    QTest::newRow("socket gone") << Runtime::Private << Before::FirstKilledSocketGone << none
-                                 << false << "";
-    QTest::newRow("first running")
-        << Runtime::Private << Before::FirstRunning << none << false << "";
-    QTest::newRow("first running, screen number")
-        << Runtime::Private << Before::FirstRunning << none << false
-        << qEnvironmentVariable("DISPLAY") + ".0";
-    QTest::newRow("runtime folder unset")
-        << Runtime::Unset << Before::FirstRunning << none << false << "";
-    QTest::newRow("runtime folder read-only")
-        << Runtime::ReadOnly << Before::FirstRunning << none << false << "";
-    QTest::newRow("runtime folder writable by others")
-        << Runtime::OthersWritable << Before::FirstRunning << none << false << "";
-    QTest::newRow("runtime folder relative")
-        << Runtime::Relative << Before::FirstRunning << none << false << "";
+    QTest::addColumn<QByteArray>("lock"); // held, unanswered, by this test before the start
+    QTest::addColumn<QString>("screen");  // the later start's DISPLAY ends in it
+    const auto row = [](const char* name, Runtime runtime, Before before,
+                        const QByteArray& lock = {}, const QString& screen = {}) {
+        QTest::newRow(name) << runtime << before << lock << screen;
+    };
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    row("empty lock file", Runtime::Private, Before::Nothing, "");
+    row("garbage", Runtime::Private, Before::Nothing, QByteArray("\xff\x00 x\n\n", 6));
+    row("other host", Runtime::Private, Before::Nothing, "1\nbiorhythmus\nelsewhere\n");
+    row("live foreign holder", Runtime::Private, Before::Nothing,
+        QByteArray::number(::getpid()) + "\nbiorhythmus\n" + host + '\n');
+    row("stale holder", Runtime::Private, Before::FirstKilled);
+    row("socket gone", Runtime::Private, Before::FirstKilledSocketGone);
+    row("first running", Runtime::Private, Before::FirstRunning);
+    row("first running, screen number", Runtime::Private, Before::FirstRunning, {}, ".0");
+    row("runtime folder unset", Runtime::Unset, Before::FirstRunning);
+    row("runtime folder read-only", Runtime::ReadOnly, Before::FirstRunning);
+    row("runtime folder writable by others", Runtime::OthersWritable, Before::FirstRunning);
+    row("runtime folder relative", Runtime::Relative, Before::FirstRunning);
 }
 
 // The start under test ends with exactly one program window within 2 s: its own, or the
@@ -158,8 +135,7 @@ void TestStartup::oneWindow() {
     QFETCH(Runtime, runtime);
     QFETCH(Before, before);
     QFETCH(QByteArray, lock);
-    QFETCH(bool, lockHeld);
-    QFETCH(QString, display);
+    QFETCH(QString, screen);
     Scene scene(runtime);
     QProcess first;
     if (before != Before::Nothing) {
@@ -176,12 +152,11 @@ void TestStartup::oneWindow() {
     QFile held(scene.lockFile());
     if (!lock.isNull()) {
         QVERIFY(held.open(QIODevice::WriteOnly) && held.write(lock) == lock.size() && held.flush());
-        if (lockHeld)
-            QCOMPARE(::flock(held.handle(), LOCK_EX), 0);
+        QCOMPARE(::flock(held.handle(), LOCK_EX), 0);
     }
 
     QProcess later;
-    scene.start(later, display);
+    scene.start(later, screen);
     if (before == Before::FirstRunning) {
         QVERIFY2(later.waitForFinished(2000), "the second start did not end within 2 s");
         QCOMPARE(later.exitCode(), 0);
@@ -196,10 +171,12 @@ void TestStartup::oneWindow() {
     QVERIFY(taken.open(QIODevice::ReadOnly));
     const QProcess& running = before == Before::FirstRunning ? first : later;
     QCOMPARE(taken.readLine().trimmed().toLongLong(), running.processId());
-    for (const QString& folder : {scene.root.path(), scene.programFolder})
+    for (const QString& folder : {scene.at.path(), scene.programFolder})
         QVERIFY(QDir(folder).entryList({"biorhythmus-*"}).isEmpty());
-    stop(later);
-    stop(first);
+    for (QProcess* run : {&later, &first}) {
+        run->kill();
+        run->waitForFinished();
+    }
 }
 
 // No folder of the user's own for the lock: a German message on standard error and in a box,
@@ -217,18 +194,17 @@ void TestStartup::refused() {
              qPrintable(said));
 }
 
-// A pipe where the clip should be is not waited on: the window comes up as without a clip.
+// A pipe where the clip should be is not waited on: the first frame is as without a clip.
 void TestStartup::clipIsAPipe() {
     QImage pictures[2];
-    for (QImage& picture : pictures) {
+    for (int pipe : {0, 1}) {
         Scene scene(Runtime::Private);
-        if (&picture == &pictures[1])
-            QCOMPARE(::mkfifo(QFile::encodeName(scene.programFolder + "/za.vdi"), 0600), 0);
-        scene.environment.insert("BIORHYTHMUS_SCREENSHOT", scene.root.filePath("first.png"));
+        QCOMPARE(pipe && ::mkfifo(QFile::encodeName(scene.programFolder + "/za.vdi"), 0600), 0);
+        scene.environment.insert("BIORHYTHMUS_SCREENSHOT", scene.at.filePath("first.png"));
         QProcess run;
         scene.start(run);
         QVERIFY2(run.waitForFinished(2000), "no first frame within 2 s");
-        QVERIFY(picture.load(scene.root.filePath("first.png")));
+        QVERIFY(pictures[pipe].load(scene.at.filePath("first.png")));
     }
     QCOMPARE(pictures[1], pictures[0]);
 }
