@@ -4,19 +4,21 @@
 #include "ChartCommands.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
+#include "CrispPicture.h"
 #include "CriticalDaysWindow.h"
 #include "Cycle.h"
 #include "DateInput.h"
 #include "DateRules.h"
 #include "DayDescription.h"
 #include "Dialogs.h"
-#include "DisplayMode.h"
 #include "HelpWindow.h"
 #include "MainWindowShortcuts.h"
 #include "PersonEditor.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
 #include "PrintDayReport.h"
+#include "PrinterService.h"
+#include "ScreenSwitch.h"
 #include "Stepper.h"
 #include "Tiling.h"
 
@@ -28,13 +30,13 @@
 #include <QPainter>
 
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
+    : QWidget(parent), m_clock(services.clock), m_screen(services.screen),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
       m_controls(buildMainWindowControls(this)) {
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(QIcon(picturePixmap(QStringLiteral(":/pictures/icon.png"))));
     // Borderless and kept out of the task bar: after the switch to 640 x 480 the maximised
     // window is the whole screen.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -78,14 +80,7 @@ void MainWindow::load() {
     // Before the screen is switched, so that whatever lies under the clip's name cannot hold
     // the start up with the screen changed.
     m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
-    ScreenModeChanged = false;
-    m_displayMode.setup();
-    SavedScreenHeight = static_cast<std::int16_t>(m_displayMode.height());
-    SavedScreenWidth = static_cast<std::int16_t>(m_displayMode.width());
-    if (m_displayMode.width() > SmallScreenWidth) {
-        m_displayMode.setSize(SmallScreenWidth, SmallScreenHeight);
-        ScreenModeChanged = m_displayMode.apply();
-    }
+    m_screen.switchScreen();
     setUpTile();
     m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
     m_controls.M2->setDateQuietly(m_clock.today());
@@ -94,7 +89,7 @@ void MainWindow::load() {
 }
 
 void MainWindow::setUpTile() {
-    const QPixmap tile(QStringLiteral(":/pictures/tile.png"));
+    const QPixmap tile = picturePixmap(QStringLiteral(":/pictures/tile.png"));
     m_controls.P3->setPixmap(tile);
     m_controls.P3->resize(tile.size());
     m_controls.P3->hide();
@@ -166,12 +161,27 @@ void MainWindow::command(Command which) {
         openHelpWindow(this);
         break;
     case Command::Print:
-        printDayReport(this, dayReport(), m_dialogs, m_printers);
+        printOneAtATime();
         break;
     case Command::Exit:
         exitProgram();
         break;
     }
+}
+
+void MainWindow::printOneAtATime() {
+    // The print waits for the print system while the window's events go on, so the command can
+    // come again meanwhile: from a screen reader's press, or after a lookup that timed out and
+    // still hangs.
+    if (m_printing || m_printers.isBusy()) {
+        m_dialogs.inform(this, programTitle(),
+                         tr("Der vorige Druckauftrag ist noch nicht beendet: Das Drucksystem hat "
+                            "noch nicht geantwortet.\n\nBitte drucken Sie etwas später erneut."));
+        return;
+    }
+    m_printing = true;
+    printDayReport(this, dayReport(), m_dialogs, m_printers);
+    m_printing = false;
 }
 
 void MainWindow::openCriticalDays() {
@@ -196,12 +206,8 @@ DayReport MainWindow::dayReport() const {
     return report;
 }
 
-void MainWindow::restoreScreenMode() {
-    if (!ScreenModeChanged)
-        return;
-    m_displayMode.setSize(SavedScreenWidth, SavedScreenHeight);
-    m_displayMode.apply();
-    ScreenModeChanged = false;
+bool MainWindow::screenModeChanged() const {
+    return m_screen.isSwitched();
 }
 
 void MainWindow::exitProgram() {
@@ -212,14 +218,9 @@ void MainWindow::exitProgram() {
 
 void MainWindow::leaveNow() {
     m_exiting = true;
-    restoreScreenMode();
+    m_screen.restore();
     QApplication::closeAllWindows();
     QApplication::quit();
-}
-
-void MainWindow::leaveWithoutWindows() {
-    m_exiting = true;
-    restoreScreenMode();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

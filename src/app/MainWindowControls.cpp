@@ -6,6 +6,7 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "DayDescription.h"
+#include "DesignFonts.h"
 #include "Form.h"
 #include "Stepper.h"
 
@@ -27,9 +28,7 @@ struct Texts {
 // The plain sans serif of the interpretation texts; narrow enough that the longest text
 // fits its block at 8.25 pt.
 QFont plainSans() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    QFont font(msSansSerifFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
@@ -159,7 +158,7 @@ void buildButtons(QWidget* window, MainWindowControls& c) {
 
 void buildChartRows(QWidget* window, MainWindowControls& c) {
     c.P1 = place(new ChartArea(window), QStringLiteral("P1"), ChartPlace);
-    c.P1->setStarField(QImage(QStringLiteral(":/pictures/starfield.png")));
+    c.P1->setStarField(pictureImage(QStringLiteral(":/pictures/starfield.png")));
     c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), StripPlace);
     setColours(c.P2, Black, White);
     c.Up1 = place(new Stepper(window), QStringLiteral("Up1"), {420, 3405, 8685, 225});

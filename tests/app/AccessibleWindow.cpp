@@ -6,6 +6,7 @@
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "RecordingDisplayMode.h"
+#include "ScreenSwitch.h"
 #include "ScriptedDialogs.h"
 
 #include <QApplication>
@@ -16,13 +17,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
     FixedClock clock(QDate(2000, 1, 1));
     RecordingDisplayMode displayMode(QSize(640, 480));
+    ScreenSwitch screen(displayMode);
     ScriptedDialogs dialogs;
     FakePrinters printers;
     PersonList persons;
     QTemporaryDir personFolder;
     PersonFileLocation personFile(personFolder.path());
-    MainWindow window(MainWindow::Services{clock, displayMode, dialogs, printers, persons,
-                                           personFile, QString()});
+    MainWindow window(
+        MainWindow::Services{clock, screen, dialogs, printers, persons, personFile, QString()});
     window.load();
     window.show();
     return QApplication::exec();

@@ -115,6 +115,8 @@ private slots:
     void dayReportAsPdf_data();
     void dayReportAsPdf();
     void calendarTodayLine();
+    void printsOneAtATime_data();
+    void printsOneAtATime();
     void commandLinePrintsWhatTheWindowShows_data();
     void commandLinePrintsWhatTheWindowShows();
 };
@@ -844,6 +846,38 @@ void TestMainWindow::calendarTodayLine() {
     QCOMPARE(input.date(), QDate(2024, 5, 17));
     QCOMPARE(changed.count(), 1);
     QTRY_VERIFY(!calendar->isVisible());
+}
+
+void TestMainWindow::printsOneAtATime_data() {
+    QTest::addColumn<bool>("pressedAgain"); // while the printer is looked up
+    QTest::addColumn<bool>("earlierHangs"); // a lookup of an earlier print still waits
+    QTest::addColumn<int>("lookups");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("one press") << false << false << 1 << true;
+    QTest::newRow("pressed again during the lookup") << true << false << 1 << true;
+    QTest::newRow("earlier lookup still hangs") << false << true << 0 << false;
+}
+
+void TestMainWindow::printsOneAtATime() {
+    QFETCH(bool, pressedAgain);
+    QFETCH(bool, earlierHangs);
+    QFETCH(int, lookups);
+    QFETCH(bool, printed);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    f.printers.found.state = DefaultPrinter::State::Ready;
+    f.printers.found.name = QStringLiteral("Fake");
+    f.printers.found.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {});
+    f.printers.busy = earlierHangs;
+    auto* print = f.window.findChild<QToolButton*>("C1_2");
+    if (pressedAgain)
+        f.printers.duringLookup = [print] { print->click(); };
+    QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE(f.printers.lookups, lookups);
+    QCOMPARE(!f.printers.sent.isEmpty(), printed);
+    const int told = int(pressedAgain || earlierHangs); // that the earlier print goes on
+    QCOMPARE(f.dialogs.messages.size(), told);
+    QCOMPARE(f.dialogs.messages.filter(QStringLiteral("noch nicht beendet")).size(), told);
 }
 
 void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {
