@@ -800,6 +800,14 @@ Please print again a little later.</translation>
         <source>%1: Schreibfehler: %2</source>
         <translation>%1: Write error: %2</translation>
     </message>
+    <message>
+        <source>Zeilenumbruch zwischen Anführungszeichen</source>
+        <translation>Line break between quotation marks</translation>
+    </message>
+    <message>
+        <source>Text nach dem schließenden Anführungszeichen</source>
+        <translation>Text after the closing quotation mark</translation>
+    </message>
 </context>
 <context>
     <name>PersonLookup</name>
@@ -1041,6 +1049,68 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe)</source>
         <translation>It is not an ordinary file (but a folder, a device or a pipe)</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeFolder</name>
+    <message>
+        <source>ist nicht vorhanden</source>
+        <translation>does not exist</translation>
+    </message>
+    <message>
+        <source>ist kein Ordner</source>
+        <translation>is not a folder</translation>
+    </message>
+    <message>
+        <source>gehört einem anderen Benutzer</source>
+        <translation>belongs to another user</translation>
+    </message>
+    <message>
+        <source>ist auch für andere beschreibbar</source>
+        <translation>can be written by others too</translation>
+    </message>
+    <message>
+        <source>ist nicht beschreibbar</source>
+        <translation>cannot be written to</translation>
+    </message>
+    <message>
+        <source>hat einen zu langen Pfad</source>
+        <translation>has too long a path</translation>
+    </message>
+    <message>
+        <source>ist kein absoluter Pfad</source>
+        <translation>is not an absolute path</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileDialog</name>
+    <message>
+        <source>Der Dateiname ist zu lang. Hier sind höchstens %1 Zeichen erlaubt (Umlaute zählen doppelt); bitte wählen Sie einen kürzeren Namen.</source>
+        <translation>The file name is too long. At most %1 characters are allowed here (accented letters count twice); please choose a shorter name.</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstance</name>
+    <message>
+        <source>Es fehlt ein Ordner nur für Sie, in dem sich Biorhythmus merkt, dass es schon läuft:
+%1</source>
+        <translation>There is no folder of your own in which Biorhythmus can note that it is already running:
+%1</translation>
+    </message>
+    <message>
+        <source>Die Startsperre %1 ließ sich nicht übernehmen.</source>
+        <translation>The start lock %1 could not be taken over.</translation>
+    </message>
+    <message>
+        <source>Am Socket %1 lässt sich nicht horchen: %2</source>
+        <translation>Cannot listen on the socket %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StartRefusal</name>
+    <message>
+        <source>Biorhythmus kann nicht starten. %1</source>
+        <translation>Biorhythmus cannot start. %1</translation>
     </message>
 </context>
 <context>

@@ -81,15 +81,19 @@ void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString&
 
 void PersonStore::SavePersons(QWidget* parent) {
     const QByteArray list = PersonFile::bytes(m_persons);
-    const std::optional<QByteArray> now = onDisk(RegularFile::read(m_location.filePath()));
-    if (now == list && !m_loadFailed) {
+    const QString path = m_location.filePath();
+    if (!m_loadFailed && RegularFile::compare(path, list) == RegularFile::Comparison::Same) {
         m_seen = list; // someone saved the same list meanwhile
         return;
     }
-    if (!now || (!now->isNull() && now != m_seen)) {
+    // The file may be replaced while it is as it was loaded, or missing.
+    const bool seenFile = m_seen && !m_seen->isNull();
+    const RegularFile::Comparison now = RegularFile::compare(path, m_seen.value_or(QByteArray()));
+    if (now != RegularFile::Comparison::Missing &&
+        !(seenFile && now == RegularFile::Comparison::Same)) {
         divert(
             parent, list,
-            !now || !m_seen
+            now == RegularFile::Comparison::Unreadable || !m_seen
                 ? Texts::tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
                       .arg(fileName())
                 : Texts::tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
@@ -97,13 +101,13 @@ void PersonStore::SavePersons(QWidget* parent) {
                       .arg(fileName()));
         return;
     }
-    if (m_loadFailed && m_seen && !m_seen->isNull()) {
+    if (m_loadFailed && seenFile) {
         if (!keepLoadedFile(parent))
             return;
         m_loadFailed = false;
     }
     QString error;
-    if (!writeWholeFile(m_location.filePath(), list, true, &error)) {
+    if (!writeWholeFile(path, list, true, &error)) {
         restoreSeen();
         m_dialogs.warn(parent, programTitle(), error);
         return;
@@ -113,7 +117,8 @@ void PersonStore::SavePersons(QWidget* parent) {
 
 // Written in place, a failed save may have cut the file short; it gets its old bytes back.
 void PersonStore::restoreSeen() {
-    if (!m_seen || m_seen->isNull() || onDisk(RegularFile::read(m_location.filePath())) == m_seen)
+    if (!m_seen || m_seen->isNull() ||
+        RegularFile::compare(m_location.filePath(), *m_seen) == RegularFile::Comparison::Same)
         return;
     QString ignored;
     writeWholeFile(m_location.filePath(), *m_seen, true, &ignored);

@@ -1,13 +1,14 @@
 #include "ReportPdf.h"
 
 #include "DayReportPage.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 constexpr int PageResolution = 600;
@@ -15,13 +16,12 @@ constexpr double MarginMillimetres = 5;
 } // namespace
 
 bool saveDayReportPdf(const QString& path, const DayReport& report, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    // The page is made in memory and written in one go, so that a full disk is told as such
+    // and never leaves half a file.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), QPageLayout::Portrait,
             QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
@@ -31,21 +31,12 @@ bool saveDayReportPdf(const QString& path, const DayReport& report, QString* err
         writer.setTitle(QCoreApplication::translate("DayReport", "Biorhythmus-Tagesbericht"));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
             *error = QCoreApplication::translate("DayReport",
                                                  "Die PDF-Seite konnte nicht angelegt werden.");
             return false;
         }
         paintDayReport(painter, report);
-        if (!painter.end() || file.error() != QFileDevice::NoError) {
-            file.cancelWriting();
-            *error = file.errorString();
-            return false;
-        }
+        painter.end();
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeWholeFile(path, pdf.data(), false, error);
 }
