@@ -5,7 +5,6 @@
 #include "DateInput.h"
 #include "Dialogs.h"
 #include "FakePrinters.h"
-#include "FramedDialog.h"
 #include "GermanTranslations.h"
 #include "MainWindow.h"
 #include "ModalAction.h"
@@ -15,11 +14,9 @@
 #include "RecordingDisplayMode.h"
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
-#include "TodayCalendar.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
@@ -72,14 +69,6 @@ QString text(const MainWindow& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
-// A 40 x 30 green client area in its dialog edge.
-class GreenDialog final : public FramedDialog {
-public:
-    GreenDialog() : FramedDialog(QSize(40, 30)) {}
-
-protected:
-    void paintClient(QPainter& painter) override { painter.fillRect(client()->rect(), Qt::green); }
-};
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -107,11 +96,8 @@ private slots:
     void personTakenOverThroughTheEditor();
     void helpButtonOpensTheHelpWindow();
     void dayReportCarriesWhatTheWindowShows();
-    void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
-    void dialogEdge_data();
-    void dialogEdge();
     void messageBoxes_data();
     void messageBoxes();
     void focusOrder();
@@ -125,7 +111,6 @@ private slots:
     void shortcutsOpenWindows();
     void dayReportAsPdf_data();
     void dayReportAsPdf();
-    void calendarTodayLine();
 };
 
 void TestMainWindow::startUpState() {
@@ -461,16 +446,6 @@ void TestMainWindow::dayReportCarriesWhatTheWindowShows() {
     QCOMPARE(report.texts[2], phaseText(15));
 }
 
-void TestMainWindow::calendarIsGerman() {
-    DateInput input;
-    input.setDate(QDate(1953, 11, 20));
-    const QCalendarWidget* calendar = input.calendar();
-    QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
-    QCOMPARE(calendar->locale().monthName(11), QString("November"));
-    QCOMPARE(calendar->locale().dayName(3, QLocale::LongFormat), QString("Mittwoch"));
-    QCOMPARE(input.text(), QString("20.11.1953"));
-}
-
 void TestMainWindow::qtDialogsSpeakGerman_data() {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("english");
@@ -496,30 +471,6 @@ void TestMainWindow::qtDialogsSpeakGerman() {
     installGermanTranslations(*QCoreApplication::instance());
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
-}
-
-void TestMainWindow::dialogEdge_data() {
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("colour");
-    const QColor light(192, 192, 192);
-    const QColor shadow(128, 128, 128);
-    QTest::newRow("outer top") << QPoint(20, 0) << light;
-    QTest::newRow("inner left") << QPoint(1, 20) << QColor(Qt::white);
-    QTest::newRow("face top") << QPoint(20, 2) << light;
-    QTest::newRow("outer bottom") << QPoint(20, 35) << QColor(Qt::black);
-    QTest::newRow("inner right") << QPoint(44, 20) << shadow;
-    QTest::newRow("face right") << QPoint(43, 20) << light;
-    QTest::newRow("top right corner") << QPoint(45, 0) << QColor(Qt::black);
-    QTest::newRow("client") << QPoint(3, 3) << QColor(Qt::green);
-}
-
-void TestMainWindow::dialogEdge() {
-    QFETCH(QPoint, pixel);
-    QFETCH(QColor, colour);
-    GreenDialog dialog;
-    QCOMPARE(dialog.size(), QSize(46, 36));
-    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
 }
 
 void TestMainWindow::messageBoxes_data() {
@@ -757,27 +708,6 @@ void TestMainWindow::dayReportAsPdf() {
     QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
     QFile pdf(path);
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
-}
-
-void TestMainWindow::calendarTodayLine() {
-    FixedClock clock(QDate(2024, 5, 17));
-    DateInput input;
-    input.setClock(clock);
-    input.setDateQuietly(QDate(1999, 12, 31));
-    input.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&input));
-    QSignalSpy changed(&input, &DateInput::userChangedDate);
-    QVERIFY(!input.findChild<TodayCalendar*>()); // made on first use
-    QTest::mouseClick(&input, Qt::LeftButton, {}, QPoint(input.width() - 5, input.height() / 2));
-    TodayCalendar* calendar = input.findChild<TodayCalendar*>();
-    QVERIFY(calendar);
-    QTRY_VERIFY(calendar->isVisible());
-    QToolButton* today = calendar->todayButton();
-    QCOMPARE(today->text(), QString("Heute: 17.05.2024"));
-    QTest::mouseClick(today, Qt::LeftButton);
-    QCOMPARE(input.date(), QDate(2024, 5, 17));
-    QCOMPARE(changed.count(), 1);
-    QTRY_VERIFY(!calendar->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
