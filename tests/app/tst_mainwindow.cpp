@@ -1,18 +1,12 @@
 #include "AnimationStrip.h"
 #include "ChartSurfaces.h"
-#include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
-#include "Dialogs.h"
-#include "FakePrinters.h"
 #include "GermanTranslations.h"
 #include "MainWindow.h"
+#include "MainWindowFixture.h"
 #include "ModalAction.h"
-#include "PersonFileLocation.h"
-#include "PersonList.h"
 #include "PhaseTexts.h"
-#include "RecordingDisplayMode.h"
-#include "ScriptedDialogs.h"
 #include "Stepper.h"
 
 #include <QAccessible>
@@ -20,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -33,22 +26,7 @@
 #include <QWheelEvent>
 
 namespace {
-// A window on a fixed "today", on a screen of the given size.
-struct Fixture {
-    explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
-                     QString folder = QString())
-        : clock(today), displayMode(screen), personFile(personFolder.path()),
-          window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
-                                      folder}) {}
-    FixedClock clock;
-    RecordingDisplayMode displayMode;
-    ScriptedDialogs dialogs;
-    FakePrinters printers;
-    QTemporaryDir personFolder;
-    PersonList persons;
-    PersonFileLocation personFile;
-    MainWindow window;
-};
+using Fixture = MainWindowFixture;
 
 // What the window's last paints left on the offscreen screen.
 QImage onScreen(const QWidget& window) {
@@ -98,8 +76,6 @@ private slots:
     void dayReportCarriesWhatTheWindowShows();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
-    void messageBoxes_data();
-    void messageBoxes();
     void focusOrder();
     void movingOnTheChart_data();
     void movingOnTheChart();
@@ -471,48 +447,6 @@ void TestMainWindow::qtDialogsSpeakGerman() {
     installGermanTranslations(*QCoreApplication::instance());
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
-}
-
-void TestMainWindow::messageBoxes_data() {
-    QTest::addColumn<int>("kind"); // 0 inform, 1 warn, 2 question
-    QTest::addColumn<bool>("unattended");
-    QTest::addColumn<int>("shownFormat"); // -1: no box was shown
-    QTest::newRow("information") << 0 << false << int(Qt::PlainText);
-    QTest::newRow("warning") << 1 << false << int(Qt::PlainText);
-    QTest::newRow("question") << 2 << false << int(Qt::PlainText);
-    QTest::newRow("warning when leaving") << 1 << true << -1;
-    QTest::newRow("question when leaving") << 2 << true << -1;
-}
-
-void TestMainWindow::messageBoxes() {
-    QFETCH(int, kind);
-    QFETCH(bool, unattended);
-    QFETCH(int, shownFormat);
-    WidgetDialogs dialogs;
-    if (unattended)
-        dialogs.stopAsking();
-    const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
-    int format = -1;
-    QString shownText;
-    ModalAction answer("QMessageBox", [&](QWidget& modal) {
-        auto* box = qobject_cast<QMessageBox*>(&modal);
-        QVERIFY(box);
-        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        format = int(label->textFormat());
-        shownText = label->text();
-        box->reject();
-    });
-    bool yes = false;
-    if (kind == 0)
-        dialogs.inform(nullptr, programTitle(), text);
-    else if (kind == 1)
-        dialogs.warn(nullptr, programTitle(), text);
-    else
-        yes = dialogs.askYesNo(nullptr, programTitle(), text);
-    QCOMPARE(answer.ran(), shownFormat >= 0);
-    QCOMPARE(format, shownFormat);
-    QCOMPARE(shownText, format < 0 ? QString() : text);
-    QVERIFY(!yes);
 }
 
 namespace {

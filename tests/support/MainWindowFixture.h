@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Clock.h"
+#include "FakePrinters.h"
+#include "MainWindow.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
+#include "RecordingDisplayMode.h"
+#include "ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+// The main window over test doubles: a fixed "today", a screen of the given size whose mode
+// switches always succeed, scripted dialogs, no printers, and the person file in a fresh folder.
+// folder is where the window looks for the clip.
+struct MainWindowFixture {
+    explicit MainWindowFixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
+                               QString folder = QString())
+        : clock(today), displayMode(screen), personFile(personFolder.path()),
+          window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
+                                      folder}) {}
+    FixedClock clock;
+    RecordingDisplayMode displayMode;
+    ScriptedDialogs dialogs;
+    FakePrinters printers;
+    QTemporaryDir personFolder;
+    PersonList persons;
+    PersonFileLocation personFile;
+    MainWindow window;
+};
