@@ -1,12 +1,13 @@
 #include "GermanTranslations.h"
 
+#include "DateRules.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 void installGermanTranslations(QCoreApplication& application) {
-    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale german = germanLocale();
     QLocale::setDefault(german);
     auto* translator = new QTranslator(&application);
     if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),

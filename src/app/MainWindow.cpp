@@ -43,14 +43,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     for (DateInput* input : {m_controls.M1, m_controls.M2})
         input->setClock(m_clock);
     connect(m_controls.M1, &DateInput::userChangedDate, this, [this] {
-        m_controls.T1[0]->setText(tr("Geburts-Datum"));
-        Diff();
-        DrawGraph();
+        m_controls.T1[0]->setText(birthDateCaption());
+        recalculate();
     });
-    connect(m_controls.M2, &DateInput::userChangedDate, this, [this] {
-        Diff();
-        DrawGraph();
-    });
+    connect(m_controls.M2, &DateInput::userChangedDate, this, &MainWindow::recalculate);
     connect(m_controls.Up1, &Stepper::stepLeft, this, [this] { stepDisplayDate(-1); });
     connect(m_controls.Up1, &Stepper::stepRight, this, [this] { stepDisplayDate(+1); });
     for (DaySurface* surface : std::initializer_list<DaySurface*>{m_controls.P1, m_controls.P2}) {
@@ -74,19 +70,16 @@ void MainWindow::load() {
         m_displayMode.setSize(SmallScreenWidth, SmallScreenHeight);
         ScreenModeChanged = m_displayMode.apply();
     }
-    setUpTile();
+    m_tile = QPixmap(QStringLiteral(":/pictures/tile.png"));
     m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
     m_controls.M2->setDateQuietly(m_clock.today());
     m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
-    Diff();
-    DrawGraph();
+    recalculate();
 }
 
-void MainWindow::setUpTile() {
-    const QPixmap tile(QStringLiteral(":/pictures/tile.png"));
-    m_controls.P3->setPixmap(tile);
-    m_controls.P3->resize(tile.size());
-    m_controls.P3->hide();
+void MainWindow::recalculate() {
+    Diff();
+    DrawGraph();
 }
 
 void MainWindow::Diff() {
@@ -135,15 +128,13 @@ void MainWindow::moveDisplayDate(const QDate& wanted) {
     if (!next.isValid() || next == m_controls.M2->date())
         return;
     m_controls.M2->setDateQuietly(next);
-    Diff();
-    DrawGraph();
+    recalculate();
 }
 
 void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.T1[0]->setText(name);
     m_controls.M1->setDateQuietly(birthDate);
-    Diff();
-    DrawGraph();
+    recalculate();
 }
 
 void MainWindow::command(Command which) {
@@ -210,5 +201,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintTiles(painter, m_controls.P3->pixmap(), size(), event->rect());
+    paintTiles(painter, m_tile, size(), event->rect());
 }

@@ -25,6 +25,10 @@ QDate clampedToRange(const QDate& date) {
     return date.isValid() ? std::clamp(date, earliestDate(), latestDate()) : date;
 }
 
+QLocale germanLocale() {
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+
 QString shortDateText(const QDate& date) {
     return date.toString(QLatin1String(ShortDateFormat));
 }

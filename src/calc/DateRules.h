@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 
@@ -17,6 +18,10 @@ QDate stepDay(const QDate& date, int direction);
 
 // The nearest accepted date: a date beyond either end becomes that end; invalid stays invalid.
 QDate clampedToRange(const QDate& date);
+
+// The program speaks German as in Germany, whatever the machine's locale: day and month names,
+// weeks that start on Monday.
+QLocale germanLocale();
 
 // The program's short date form, dd.MM.yyyy, independent of the machine's locale.
 QString shortDateText(const QDate& date);

@@ -18,7 +18,7 @@ DateInput::DateInput(QWidget* parent) : QDateEdit(parent), m_clock(&systemClock(
     setCalendarPopup(true);
     setDisplayFormat(QLatin1String(ShortDateFormat));
     setDateRange(earliestDate(), latestDate());
-    setLocale(QLocale(QLocale::German, QLocale::Germany));
+    setLocale(germanLocale());
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (!m_quiet)
             emit userChangedDate(date);

@@ -9,8 +9,7 @@
 
 TodayCalendar::TodayCalendar(const Clock& clock, QWidget* parent)
     : QCalendarWidget(parent), m_clock(&clock), m_today(new QToolButton(this)) {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    setLocale(german);
+    setLocale(germanLocale());
     setFirstDayOfWeek(Qt::Monday);
     setGridVisible(false);
 

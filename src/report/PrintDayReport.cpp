@@ -155,16 +155,7 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
     if (!painter.begin(&target->device()))
         return fail(busy, parent, dialogs, notSetUpText(printer.name, QString()));
     paintDayReport(painter, report);
-    if (target->hasFailed() || !painter.isActive()) {
-        target->abandon();
-        painter.end();
-        return fail(busy, parent, dialogs,
-                    Texts::tr("Beim Aufbau der Druckseite für den Drucker „%1“ ist ein Fehler "
-                              "aufgetreten. Der Druckauftrag wurde abgebrochen; es wurde nichts "
-                              "gedruckt.")
-                        .arg(printer.name));
-    }
-    if (!painter.end() || target->hasFailed())
+    if (!painter.end())
         return fail(busy, parent, dialogs,
                     Texts::tr("Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt "
                               "werden. Der Druckauftrag wurde abgebrochen; es wurde nichts "

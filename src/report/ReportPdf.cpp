@@ -1,16 +1,15 @@
 #include "ReportPdf.h"
 
 #include "DayReportPage.h"
+#include "PdfPage.h"
 
 #include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 namespace {
-constexpr int PageResolution = 600;
 constexpr double MarginMillimetres = 5;
 } // namespace
 
@@ -21,16 +20,15 @@ bool saveDayReportPdf(const QString& path, const DayReport& report, QString* err
         return false;
     }
     {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
-            QPageLayout::Millimeter));
-        writer.setResolution(PageResolution);
-        writer.setCreator(QStringLiteral("Biorhythmus"));
-        writer.setTitle(QCoreApplication::translate("DayReport", "Biorhythmus-Tagesbericht"));
+        const std::unique_ptr<QPdfWriter> writer =
+            pdfPageWriter(&file,
+                          QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(MarginMillimetres, MarginMillimetres,
+                                                MarginMillimetres, MarginMillimetres),
+                                      QPageLayout::Millimeter),
+                          QCoreApplication::translate("DayReport", "Biorhythmus-Tagesbericht"));
         QPainter painter;
-        if (!painter.begin(&writer)) {
+        if (!painter.begin(writer.get())) {
             file.cancelWriting();
             *error = QCoreApplication::translate("DayReport",
                                                  "Die PDF-Seite konnte nicht angelegt werden.");

@@ -8,17 +8,15 @@
 #include <QPdfWriter>
 
 // A printer whose page lands in memory. It can be told what the lookup finds, that no page can
-// be made, that the page fails while it is drawn, or how its hand-over goes; it notes what
-// became of the page and whether the busy cursor was up while the page was built.
+// be made, or how its hand-over goes; it notes what became of the page and whether the busy
+// cursor was up while the page was built.
 class FakePrinters final : public PrinterService {
 public:
     DefaultPrinter found;
     QString openError;
-    bool failWhileDrawing = false;
     Handover handover = Handover::Accepted;
 
     QByteArray sent;
-    bool abandoned = false;
     bool busyWhileBuilding = false;
 
     DefaultPrinter defaultPrinter() override { return found; }
@@ -44,8 +42,6 @@ private:
                 QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
             return m_writer;
         }
-        bool hasFailed() const override { return m_service.failWhileDrawing; }
-        void abandon() override { m_service.abandoned = true; }
         Handover submit(QString* detail) override {
             if (m_service.handover == Handover::Accepted)
                 m_service.sent = m_buffer.data();
