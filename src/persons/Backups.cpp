@@ -18,8 +18,10 @@ constexpr int MaxCopies = 10000;
 bool holds(const QFileInfo& copy, const QByteArray& bytes) {
     if (!copy.isFile() || copy.size() != bytes.size())
         return false;
-    const RegularFile::Result existing = RegularFile::read(copy.filePath());
-    return existing.opened && existing.contents.complete() && existing.contents.bytes == bytes;
+    const RegularFile::Opened existing = RegularFile::open(copy.filePath());
+    // One byte more than expected tells a copy that grew meanwhile.
+    return existing.file && existing.file->read(bytes.size() + 1) == bytes &&
+           existing.file->error() == QFileDevice::NoError;
 }
 } // namespace
 
@@ -30,15 +32,16 @@ Kept keep(const QString& firstName, const QByteArray& bytes) {
         const QFileInfo copy(number == 0 ? firstName
                                          : firstName + QLatin1Char('.') + QString::number(number));
         if (holds(copy, bytes))
-            return {copy.filePath(), {}};
+            return {copy.filePath(), Outcome()};
         if (copy.exists() || copy.isSymLink())
             continue;
-        QString error;
-        if (!writeWholeFile(copy.filePath(), bytes, false, &error))
-            return {{}, error};
-        return {copy.filePath(), {}};
+        const Outcome written = writeWholeFile(copy.filePath(), bytes, false);
+        if (!written.worked())
+            return {QString(), written};
+        return {copy.filePath(), Outcome()};
     }
-    return {{}, Texts::tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies)};
+    return {QString(),
+            Outcome::failure(Texts::tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies))};
 }
 
 } // namespace Backups

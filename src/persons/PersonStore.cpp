@@ -19,14 +19,25 @@ QString fileName() {
     return QLatin1String(PersonFile::FileName);
 }
 
-// What lies under the name now, in the form PersonStore::m_seen keeps.
-std::optional<QByteArray> onDisk(const RegularFile::Result& file) {
-    if (!file.exists)
-        return QByteArray();
-    if (!file.opened || !file.contents.complete())
-        return std::nullopt;
-    // An empty file is told apart from no file by being non-null.
-    return file.contents.bytes.isNull() ? QByteArray("") : file.contents.bytes;
+using Snapshot = PersonStore::Snapshot;
+
+// What lies under the name now: how it opened, the bytes read for the reader, and the snapshot.
+struct Look {
+    RegularFile::Opened opened;
+    PersonFile::Contents contents;
+    Snapshot snapshot;
+};
+
+Look look(const QString& path) {
+    Look now{RegularFile::open(path), {}, {}};
+    if (!now.opened.exists)
+        now.snapshot.state = Snapshot::State::NoFile;
+    if (!now.opened.file)
+        return now;
+    now.contents = PersonFile::readAll(*now.opened.file);
+    if (now.contents.complete())
+        now.snapshot = {Snapshot::State::Bytes, now.contents.bytes};
+    return now;
 }
 } // namespace
 
@@ -34,14 +45,13 @@ PersonStore::PersonStore(PersonList& persons, const PersonFileLocation& location
     : m_persons(persons), m_location(location), m_dialogs(dialogs) {}
 
 void PersonStore::LoadPersons(QWidget* parent) {
-    const RegularFile::Result file = RegularFile::read(m_location.filePath());
-    m_seen = onDisk(file);
-    if (!file.exists)
+    const Look file = look(m_location.filePath());
+    m_seen = file.snapshot;
+    if (!file.opened.exists)
         return;
     QString error;
-    if (!file.opened)
-        error =
-            Texts::tr("%1: Die Datei kann nicht geöffnet werden: %2").arg(fileName(), file.error);
+    if (!file.opened.file)
+        error = file.opened.outcome.text();
     else if (PersonFile::parse(file.contents, m_persons, &error))
         return;
     m_loadFailed = true;
@@ -49,13 +59,13 @@ void PersonStore::LoadPersons(QWidget* parent) {
 }
 
 bool PersonStore::keepLoadedFile(QWidget* parent) {
-    const Backups::Kept kept = Backups::keep(m_location.backupPath(), *m_seen);
-    if (kept.path.isEmpty()) {
+    const Backups::Kept kept = Backups::keep(m_location.backupPath(), m_seen.bytes);
+    if (!kept.outcome.worked()) {
         m_dialogs.warn(
             parent, programTitle(),
             Texts::tr("%1 wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
                       "werden konnte: %2")
-                .arg(fileName(), kept.error));
+                .arg(fileName(), kept.outcome.text()));
         return false;
     }
     m_dialogs.inform(parent, programTitle(),
@@ -68,11 +78,11 @@ bool PersonStore::keepLoadedFile(QWidget* parent) {
 // Keeps the list in a backup copy instead of DATA.DAT, which stays as it is.
 void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString& reason) {
     const Backups::Kept kept = Backups::keep(m_location.backupPath(), list);
-    if (kept.path.isEmpty())
+    if (!kept.outcome.worked())
         m_dialogs.warn(parent, programTitle(),
                        Texts::tr("%1 Die Personenliste wurde nicht gespeichert, auch nicht als "
                                  "Sicherungskopie: %2")
-                           .arg(reason, kept.error));
+                           .arg(reason, kept.outcome.text()));
     else
         m_dialogs.warn(parent, programTitle(),
                        Texts::tr("%1 Die Personenliste ist stattdessen als %2 gespeichert.")
@@ -81,15 +91,16 @@ void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString&
 
 void PersonStore::SavePersons(QWidget* parent) {
     const QByteArray list = PersonFile::bytes(m_persons);
-    const std::optional<QByteArray> now = onDisk(RegularFile::read(m_location.filePath()));
-    if (now == list && !m_loadFailed) {
-        m_seen = list; // someone saved the same list meanwhile
+    const Snapshot now = look(m_location.filePath()).snapshot;
+    const Snapshot saved{Snapshot::State::Bytes, list};
+    if (now.sameBytes(saved) && !m_loadFailed) {
+        m_seen = saved; // someone saved the same list meanwhile
         return;
     }
-    if (!now || (!now->isNull() && now != m_seen)) {
+    if (!now.known() || (now.state == Snapshot::State::Bytes && !now.sameBytes(m_seen))) {
         divert(
             parent, list,
-            !now || !m_seen
+            !now.known() || !m_seen.known()
                 ? Texts::tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
                       .arg(fileName())
                 : Texts::tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
@@ -97,24 +108,24 @@ void PersonStore::SavePersons(QWidget* parent) {
                       .arg(fileName()));
         return;
     }
-    if (m_loadFailed && m_seen && !m_seen->isNull()) {
+    if (m_loadFailed && m_seen.state == Snapshot::State::Bytes) {
         if (!keepLoadedFile(parent))
             return;
         m_loadFailed = false;
     }
-    QString error;
-    if (!writeWholeFile(m_location.filePath(), list, true, &error)) {
+    const Outcome written = writeWholeFile(m_location.filePath(), list, true);
+    if (!written.worked()) {
         restoreSeen();
-        m_dialogs.warn(parent, programTitle(), error);
+        m_dialogs.warn(parent, programTitle(), written.text());
         return;
     }
-    m_seen = list;
+    m_seen = saved;
 }
 
 // Written in place, a failed save may have cut the file short; it gets its old bytes back.
 void PersonStore::restoreSeen() {
-    if (!m_seen || m_seen->isNull() || onDisk(RegularFile::read(m_location.filePath())) == m_seen)
+    if (m_seen.state != Snapshot::State::Bytes ||
+        look(m_location.filePath()).snapshot.sameBytes(m_seen))
         return;
-    QString ignored;
-    writeWholeFile(m_location.filePath(), *m_seen, true, &ignored);
+    writeWholeFile(m_location.filePath(), m_seen.bytes, true);
 }

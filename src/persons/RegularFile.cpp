@@ -1,7 +1,7 @@
 #include "RegularFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,6 +13,12 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(RegularFile)
 };
+
+Outcome notOpened(const QString& path, const QString& detail) {
+    return Outcome::failure(
+        Texts::tr("%1: Die Datei kann nicht geöffnet werden").arg(QFileInfo(path).fileName()),
+        detail);
+}
 
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -26,42 +32,41 @@ QString notRegular() {
 
 namespace RegularFile {
 
-Result read(const QString& path) {
-    Result result;
+Opened open(const QString& path) {
+    Opened result;
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     // stat() first, so that a device is never opened at all; fstat() after the open closes
     // the gap in which the name could have been replaced.
     if (::stat(name.constData(), &info) != 0) {
         result.exists = errno != ENOENT && errno != ENOTDIR;
-        result.error = systemError(errno);
+        result.outcome = notOpened(path, systemError(errno));
         return result;
     }
     result.exists = true;
     if (!S_ISREG(info.st_mode)) {
-        result.error = notRegular();
+        result.outcome = notOpened(path, notRegular());
         return result;
     }
     // Without O_NONBLOCK a FIFO put there meanwhile would wait for a writer.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        result.error = systemError(errno);
+        result.outcome = notOpened(path, systemError(errno));
         return result;
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        result.error = notRegular();
+        result.outcome = notOpened(path, notRegular());
         return result;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        result.error = file.errorString();
+        result.outcome = notOpened(path, file->errorString());
         return result;
     }
-    result.opened = true;
-    result.contents = PersonFile::readAll(file);
+    result.file = std::move(file);
     return result;
 }
 

@@ -1,19 +1,21 @@
 #pragma once
 
-#include "PersonFile.h"
+#include "Outcome.h"
 
-// Reads a file that must be an ordinary file. A FIFO, a device or a folder under its name is
-// refused without waiting on it or reading from it, a link is followed to what it names, and
-// what is read stops at PersonFile::MaxFileSize.
+#include <QFile>
+#include <memory>
+
+// Opens a file for reading that must be an ordinary file. A FIFO, a device or a folder under
+// its name is refused without waiting on it or reading from it, and a link is followed to what
+// it names.
 namespace RegularFile {
 
-struct Result {
-    bool exists = false; // something, or a link to something, lies under the name
-    bool opened = false; // it was an ordinary file and could be opened; contents holds it
-    PersonFile::Contents contents;
-    QString error; // why it was not opened, in German, without the file name
+struct Opened {
+    bool exists = false;         // something, or a link to something, lies under the name
+    std::unique_ptr<QFile> file; // open for reading, when it is an ordinary file
+    Outcome outcome;             // why it is not open, when something lies there; names the file
 };
 
-Result read(const QString& path);
+Opened open(const QString& path);
 
 } // namespace RegularFile

@@ -11,28 +11,23 @@ struct Texts {
 };
 } // namespace
 
-bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, QString* error) {
+Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace) {
     const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
     file.setDirectWriteFallback(inPlace);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error =
-            Texts::tr("%1: Die Datei kann nicht angelegt werden: %2").arg(name, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Outcome::failure(Texts::tr("%1: Die Datei kann nicht angelegt werden").arg(name),
+                                file.errorString());
     // commit() alone does not notice a failure of the last flush and would put a truncated
     // file in place of the old one.
+    const QString notWritten = Texts::tr("%1: Die Datei kann nicht geschrieben werden").arg(name);
     if (file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError) {
-        *error = Texts::tr("%1: Die Datei kann nicht geschrieben werden: %2")
-                     .arg(name, file.errorString());
+        const Outcome failed = Outcome::failure(notWritten, file.errorString());
         file.cancelWriting();
-        return false;
+        return failed;
     }
-    if (!file.commit()) {
-        *error = Texts::tr("%1: Die Datei kann nicht geschrieben werden: %2")
-                     .arg(name, file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Outcome::failure(notWritten, file.errorString());
+    return Outcome();
 }

@@ -123,12 +123,9 @@ PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialog
         return PrintOutcome::Cancelled;
 
     BusyCursor saving;
-    QString error;
-    if (!saveDayReportPdf(path, report, &error))
-        return fail(saving, parent, dialogs,
-                    withDetail(Texts::tr("Die Datei „%1“ konnte nicht gespeichert werden.")
-                                   .arg(QDir::toNativeSeparators(path)),
-                               error));
+    const Outcome saved = saveDayReportPdf(path, report);
+    if (!saved.worked())
+        return fail(saving, parent, dialogs, withDetail(saved.sentence(), saved.detail()));
     saving.release();
     dialogs.inform(parent, programTitle(),
                    Texts::tr("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")

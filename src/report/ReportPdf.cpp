@@ -4,6 +4,7 @@
 #include "PdfPage.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -13,12 +14,13 @@ namespace {
 constexpr double MarginMillimetres = 5;
 } // namespace
 
-bool saveDayReportPdf(const QString& path, const DayReport& report, QString* error) {
+Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
+    const QString notSaved =
+        QCoreApplication::translate("DayReport", "Die Datei „%1“ konnte nicht gespeichert werden.")
+            .arg(QDir::toNativeSeparators(path));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Outcome::failure(notSaved, file.errorString());
     {
         const std::unique_ptr<QPdfWriter> writer =
             pdfPageWriter(&file,
@@ -30,20 +32,18 @@ bool saveDayReportPdf(const QString& path, const DayReport& report, QString* err
         QPainter painter;
         if (!painter.begin(writer.get())) {
             file.cancelWriting();
-            *error = QCoreApplication::translate("DayReport",
-                                                 "Die PDF-Seite konnte nicht angelegt werden.");
-            return false;
+            return Outcome::failure(
+                notSaved, QCoreApplication::translate(
+                              "DayReport", "Die PDF-Seite konnte nicht angelegt werden."));
         }
         paintDayReport(painter, report);
         if (!painter.end() || file.error() != QFileDevice::NoError) {
+            const Outcome failed = Outcome::failure(notSaved, file.errorString());
             file.cancelWriting();
-            *error = file.errorString();
-            return false;
+            return failed;
         }
     }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Outcome::failure(notSaved, file.errorString());
+    return Outcome();
 }
