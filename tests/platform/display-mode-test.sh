@@ -105,7 +105,13 @@ start_recording_modes() {
     sleep 0.1
     grep -q "crtc [0-9]*, mode $1," "$work/events" && break
   done
-  events_from=$(($(stat -c %s "$work/events") + 1))
+  # A busy machine may report the detour of a later round only now: wait until xev is quiet.
+  local size=-1
+  while [ "$size" != "$(stat -c %s "$work/events")" ]; do
+    size=$(stat -c %s "$work/events")
+    sleep 0.3
+  done
+  events_from=$((size + 1))
   [ "$(screen_size)" = "$1" ] && grep -q "crtc [0-9]*, mode $1," "$work/events"
 }
 
