@@ -2,10 +2,8 @@
 // It has no floor; the figure is reported on its own.
 
 #include "BenchReport.h"
-#include "Cycle.h"
-#include "Phase.h"
-#include "PhaseTexts.h"
 #include "ReportPdf.h"
+#include "SampleDayReport.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -24,17 +22,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Tagesbericht.pdf"));
 
-    DayReport report;
-    report.birthCaption = QStringLiteral("Jürgen Weiß-Schröder");
-    report.birthDate = QDate(1953, 11, 20);
-    report.displayCaption = QStringLiteral("Anzeige-Datum");
-    report.displayDate = QDate(2000, 1, 1);
-    report.chartDayCount = report.birthDate.daysTo(report.displayDate);
-    for (Cycle cycle : AllCycles) {
-        const int i = int(cycle);
-        report.percentages[i] = percentageText(report.chartDayCount, period(cycle));
-        report.texts[i] = phaseText(phaseIndex(cycle, report.chartDayCount));
-    }
+    const DayReport report = sampleDayReport();
 
     Outcome saved;
     const std::vector<double> ms = timeEach(Runs, WarmUp, [&] {

@@ -130,7 +130,7 @@ void DaySurface::wheelEvent(QWheelEvent* event) {
 
 ChartArea::ChartArea(QWidget* parent) : DaySurface(tr("Biorhythmus-Kurven"), parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(FrameWidth);
 }
 
 void ChartArea::setStarField(const QImage& image) {
@@ -144,7 +144,7 @@ void ChartArea::drawContents(QPainter& painter, const QSize& innerSize) {
 
 DayStripArea::DayStripArea(QWidget* parent) : DaySurface(tr("Tage des Monats"), parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    setLineWidth(FrameWidth);
 }
 
 void DayStripArea::drawContents(QPainter& painter, const QSize& innerSize) {

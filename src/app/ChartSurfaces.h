@@ -50,6 +50,7 @@ private:
 class ChartArea : public DaySurface {
     Q_OBJECT
 public:
+    static constexpr int FrameWidth = 2; // a sunken panel
     explicit ChartArea(QWidget* parent = nullptr);
     void setStarField(const QImage& image);
 
@@ -64,6 +65,7 @@ private:
 class DayStripArea : public DaySurface {
     Q_OBJECT
 public:
+    static constexpr int FrameWidth = 1; // a plain line in the text colour
     explicit DayStripArea(QWidget* parent = nullptr);
 
 protected:

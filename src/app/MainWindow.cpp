@@ -1,8 +1,10 @@
 #include "MainWindow.h"
 
 #include "AnimationStrip.h"
+#include "ChartCommands.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
+#include "CriticalDaysWindow.h"
 #include "Cycle.h"
 #include "DateInput.h"
 #include "DateRules.h"
@@ -59,6 +61,13 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
                 [this, i] { command(static_cast<Command>(i)); });
     addMainWindowShortcuts(this, m_controls,
                            [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
+    addChartCommands(this, m_controls,
+                     {[this] { openCriticalDays(); },
+                      [this] {
+                          saveChartPictureAs(this, m_dialogs, m_controls.M1->date(),
+                                             m_controls.M2->date());
+                      },
+                      [this] { copyChartPicture(m_controls.M1->date(), m_controls.M2->date()); }});
 }
 
 void MainWindow::load() {
@@ -152,6 +161,14 @@ void MainWindow::command(Command which) {
         exitProgram();
         break;
     }
+}
+
+void MainWindow::openCriticalDays() {
+    // The birth date's caption holds the person's name after a take-over from the list.
+    const QString caption = m_controls.T1[0]->text().trimmed();
+    const QString name = caption == tr("Geburts-Datum") ? QString() : caption;
+    openCriticalDaysWindow(this, {name, m_controls.M1->date()}, m_controls.M2->date(),
+                           {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); }});
 }
 
 DayReport MainWindow::dayReport() const {

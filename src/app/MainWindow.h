@@ -46,6 +46,9 @@ public:
     // Takes over a person from the person list: name into T1(0), birth date into M1.
     void takeOver(const QString& name, const QDate& birthDate) override;
 
+    // Opens the list of critical days from the display date on, for the birth date shown.
+    void openCriticalDays();
+
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
     // The same, also when an exit is under way already: for leaving on a signal, after

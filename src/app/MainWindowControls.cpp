@@ -150,9 +150,9 @@ void buildButtons(QWidget* window, MainWindowControls& c) {
 }
 
 void buildChartRows(QWidget* window, MainWindowControls& c) {
-    c.P1 = place(new ChartArea(window), QStringLiteral("P1"), {420, 810, 8685, 2295});
+    c.P1 = place(new ChartArea(window), QStringLiteral("P1"), ChartPlace);
     c.P1->setStarField(QImage(QStringLiteral(":/pictures/starfield.png")));
-    c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), {420, 3120, 8685, 285});
+    c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), StripPlace);
     setColours(c.P2, Black, White);
     c.Up1 = place(new Stepper(window), QStringLiteral("Up1"), {420, 3405, 8685, 225});
     describe(c.Up1, Texts::tr("Tag zurück oder vor"),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Form.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -28,6 +30,10 @@ struct MainWindowControls {
     std::array<QLabel*, 3> L3{}; // coloured frames behind the texts
     std::array<QLabel*, 3> L4{}; // interpretation texts
 };
+
+// Where the chart P1 and the day strip P2 lie in the window.
+inline constexpr Twips ChartPlace{420, 810, 8685, 2295};
+inline constexpr Twips StripPlace{420, 3120, 8685, 285};
 
 // Creates every control of the main window at its place, with its texts and tool tips.
 MainWindowControls buildMainWindowControls(QWidget* window);

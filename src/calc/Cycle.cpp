@@ -1,6 +1,14 @@
 #include "Cycle.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Cycle)
+};
+} // namespace
 
 int period(Cycle cycle) {
     switch (cycle) {
@@ -12,6 +20,18 @@ int period(Cycle cycle) {
         return 33;
     }
     return 23;
+}
+
+QString cycleName(Cycle cycle) {
+    switch (cycle) {
+    case Cycle::Physical:
+        return Texts::tr("Physisch");
+    case Cycle::Emotional:
+        return Texts::tr("Seelisch");
+    case Cycle::Intellectual:
+        return Texts::tr("Geistig");
+    }
+    return QString();
 }
 
 double cycleValue(std::int32_t dayNumber, int period) {

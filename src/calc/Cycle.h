@@ -18,6 +18,9 @@ inline constexpr std::array<Cycle, 3> DrawingOrder{Cycle::Intellectual, Cycle::P
 // Period in days: 23, 28, 33.
 int period(Cycle cycle);
 
+// "Physisch", "Seelisch", "Geistig".
+QString cycleName(Cycle cycle);
+
 // The program's own value of pi, slightly below the real one; the percentages depend on it.
 inline constexpr double PiPrime = 3.14159265358979;
 

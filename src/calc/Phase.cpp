@@ -74,3 +74,7 @@ std::int16_t phaseIndex(Cycle cycle, std::int32_t dayCount) {
     }
     return 0;
 }
+
+bool isCriticalDay(Cycle cycle, std::int32_t dayCount) {
+    return phaseIndex(cycle, dayCount) % 7 == 0;
+}

@@ -14,3 +14,7 @@ std::int16_t phaseIndex(Cycle cycle, std::int32_t dayCount);
 
 // Day within the cycle, 0..P-1, for any day count.
 int dayInCycle(std::int32_t dayCount, int period);
+
+// The one rule for "critical" that the texts, the chart's descriptions and the list of critical
+// days share: the day falls on the first of its cycle's seven phase slots.
+bool isCriticalDay(Cycle cycle, std::int32_t dayCount);

@@ -40,3 +40,14 @@ QString phaseText(std::int16_t phaseIndex) {
         return QString();
     return QString::fromUtf8(Texts[static_cast<std::size_t>(phaseIndex)]);
 }
+
+QString leadSentence(std::int16_t phaseIndex) {
+    const QString text = phaseText(phaseIndex);
+    // "Ende.Sicherlich" in one text is a missing blank, not the end of a sentence.
+    for (qsizetype stop = text.indexOf(QLatin1Char('.')); stop >= 0;
+         stop = text.indexOf(QLatin1Char('.'), stop + 1)) {
+        if (stop + 1 == text.size() || text.at(stop + 1) == QLatin1Char(' '))
+            return text.left(stop + 1);
+    }
+    return text;
+}

@@ -27,22 +27,9 @@ DaySummary summarizeDay(const QDate& date, std::int32_t dayCount) {
     day.dayCount = dayCount;
     for (Cycle cycle : AllCycles) {
         day.percentages[int(cycle)] = percentage(dayCount, period(cycle));
-        // The first slot of each cycle's seven phases is its critical day.
-        day.criticalDays[int(cycle)] = phaseIndex(cycle, dayCount) % 7 == 0;
+        day.criticalDays[int(cycle)] = isCriticalDay(cycle, dayCount);
     }
     return day;
-}
-
-QString cycleName(Cycle cycle) {
-    switch (cycle) {
-    case Cycle::Physical:
-        return Texts::tr("Physisch");
-    case Cycle::Emotional:
-        return Texts::tr("Seelisch");
-    case Cycle::Intellectual:
-        return Texts::tr("Geistig");
-    }
-    return QString();
 }
 
 QString spokenPercentage(Cycle cycle, const QString& shownText) {

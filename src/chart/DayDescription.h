@@ -18,9 +18,6 @@ struct DaySummary {
 
 DaySummary summarizeDay(const QDate& date, std::int32_t dayCount);
 
-// "Physisch", "Seelisch", "Geistig".
-QString cycleName(Cycle cycle);
-
 // A percentage label as it is read aloud, e.g. "Physisch 27 %".
 QString spokenPercentage(Cycle cycle, const QString& shownText);
 

@@ -1,6 +1,7 @@
 #include "PersonFile.h"
 
 #include "PersonList.h"
+#include "WholeFile.h"
 #include "Windows1252.h"
 
 #include <QCoreApplication>
@@ -299,17 +300,11 @@ QByteArray bytes(const PersonList& list) {
 }
 
 bool write(QIODevice& device, const PersonList& list, QString* error, const QString& fileName) {
-    const QByteArray data = bytes(list);
-    for (qsizetype done = 0; done < data.size();) {
-        const qint64 written = device.write(data.constData() + done, data.size() - done);
-        if (written <= 0) {
-            if (error)
-                *error = Texts::tr("%1: Schreibfehler: %2").arg(fileName, device.errorString());
-            return false;
-        }
-        done += written;
-    }
-    return true;
+    if (writeAll(device, bytes(list)))
+        return true;
+    if (error)
+        *error = Texts::tr("%1: Schreibfehler: %2").arg(fileName, device.errorString());
+    return false;
 }
 
 } // namespace PersonFile

@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
-    MainWindowFixture f;
+    Fixture f;
     f.window.load();
     f.window.show();
     return QApplication::exec();

@@ -27,8 +27,6 @@
 #include <QWheelEvent>
 
 namespace {
-using Fixture = MainWindowFixture;
-
 // What the window's last paints left on the offscreen screen.
 QImage onScreen(const QWidget& window) {
     return window.screen()

@@ -1,3 +1,4 @@
+#include "CriticalDays.h"
 #include "Cycle.h"
 #include "DateRules.h"
 #include "Phase.h"
@@ -21,6 +22,8 @@ private slots:
     void phaseTexts_data();
     void phaseTexts();
     void noTextOutsideTheTable();
+    void criticalDayList_data();
+    void criticalDayList();
 };
 
 void TestCalc::percentages_data() {
@@ -208,6 +211,46 @@ void TestCalc::phaseTexts() {
 void TestCalc::noTextOutsideTheTable() {
     QVERIFY(phaseText(-1).isEmpty());
     QVERIFY(phaseText(21).isEmpty());
+}
+
+void TestCalc::criticalDayList_data() {
+    // Each critical day as "<days after the first>:<P, S, G for the critical cycles>".
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<bool>("endsAtLatest");
+    QTest::newRow("from the birthday: triple, then the mid-cycle pairs")
+        << QDate(2000, 1, 1) << QDate(2000, 1, 1) << 34
+        << "0:PSG 11:P 12:P 15:S 16:G 17:G 23:P 28:S 33:G" << QDate(2000, 2, 3) << false;
+    QTest::newRow("across the birth date")
+        << QDate(2000, 1, 2) << QDate(2000, 1, 1) << 2 << "1:PSG" << QDate(2000, 1, 2) << false;
+    QTest::newRow("stops at 31.12.9999")
+        << QDate(9999, 12, 20) << QDate(9999, 12, 30) << 90 << "1:P" << QDate(9999, 12, 31) << true;
+    QTest::newRow("no span") << QDate(2000, 1, 1) << QDate(2000, 1, 1) << 0 << "" << QDate()
+                             << false;
+    QTest::newRow("birth date outside the range")
+        << QDate(1600, 12, 31) << QDate(2000, 1, 1) << 30 << "" << QDate() << false;
+}
+
+void TestCalc::criticalDayList() {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, first);
+    QFETCH(int, span);
+    const CriticalDayList list = criticalDays(birth, first, span);
+    QStringList days;
+    for (const CriticalDay& day : list.days) {
+        QString cycles;
+        for (Cycle cycle : AllCycles) {
+            if (day.cycles[int(cycle)])
+                cycles += QLatin1Char("PSG"[int(cycle)]);
+        }
+        days << QStringLiteral("%1:%2").arg(first.daysTo(day.date)).arg(cycles);
+    }
+    QTEST(days.join(QLatin1Char(' ')), "days");
+    QTEST(list.last, "last");
+    QTEST(list.endsAtLatest, "endsAtLatest");
 }
 
 QTEST_APPLESS_MAIN(TestCalc)

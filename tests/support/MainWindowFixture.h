@@ -10,12 +10,10 @@
 
 #include <QTemporaryDir>
 
-// The main window over test doubles: a fixed "today", a screen of the given size whose mode
-// switches always succeed, scripted dialogs, no printers, and the person file in a fresh folder.
-// folder is where the window looks for the clip.
-struct MainWindowFixture {
-    explicit MainWindowFixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
-                               QString folder = QString())
+// A main window on a fixed "today", on a screen of the given size, with its dialogs scripted.
+struct Fixture {
+    explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
+                     QString folder = QString())
         : clock(today), displayMode(screen), personFile(personFolder.path()),
           window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
                                       folder}) {}

@@ -3,6 +3,7 @@
 #include "Outcome.h"
 
 class QByteArray;
+class QIODevice;
 class QString;
 
 // Writes the bytes as the whole new content of the file at path, through a temporary file
@@ -11,3 +12,7 @@ class QString;
 // written (a read-only program folder holding a writable file), inPlace lets the file be
 // rewritten directly instead. A failure's sentence names the file.
 Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace);
+
+// Writes all bytes to an open device, going on after a partial write; false when the device
+// fails, its errorString() then telling why.
+bool writeAll(QIODevice& device, const QByteArray& bytes);

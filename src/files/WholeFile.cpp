@@ -31,3 +31,13 @@ Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlac
         return Outcome::failure(notWritten, file.errorString());
     return Outcome();
 }
+
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}

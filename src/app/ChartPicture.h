@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QImage>
+#include <QSize>
+
+class QPainter;
+
+// The chart with its day strip below it, as the main window shows them for a birth date and a
+// display date: both frames and everything inside them, pixel for pixel, one directly above
+// the other. The window's picture export and programs without a window draw it through here.
+// The chart's sunken frame takes its shades from the application's palette, as the window's
+// own frame does.
+
+// 579 x 172 pixels.
+QSize chartPictureSize();
+
+// Paints the picture with its top left corner at the painter's origin.
+void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& display);
+
+QImage chartPictureImage(const QDate& birth, const QDate& display);
+
+// The picture as PNG or, for a path ending in ".svg", as SVG, written whole or not at all.
+// False with a German *error naming the file.
+bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
+                      QString* error);
