@@ -7,78 +7,21 @@
 // from just before fork() to the return of wait4(), whose rusage gives the peak RSS.
 
 #include "BenchReport.h"
+#include "ProcessRun.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <poll.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-constexpr int TimeoutMs = 60000;
 constexpr int WarmUpRuns = 2;
 
-struct Run {
-    double wallMs = 0;
-    double maxRssKiB = 0;
-};
-
-// Waits up to the timeout for the child; kills it when it does not end. pidfd_open lets the
-// parent wait with a timeout without a signal handler and without polling in a loop.
-bool waitWithTimeout(pid_t pid) {
-    const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
-    if (pidfd < 0)
-        return true; // an old kernel: wait without a limit
-    pollfd entry{pidfd, POLLIN, 0};
-    const int ready = poll(&entry, 1, TimeoutMs);
-    close(pidfd);
-    return ready > 0;
-}
-
-Run runOnce(const std::string& program, bool leaveAfterFirstFrame) {
-    const auto begin = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid < 0) {
-        std::perror("fork");
-        std::exit(2);
-    }
-    if (pid == 0) {
-        if (leaveAfterFirstFrame)
-            setenv("BIORHYTHMUS_SCREENSHOT", "-", 1);
-        const int null = open("/dev/null", O_WRONLY);
-        if (null >= 0) {
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-        }
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    if (!waitWithTimeout(pid)) {
-        kill(pid, SIGKILL);
-        std::fprintf(stderr, "%s did not end within %d s\n", program.c_str(), TimeoutMs / 1000);
-    }
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) < 0) {
-        std::perror("wait4");
-        std::exit(2);
-    }
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s failed (status %d); run it by hand to see why\n", program.c_str(),
-                     status);
-        std::exit(1);
-    }
-    return {std::chrono::duration<double, std::milli>(end - begin).count(),
-            static_cast<double>(usage.ru_maxrss)};
+ProcessRun runOnce(const std::string& program, bool leaveAfterFirstFrame) {
+    if (leaveAfterFirstFrame)
+        return runProgram({program}, {{"BIORHYTHMUS_SCREENSHOT", "-"}});
+    return runProgram({program});
 }
 
 } // namespace
@@ -106,10 +49,11 @@ int main(int argc, char* argv[]) {
         // Alternating which goes first keeps a slow phase of the machine from landing on one
         // side only.
         const bool floorFirst = i % 2 == 0;
-        const Run first = floorFirst ? runOnce(floorProgram, false) : runOnce(program, true);
-        const Run second = floorFirst ? runOnce(program, true) : runOnce(floorProgram, false);
-        const Run& floorRun = floorFirst ? first : second;
-        const Run& programRun = floorFirst ? second : first;
+        const ProcessRun first = floorFirst ? runOnce(floorProgram, false) : runOnce(program, true);
+        const ProcessRun second =
+            floorFirst ? runOnce(program, true) : runOnce(floorProgram, false);
+        const ProcessRun& floorRun = floorFirst ? first : second;
+        const ProcessRun& programRun = floorFirst ? second : first;
         floorMs.push_back(floorRun.wallMs);
         programMs.push_back(programRun.wallMs);
         floorRss.push_back(floorRun.maxRssKiB / 1024);

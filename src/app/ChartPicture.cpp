@@ -84,12 +84,19 @@ QImage chartPictureImage(const QDate& birth, const QDate& display) {
 }
 
 bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                      QString* error) {
-    const bool svg =
-        QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    const Outcome written =
-        writeWholeFile(path, svg ? svgBytes(birth, display) : pngBytes(birth, display), false);
+                      PictureFormat format, QString* error) {
+    const Outcome written = writeWholeFile(
+        path, format == PictureFormat::Svg ? svgBytes(birth, display) : pngBytes(birth, display),
+        false);
     if (!written.worked())
         *error = written.text();
     return written.worked();
+}
+
+bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
+                      QString* error) {
+    const bool svg =
+        QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    return saveChartPicture(path, birth, display, svg ? PictureFormat::Svg : PictureFormat::Png,
+                            error);
 }

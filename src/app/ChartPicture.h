@@ -20,7 +20,13 @@ void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& displ
 
 QImage chartPictureImage(const QDate& birth, const QDate& display);
 
-// The picture as PNG or, for a path ending in ".svg", as SVG, written whole or not at all.
-// False with a German *error naming the file.
+enum class PictureFormat { Png, Svg };
+
+// The picture in the format, written whole or not at all. False with a German *error naming
+// the file.
+bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
+                      PictureFormat format, QString* error);
+
+// The same as PNG or, for a path ending in ".svg", as SVG.
 bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
                       QString* error);

@@ -1,6 +1,8 @@
 #include "Application.h"
+#include "DayPictures.h"
 #include "DisplayMode.h"
 #include "GermanTranslations.h"
+#include "GuiEntries.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -17,7 +19,12 @@ void useDevicePixels() {
 }
 } // namespace
 
-int main(int argc, char* argv[]) {
+PictureOutput* biorhythmusPictures() {
+    static DayPictures pictures;
+    return &pictures;
+}
+
+int biorhythmusWindow(int argc, char* argv[]) {
     SingleInstance instance;
     if (!instance.isFirst()) {
         QCoreApplication app(argc, argv);

@@ -50,3 +50,15 @@ int percentage(std::int32_t dayNumber, int period) {
 QString percentageText(std::int32_t dayNumber, int period) {
     return QString::number(percentage(dayNumber, period)) + QStringLiteral(" %");
 }
+
+QString conditionHeading(Cycle cycle) {
+    switch (cycle) {
+    case Cycle::Physical:
+        return QCoreApplication::translate("Cycle", "Physischer Zustand");
+    case Cycle::Emotional:
+        return QCoreApplication::translate("Cycle", "Seelischer Zustand");
+    case Cycle::Intellectual:
+        return QCoreApplication::translate("Cycle", "Geistiger Zustand");
+    }
+    return QString();
+}

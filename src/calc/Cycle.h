@@ -35,3 +35,7 @@ int percentage(std::int32_t dayNumber, int period);
 
 // The percentage caption, e.g. "-98 %".
 QString percentageText(std::int32_t dayNumber, int period);
+
+// The heading of a cycle's value and text: "Physischer Zustand", "Seelischer Zustand",
+// "Geistiger Zustand".
+QString conditionHeading(Cycle cycle);

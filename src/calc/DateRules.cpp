@@ -1,5 +1,6 @@
 #include "DateRules.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QDate earliestDate() {
@@ -33,12 +34,27 @@ QString shortDateText(const QDate& date) {
     return date.toString(QLatin1String(ShortDateFormat));
 }
 
-QDate parseDateText(const QString& text) {
+bool isAcceptedDate(const QDate& date) {
+    return date.isValid() && date >= earliestDate() && date <= latestDate();
+}
+
+QDate readDateText(const QString& text) {
     const QString trimmed = text.trimmed();
     for (const char* format : {ShortDateFormat, "d.M.yyyy", "yyyy-MM-dd"}) {
         const QDate date = QDate::fromString(trimmed, QLatin1String(format));
         if (date.isValid())
-            return (date < earliestDate() || date > latestDate()) ? QDate() : date;
+            return date;
     }
     return QDate();
+}
+
+QDate parseDateText(const QString& text) {
+    const QDate date = readDateText(text);
+    return isAcceptedDate(date) ? date : QDate();
+}
+
+QString dateRangeMessage() {
+    return QCoreApplication::translate("DateRules",
+                                       "Das Datum muss zwischen dem 01.01.1601 und dem "
+                                       "31.12.9999 liegen.");
 }

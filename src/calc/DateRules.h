@@ -27,6 +27,15 @@ QLocale germanLocale();
 QString shortDateText(const QDate& date);
 inline constexpr const char* ShortDateFormat = "dd.MM.yyyy";
 
-// Reads a date written as dd.MM.yyyy, d.M.yyyy or yyyy-MM-dd; an invalid QDate otherwise
-// or when the date lies outside the accepted range.
+// Whether the date lies within the accepted range.
+bool isAcceptedDate(const QDate& date);
+
+// Reads a date written as dd.MM.yyyy, d.M.yyyy or yyyy-MM-dd, whatever its year; an invalid
+// QDate when the text is none of these.
+QDate readDateText(const QString& text);
+
+// readDateText(), and an invalid QDate also when the date lies outside the accepted range.
 QDate parseDateText(const QString& text);
+
+// What the user is told about a date outside the accepted range.
+QString dateRangeMessage();

@@ -17,21 +17,33 @@ bool ownedByThePackageSystem(const QString& folder) {
 
 PersonFileLocation::PersonFileLocation(const QString& folder) : m_folder(folder) {}
 
-PersonFileLocation PersonFileLocation::resolve(const QString& programFolder,
-                                               const QString& userFolder) {
+PersonFileLocation PersonFileLocation::choose(const QString& programFolder,
+                                              const QString& userFolder) {
     const QFileInfo folder(programFolder);
     const bool hasFile = QFileInfo::exists(QDir(programFolder).filePath(PersonFile::FileName));
     const bool programsOwn = !ownedByThePackageSystem(programFolder);
     if ((programsOwn && (hasFile || (folder.isDir() && folder.isWritable()))) ||
         userFolder.isEmpty())
         return PersonFileLocation(programFolder);
-    QDir().mkpath(userFolder);
     return PersonFileLocation(userFolder);
+}
+
+PersonFileLocation PersonFileLocation::resolve(const QString& programFolder,
+                                               const QString& userFolder) {
+    const PersonFileLocation chosen = choose(programFolder, userFolder);
+    if (chosen.folder() == userFolder)
+        QDir().mkpath(userFolder);
+    return chosen;
 }
 
 PersonFileLocation PersonFileLocation::forThisProgram() {
     return resolve(QCoreApplication::applicationDirPath(),
                    QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+PersonFileLocation PersonFileLocation::toReadForThisProgram() {
+    return choose(QCoreApplication::applicationDirPath(),
+                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QString PersonFileLocation::filePath() const {

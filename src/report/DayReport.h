@@ -16,3 +16,8 @@ struct DayReport {
     std::array<QString, 3> percentages; // e.g. "-7 %", as the labels show them
     std::array<QString, 3> texts;       // the interpretation texts
 };
+
+// The report for two dates as the window shows them after a recalculation: the day count, the
+// percentage captions and the interpretation texts computed by the same functions.
+DayReport dayReportFor(const QString& birthCaption, const QDate& birthDate,
+                       const QString& displayCaption, const QDate& displayDate);

@@ -141,13 +141,11 @@ void printCycleBlock(PageSurface& page, const QString& label, const QString& per
 }
 
 void printCycleBlocks(PageSurface& page, const DayReport& report) {
-    const std::array<QString, 3> labels{Texts::tr("Physischer Zustand"),
-                                        Texts::tr("Seelischer Zustand"),
-                                        Texts::tr("Geistiger Zustand")};
-    for (std::size_t k = 0; k < labels.size(); ++k) {
+    for (Cycle cycle : AllCycles) {
+        const int k = int(cycle);
         if (k > 0)
             emptyLines(page, 2);
-        printCycleBlock(page, labels[k], report.percentages[k], report.texts[k]);
+        printCycleBlock(page, conditionHeading(cycle), report.percentages[k], report.texts[k]);
     }
 }
 

@@ -1,4 +1,5 @@
 #include "AnimationStrip.h"
+#include "ChartPicture.h"
 #include "ChartSurfaces.h"
 #include "CycleColors.h"
 #include "DateInput.h"
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -102,6 +104,8 @@ private slots:
     void shortcutsOpenWindows();
     void dayReportAsPdf_data();
     void dayReportAsPdf();
+    void commandLinePrintsWhatTheWindowShows_data();
+    void commandLinePrintsWhatTheWindowShows();
 };
 
 void TestMainWindow::startUpState() {
@@ -652,6 +656,54 @@ void TestMainWindow::dayReportAsPdf() {
     QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
     QFile pdf(path);
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
+}
+
+void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("display");
+    QTest::newRow("birth day itself") << QDate(2000, 1, 1) << QDate(2000, 1, 1);
+    QTest::newRow("day before birth") << QDate(2000, 1, 2) << QDate(2000, 1, 1);
+    QTest::newRow("last day") << QDate(1601, 1, 1) << QDate(9999, 12, 31);
+    QTest::newRow("23-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 12);
+    QTest::newRow("23-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 13);
+    QTest::newRow("33-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 17);
+    QTest::newRow("33-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 18);
+    QTest::newRow("start-up dates") << QDate(1953, 11, 20) << QDate(2000, 1, 1);
+}
+
+// The built program's answer against the labels of a window on the same dates, typed in, and
+// its chart against the window's picture of the chart and strip.
+void TestMainWindow::commandLinePrintsWhatTheWindowShows() {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, display);
+    Fixture f(display);
+    f.window.load();
+    f.window.findChild<DateInput*>("M1")->setDate(birth);
+
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("chart.png");
+    QProcess program;
+    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM),
+                  {"--birth", birth.toString("dd.MM.yyyy"), "--date",
+                   display.toString("yyyy-MM-dd"), "--format", "text", "--png", picture});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    const QStringList printed =
+        QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+
+    const auto field = [&](const char* name) {
+        return f.window.findChild<QLineEdit*>(name)->text();
+    };
+    QStringList shown{field("T1_0") + "  " + f.window.findChild<DateInput*>("M1")->text(),
+                      field("T1_1") + "  " + f.window.findChild<DateInput*>("M2")->text(),
+                      "Tage seit der Geburt  " + QString::number(f.window.dayCount())};
+    const QStringList headings{"Physischer Zustand", "Seelischer Zustand", "Geistiger Zustand"};
+    for (int k = 0; k < 3; ++k)
+        shown << headings[k] + "  " + text(f.window, qPrintable(QString("L2_%1").arg(k)))
+              << text(f.window, qPrintable(QString("L4_%1").arg(k)));
+    QCOMPARE(printed, shown);
+    QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32),
+             chartPictureImage(birth, display).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestMainWindow)

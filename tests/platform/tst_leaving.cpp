@@ -4,8 +4,10 @@
 // row may end the server). Each run has a copy of the program in a folder of its own, as the
 // program keeps DATA.DAT beside itself.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -46,11 +48,14 @@ QString screenSize() {
     return match.hasMatch() ? match.captured(1) + u'x' + match.captured(2) : QString();
 }
 
-// Starts a copy of the program in folder and waits for its main window.
+// Starts a copy of the program, with the library that holds its window, in folder and waits
+// for its main window.
 bool start(QProcess& run, const QTemporaryDir& folder) {
-    const QString program = folder.filePath(QStringLiteral("biorhythmus"));
-    if (!QFile::copy(qEnvironmentVariable("BIO_PROGRAM"), program))
-        return false;
+    const QFileInfo original(qEnvironmentVariable("BIO_PROGRAM"));
+    for (const QString& name : {original.fileName(), QStringLiteral("libbiorhythmus-gui.so")})
+        if (!QFile::copy(original.dir().filePath(name), folder.filePath(name)))
+            return false;
+    const QString program = folder.filePath(original.fileName());
     run.start(program, {});
     QElapsedTimer waited;
     waited.start();

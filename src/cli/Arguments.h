@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CommandLineRequest.h"
+
+#include <QStringList>
+
+// The arguments of a command-line run, read with QCommandLineParser. Every option has a long
+// form and, where usual, a short one; the help text is German.
+struct ParsedArguments {
+    enum class Kind { Run, Help, Version, UsageError };
+    Kind kind = Kind::Run;
+    CommandLineRequest request; // for Run
+    QString text;               // the help text, the version line or the German usage error
+};
+
+// arguments as QCoreApplication::arguments() gives them, the program's name first.
+ParsedArguments parseArguments(const QStringList& arguments, const QDate& today);

@@ -1,0 +1,126 @@
+#include "CommandLine.h"
+
+#include "Arguments.h"
+#include "CalendarFile.h"
+#include "CriticalDays.h"
+#include "Listings.h"
+#include "PersonFileLocation.h"
+#include "PersonLookup.h"
+#include "WholeFile.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+void printTo(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int fail(ExitStatus status, const QString& message) {
+    printTo(stderr, QStringLiteral("biorhythmus: %1\n").arg(message));
+    if (status == ExitStatus::UsageError)
+        printTo(stderr, Texts::tr("„biorhythmus --help“ zeigt alle Optionen.\n"));
+    return int(status);
+}
+
+// Standard error carries the program's own German messages; Qt's notes to developers (a
+// runtime folder it had to choose itself, a font it replaced) stay off it.
+void keepQtNotesOff(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        printTo(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
+}
+
+QStringList argumentList(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool writeStandardOutput(const QByteArray& bytes, QString* error) {
+    QFile out;
+    if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
+        return true;
+    *error = Texts::tr("Die Standardausgabe lässt sich nicht schreiben: %1").arg(out.errorString());
+    return false;
+}
+
+bool writeOutput(const QString& path, const QByteArray& bytes, QString* error) {
+    if (path == QLatin1String("-"))
+        return writeStandardOutput(bytes, error);
+    const Outcome written = writeWholeFile(path, bytes, false);
+    if (!written.worked())
+        *error = written.text();
+    return written.worked();
+}
+
+QByteArray listing(const CommandLineRequest& request, const Subject& subject) {
+    if (request.days > 0)
+        return dayTableListing(subject.birth, request.date, request.days, request.format);
+    if (request.critical > 0)
+        return criticalDaysListing(criticalDays(subject.birth, request.date, request.critical),
+                                   request.format);
+    return valuesListing(subject, request.date, request.format);
+}
+
+bool writeCalendar(const CommandLineRequest& request, const Subject& subject, QString* error) {
+    const int span = request.critical > 0 ? request.critical : DefaultCalendarSpan;
+    const CriticalDayList list = criticalDays(subject.birth, request.date, span);
+    const CalendarPerson person{request.person.isEmpty() ? QString() : subject.caption,
+                                subject.birth};
+    return saveCalendar(request.ics, person, list.days, QDateTime::currentDateTimeUtc(), error);
+}
+
+// Runs the request under an application object already made.
+int run(const CommandLineRequest& request, PictureOutput& pictures) {
+    Subject subject{Texts::tr("Geburts-Datum"), request.birth};
+    if (!request.person.isEmpty()) {
+        const FoundPerson found =
+            findPerson(PersonFileLocation::toReadForThisProgram(), request.person);
+        if (!found.error.isEmpty())
+            return fail(ExitStatus::Failed, found.error);
+        subject = {found.name, found.birth};
+    }
+    QString error;
+    if (!request.ics.isEmpty() && !writeCalendar(request, subject, &error))
+        return fail(ExitStatus::Failed, error);
+    if (request.wantsPictures() && !pictures.write(request, subject, &error))
+        return fail(ExitStatus::Failed, error);
+    if (request.wantsListing() && !writeOutput(request.output, listing(request, subject), &error))
+        return fail(ExitStatus::Failed, error);
+    return int(ExitStatus::Success);
+}
+
+} // namespace
+
+int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
+    qInstallMessageHandler(keepQtNotesOff);
+    const ParsedArguments parsed = parseArguments(argumentList(argc, argv), QDate::currentDate());
+    switch (parsed.kind) {
+    case ParsedArguments::Kind::Help:
+    case ParsedArguments::Kind::Version: {
+        QString error;
+        if (!writeStandardOutput(parsed.text.toLocal8Bit(), &error))
+            return fail(ExitStatus::Failed, error);
+        return int(ExitStatus::Success);
+    }
+    case ParsedArguments::Kind::UsageError:
+        return fail(ExitStatus::UsageError, parsed.text);
+    case ParsedArguments::Kind::Run:
+        break;
+    }
+    // The person list is looked for where the window keeps it, which depends on the program's
+    // folder and name.
+    const std::unique_ptr<QCoreApplication> application =
+        parsed.request.wantsPictures() ? pictures.makeApplication(argc, argv)
+                                       : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Biorhythmus"));
+    return run(parsed.request, pictures);
+}

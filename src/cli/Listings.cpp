@@ -1,0 +1,192 @@
+#include "Listings.h"
+
+#include "CriticalDays.h"
+#include "Cycle.h"
+#include "DateRules.h"
+#include "Phase.h"
+#include "PhaseTexts.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QStringList>
+#include <vector>
+
+namespace {
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Listings)
+};
+
+// Rows with named fields, the one shape CSV and JSON are written from. A field holds a number,
+// a text or a list of texts.
+struct Table {
+    QStringList keys;
+    std::vector<QJsonArray> rows;
+};
+
+// The keys of the three cycles, in the order of AllCycles.
+const std::array<QString, 3> CycleKeys{QStringLiteral("physisch"), QStringLiteral("seelisch"),
+                                       QStringLiteral("geistig")};
+
+QString isoDate(const QDate& date) {
+    return date.toString(Qt::ISODate);
+}
+
+std::array<bool, 3> criticalCycles(std::int32_t dayCount) {
+    std::array<bool, 3> critical{};
+    for (Cycle cycle : AllCycles)
+        critical[int(cycle)] = isCriticalDay(cycle, dayCount);
+    return critical;
+}
+
+QJsonArray namesOf(const std::array<bool, 3>& cycles) {
+    QJsonArray names;
+    for (Cycle cycle : AllCycles)
+        if (cycles[int(cycle)])
+            names.append(cycleName(cycle));
+    return names;
+}
+
+QString joined(const QJsonArray& names) {
+    QStringList texts;
+    for (const QJsonValue& name : names)
+        texts << name.toString();
+    return texts.join(QStringLiteral(", "));
+}
+
+// RFC 4180: a field with a comma, a quote or a line break is quoted, its quotes doubled.
+QString csvField(const QJsonValue& value) {
+    QString text = value.isDouble()  ? QString::number(value.toInteger())
+                   : value.isArray() ? joined(value.toArray())
+                                     : value.toString();
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+               QLatin1Char('"');
+    return text;
+}
+
+QByteArray csv(const Table& table) {
+    QString text = table.keys.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (const QJsonArray& row : table.rows) {
+        QStringList fields;
+        for (const QJsonValue& value : row)
+            fields << csvField(value);
+        text += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+QByteArray json(const Table& table) {
+    QJsonArray objects;
+    for (const QJsonArray& row : table.rows) {
+        QJsonObject object;
+        for (qsizetype i = 0; i < table.keys.size(); ++i)
+            object.insert(table.keys[i], row[i]);
+        objects.append(object);
+    }
+    return QJsonDocument(objects).toJson(QJsonDocument::Indented);
+}
+
+QByteArray written(const Table& table, OutputFormat format, const QString& text) {
+    switch (format) {
+    case OutputFormat::Csv:
+        return csv(table);
+    case OutputFormat::Json:
+        return json(table);
+    case OutputFormat::Text:
+        break;
+    }
+    return text.toUtf8();
+}
+
+QString percentageColumn(std::int32_t dayCount, Cycle cycle) {
+    return percentageText(dayCount, period(cycle));
+}
+
+} // namespace
+
+QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat format) {
+    const std::int32_t dayCount = dayCountBetween(subject.birth, date);
+    Table table;
+    table.keys << QStringLiteral("geburtsdatum") << QStringLiteral("datum")
+               << QStringLiteral("tage");
+    QJsonArray row{isoDate(subject.birth), isoDate(date), dayCount};
+    for (Cycle cycle : AllCycles) {
+        table.keys << CycleKeys[int(cycle)];
+        row.append(percentage(dayCount, period(cycle)));
+    }
+    table.keys << QStringLiteral("kritisch");
+    row.append(namesOf(criticalCycles(dayCount)));
+    for (Cycle cycle : AllCycles) {
+        table.keys << QStringLiteral("text_") + CycleKeys[int(cycle)];
+        row.append(phaseText(phaseIndex(cycle, dayCount)));
+    }
+    table.rows.push_back(row);
+
+    QString text =
+        QStringLiteral("%1  %2\n%3  %4\n%5  %6\n")
+            .arg(subject.caption, shortDateText(subject.birth), Texts::tr("Anzeige-Datum"),
+                 shortDateText(date), Texts::tr("Tage seit der Geburt"), QString::number(dayCount));
+    for (Cycle cycle : AllCycles)
+        text += QStringLiteral("\n%1  %2\n%3\n")
+                    .arg(conditionHeading(cycle), percentageColumn(dayCount, cycle),
+                         phaseText(phaseIndex(cycle, dayCount)));
+    return written(table, format, text);
+}
+
+QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, OutputFormat format) {
+    Table table;
+    table.keys << QStringLiteral("datum") << QStringLiteral("tage") << CycleKeys[0] << CycleKeys[1]
+               << CycleKeys[2] << QStringLiteral("kritisch");
+    QString text = QStringLiteral("%1  %2  %3  %4  %5  %6\n")
+                       .arg(Texts::tr("Datum"), -10)
+                       .arg(Texts::tr("Tage"), 7)
+                       .arg(cycleName(Cycle::Physical), 8)
+                       .arg(cycleName(Cycle::Emotional), 8)
+                       .arg(cycleName(Cycle::Intellectual), 8)
+                       .arg(Texts::tr("Kritisch"));
+    const std::int32_t firstCount = dayCountBetween(birth, first);
+    const auto length = std::min<qint64>(span, first.daysTo(latestDate()) + 1);
+    for (std::int32_t offset = 0; offset < length; ++offset) {
+        const QDate date = first.addDays(offset);
+        const std::int32_t dayCount = firstCount + offset;
+        QJsonArray row{isoDate(date), dayCount};
+        QString line = QStringLiteral("%1  %2").arg(shortDateText(date), -10).arg(dayCount, 7);
+        for (Cycle cycle : AllCycles) {
+            row.append(percentage(dayCount, period(cycle)));
+            line += QStringLiteral("  %1").arg(percentageColumn(dayCount, cycle), 8);
+        }
+        const QJsonArray critical = namesOf(criticalCycles(dayCount));
+        row.append(critical);
+        line += QStringLiteral("  ") + joined(critical);
+        text += line.trimmed() + QLatin1Char('\n');
+        table.rows.push_back(row);
+    }
+    return written(table, format, text);
+}
+
+QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    Table table;
+    table.keys << QStringLiteral("datum") << QStringLiteral("wochentag")
+               << QStringLiteral("kritisch") << QStringLiteral("anzahl");
+    QString text = Texts::tr("Kritische Tage vom %1 bis %2\n")
+                       .arg(shortDateText(list.first), shortDateText(list.last));
+    for (const CriticalDay& day : list.days) {
+        const QString weekday = german.dayName(day.date.dayOfWeek());
+        const QJsonArray names = namesOf(day.cycles);
+        table.rows.push_back({isoDate(day.date), weekday, names, day.count()});
+        text += QStringLiteral("%1  %2  %3\n")
+                    .arg(QStringLiteral("%1, %2").arg(weekday, shortDateText(day.date)), -22)
+                    .arg(joined(names), -26)
+                    .arg(criticalDayHeading(day));
+    }
+    if (list.endsAtLatest)
+        text += Texts::tr("Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm "
+                          "kennt.\n");
+    return written(table, format, text);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CommandLineRequest.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+struct CriticalDayList;
+
+// Whose days are listed: the caption the window shows beside the birth date ("Geburts-Datum",
+// or the name of a person taken from the list) and the birth date.
+struct Subject {
+    QString caption;
+    QDate birth;
+};
+
+// The listings of a command-line run, UTF-8, in one of three formats. Text is for reading,
+// CSV has a header row, JSON is an array of objects whose keys never change. Dates are
+// dd.MM.yyyy in text and yyyy-MM-dd in CSV and JSON; percentages are whole numbers.
+
+// The display day as the window shows it: day count, the three percentages and the three
+// interpretation texts.
+QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat format);
+
+// One row per day from the first day on, over span days or up to 31.12.9999: date, day count,
+// the three percentages and the cycles that are critical on that day.
+QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, OutputFormat format);
+
+// The critical days as the list window shows them: weekday, date, the critical cycles and
+// whether two or three fall together.
+QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format);
