@@ -4,7 +4,7 @@
 #include <QEvent>
 
 BenchWindow::BenchWindow()
-    : m_window(MainWindow::Services{m_clock, m_displayMode, m_dialogs, m_printers, m_persons,
+    : m_window(MainWindow::Services{m_clock, m_screen, m_dialogs, m_printers, m_persons,
                                     m_personFile, QCoreApplication::applicationDirPath()}) {
     m_window.load();
     m_window.resize(640, 480);

@@ -2,10 +2,10 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
-#include "DisplayMode.h"
 #include "MainWindow.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
+#include "ScreenSwitch.h"
 #include "SystemPrinterService.h"
 
 #include <QTemporaryDir>
@@ -25,7 +25,7 @@ public:
 
 private:
     FixedClock m_clock{QDate(2000, 1, 1)};
-    FixedDisplayMode m_displayMode{640, 480};
+    ScreenSwitch m_screen{std::make_unique<FixedDisplayMode>(640, 480)};
     WidgetDialogs m_dialogs;
     SystemPrinterService m_printers;
     PersonList m_persons;

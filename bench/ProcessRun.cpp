@@ -1,6 +1,7 @@
 #include "ProcessRun.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -28,15 +29,12 @@ bool waitWithTimeout(pid_t pid) {
 
 } // namespace
 
-ProcessRun runProgram(const std::vector<std::string>& command,
-                      const std::vector<std::pair<std::string, std::string>>& environment) {
+pid_t startProgram(const std::vector<std::string>& command,
+                   const std::vector<std::pair<std::string, std::string>>& environment) {
     std::vector<char*> argv;
     for (const std::string& argument : command)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    const std::string& program = command.front();
-
-    const auto begin = std::chrono::steady_clock::now();
     const pid_t pid = fork();
     if (pid < 0) {
         std::perror("fork");
@@ -50,9 +48,24 @@ ProcessRun runProgram(const std::vector<std::string>& command,
             dup2(null, STDOUT_FILENO);
             dup2(null, STDERR_FILENO);
         }
-        execv(program.c_str(), argv.data());
+        execv(argv.front(), argv.data());
         _exit(127);
     }
+    return pid;
+}
+
+void stopProgram(pid_t pid) {
+    kill(pid, SIGTERM);
+    if (!waitWithTimeout(pid))
+        kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+ProcessRun runProgram(const std::vector<std::string>& command,
+                      const std::vector<std::pair<std::string, std::string>>& environment) {
+    const std::string& program = command.front();
+    const auto begin = std::chrono::steady_clock::now();
+    const pid_t pid = startProgram(command, environment);
     if (!waitWithTimeout(pid)) {
         kill(pid, SIGKILL);
         std::fprintf(stderr, "%s did not end within %d s\n", program.c_str(), TimeoutMs / 1000);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -16,3 +17,9 @@ struct ProcessRun {
 // the benchmark with a message.
 ProcessRun runProgram(const std::vector<std::string>& command,
                       const std::vector<std::pair<std::string, std::string>>& environment = {});
+
+// Starts the command the same way and leaves it running; stopProgram() ends it with SIGTERM
+// (SIGKILL after a minute) and waits for it.
+pid_t startProgram(const std::vector<std::string>& command,
+                   const std::vector<std::pair<std::string, std::string>>& environment = {});
+void stopProgram(pid_t pid);

@@ -5,16 +5,17 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
-Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent)
-    : QObject(parent), m_displayMode(std::move(displayMode)),
-      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)),
-      m_xConnectionLost([this] { m_mainWindow->leaveWithoutWindows(); }) {
+Application::Application(ScreenSwitch screen, QObject* parent)
+    : QObject(parent), m_screen(std::move(screen)),
+      m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)) {
     m_mainWindow = std::make_unique<MainWindow>(
-        MainWindow::Services{m_clock, *m_displayMode, m_dialogs, m_printers, m_persons,
-                             m_personFile, QCoreApplication::applicationDirPath()});
+        MainWindow::Services{m_clock, m_screen, m_dialogs, m_printers, m_persons, m_personFile,
+                             QCoreApplication::applicationDirPath()});
     // Nobody may be there to answer a message box now: the closing save and any box still open
     // must not hold the program up, so their messages go to standard error.
     connect(m_exitSignals, &ExitSignals::exitRequested, this, [this] {
@@ -23,17 +24,19 @@ Application::Application(std::unique_ptr<DisplayMode> displayMode, QObject* pare
     });
 }
 
-Application::~Application() = default;
+Application::~Application() {
+    // A printer lookup that still hangs in the print system would have its libraries torn down
+    // under it by the process's normal end; so the process ends here, with the screen back.
+    if (m_printers.isBusy()) {
+        m_screen.restore();
+        std::fflush(nullptr);
+        ::_exit(EXIT_SUCCESS);
+    }
+}
 
 void Application::start() {
     m_mainWindow->load();
-    // After a switch the window covers the switched output, wherever that lies on the desktop.
-    const QRect output = m_displayMode->outputArea();
-    if (m_mainWindow->screenModeChanged() && output.isValid()) {
-        if (QScreen* screen = QGuiApplication::screenAt(output.center()))
-            m_mainWindow->setScreen(screen);
-        m_mainWindow->setGeometry(output);
-    }
+    m_screen.placeWindow(*m_mainWindow);
     // A Wayland compositor has no task bar to keep the window out of, and weston's desktop
     // shell crashes when an XWayland utility window opens a dialog: there the main window is
     // an ordinary one.

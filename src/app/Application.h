@@ -2,10 +2,9 @@
 
 #include "Clock.h"
 #include "Dialogs.h"
-#include "DisplayMode.h"
-#include "ExitHook.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
+#include "ScreenSwitch.h"
 #include "SystemPrinterService.h"
 
 #include <QObject>
@@ -14,13 +13,14 @@
 class ExitSignals;
 class MainWindow;
 
-// Owns what lives as long as the program: the clock, the display-mode service, the dialogs,
-// the person list with the place of its file, and the main window.
+// Owns what lives as long as the program: the clock, the screen switch, the dialogs, the
+// person list with the place of its file, and the main window.
 class Application : public QObject {
     Q_OBJECT
 public:
-    // The display mode is made before the application object, which fixes the screen's scale.
-    explicit Application(std::unique_ptr<DisplayMode> displayMode, QObject* parent = nullptr);
+    // The screen switch decides before the application object exists, which fixes the
+    // screen's scale.
+    explicit Application(ScreenSwitch screen, QObject* parent = nullptr);
     ~Application() override;
 
     // Creates, loads and shows the main window.
@@ -40,13 +40,10 @@ private:
     SystemClock m_clock;
     WidgetDialogs m_dialogs;
     SystemPrinterService m_printers;
-    std::unique_ptr<DisplayMode> m_displayMode;
+    ScreenSwitch m_screen;
     PersonList m_persons;
     PersonFileLocation m_personFile;
     std::unique_ptr<MainWindow> m_mainWindow;
     ExitSignals* m_exitSignals;
-    // Qt ends the process when its X connection breaks; the screen mode is then put back
-    // through the display-mode service's own connection, which may well still be there.
-    ExitHook m_xConnectionLost;
     QString m_screenshotPath;
 };

@@ -3,8 +3,8 @@
 #include "ChartPainter.h"
 #include "DayColumns.h"
 #include "DayDescription.h"
+#include "FocusFrame.h"
 
-#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
@@ -14,19 +14,13 @@
 
 namespace {
 constexpr int WheelNotch = 120; // eighths of a degree per notch of a common mouse wheel
-
-// Screen readers meet the chart and the day strip as a chart, not as a bare frame.
-QAccessibleInterface* daySurfaceAccessible(const QString& className, QObject* object) {
-    if (className != QLatin1String("DaySurface") || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
-}
 } // namespace
 
-DaySurface::DaySurface(const QString& title, QWidget* parent) : QFrame(parent), m_title(title) {
-    QAccessible::installFactory(daySurfaceAccessible);
+DaySurface::DaySurface(const QString& title, QWidget* parent) : QFrame(parent), SpokenValue(this) {
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(title);
+    setAccessibleDescription(tr("Pfeil links und rechts: ein Tag zurück und vor, Bild auf und "
+                                "ab: ein Monat, Pos1: heute"));
     // The frame and the picture cover every pixel, so nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -34,8 +28,7 @@ DaySurface::DaySurface(const QString& title, QWidget* parent) : QFrame(parent), 
 void DaySurface::showDay(const QDate& displayDate, std::int32_t dayCount) {
     m_date = displayDate;
     m_dayCount = dayCount;
-    setAccessibleName(m_title + QStringLiteral(", ") + dayHeading(displayDate));
-    setAccessibleDescription(dayDescription(summarizeDay(displayDate, dayCount)));
+    setSpokenValue(spokenDay(summarizeDay(displayDate, dayCount)), dayCount);
     // A new day changes what lies inside the frame, never the frame: repainting the frame each
     // time would cost the style's line drawing as much as the chart itself.
     update(contentsRect());
@@ -78,16 +71,10 @@ void DaySurface::paintEvent(QPaintEvent* event) {
     painter.translate(inner.topLeft());
     drawContents(painter, inner.size());
     painter.restore();
+    // The focus frame covers the frame and the picture's outermost pixels: the strip's frame
+    // is one pixel, too thin to be seen.
     if (hasFocus())
-        paintFocusFrame(painter);
-}
-
-// The focus is shown on the frame alone, so the picture inside is the same with or without it.
-void DaySurface::paintFocusFrame(QPainter& painter) {
-    painter.save();
-    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(contentsRect())));
-    painter.fillRect(rect(), palette().color(QPalette::Active, QPalette::Highlight));
-    painter.restore();
+        drawFocusFrame(painter, rect());
 }
 
 void DaySurface::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SpokenValue.h"
+
 #include <QDate>
 #include <QFrame>
 #include <QImage>
@@ -7,11 +9,12 @@
 
 // What the chart and the day strip share: the day they show, what assistive technology reads
 // from them, and the keyboard and mouse. They never change the date themselves; they ask for a
-// new display date and the main window runs its recalculation.
-class DaySurface : public QFrame {
+// new display date and the main window runs its recalculation. A screen reader hears the day
+// and its values whenever the day count changes.
+class DaySurface : public QFrame, public SpokenValue {
     Q_OBJECT
 public:
-    // The display day and its day count; the name and description follow them.
+    // The display day and its day count; what a screen reader hears follows them.
     void showDay(const QDate& displayDate, std::int32_t dayCount);
     QDate shownDate() const { return m_date; }
     std::int32_t shownDayCount() const { return m_dayCount; }
@@ -38,9 +41,7 @@ protected:
 
 private:
     int columnAt(const QPoint& position) const;
-    void paintFocusFrame(QPainter& painter);
 
-    QString m_title;
     QDate m_date;
     std::int32_t m_dayCount = 0;
     int m_wheelAngle = 0; // eighths of a degree not yet turned into a step

@@ -1,25 +1,29 @@
 #include "MainWindow.h"
 
 #include "AnimationStrip.h"
+#include "Announcer.h"
 #include "ChartCommands.h"
 #include "ChartSurfaces.h"
 #include "Clock.h"
+#include "CrispPicture.h"
 #include "CriticalDaysWindow.h"
 #include "Cycle.h"
 #include "DateInput.h"
 #include "DateRules.h"
 #include "DayDescription.h"
 #include "Dialogs.h"
-#include "DisplayMode.h"
 #include "HelpWindow.h"
 #include "MainWindowShortcuts.h"
 #include "PersonEditor.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
 #include "PrintDayReport.h"
+#include "PrinterService.h"
+#include "ScreenSwitch.h"
 #include "Stepper.h"
 #include "Tiling.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -27,14 +31,25 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+// Screen readers take a top-level plain widget for a filler; the main window is a frame, the
+// window they follow the focus in.
+QAccessibleInterface* mainWindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("MainWindow") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+} // namespace
+
 MainWindow::MainWindow(const Services& services, QWidget* parent)
-    : QWidget(parent), m_clock(services.clock), m_displayMode(services.displayMode),
+    : QWidget(parent), m_clock(services.clock), m_screen(services.screen),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
       m_controls(buildMainWindowControls(this)) {
+    QAccessible::installFactory(mainWindowAccessible);
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
+    setWindowIcon(QIcon(picturePixmap(QStringLiteral(":/pictures/icon.png"))));
     // Borderless and kept out of the task bar: after the switch to 640 x 480 the maximised
     // window is the whole screen.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -59,6 +74,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     for (int i = 0; i < int(m_controls.C1.size()); ++i)
         connect(m_controls.C1[i], &QToolButton::clicked, this,
                 [this, i] { command(static_cast<Command>(i)); });
+    m_announcer = new Announcer(this);
     addMainWindowShortcuts(this, m_controls,
                            [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
     addChartCommands(this, m_controls,
@@ -71,15 +87,8 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 }
 
 void MainWindow::load() {
-    ScreenModeChanged = false;
-    m_displayMode.setup();
-    SavedScreenHeight = static_cast<std::int16_t>(m_displayMode.height());
-    SavedScreenWidth = static_cast<std::int16_t>(m_displayMode.width());
-    if (m_displayMode.width() > SmallScreenWidth) {
-        m_displayMode.setSize(SmallScreenWidth, SmallScreenHeight);
-        ScreenModeChanged = m_displayMode.apply();
-    }
-    m_tile = QPixmap(QStringLiteral(":/pictures/tile.png"));
+    m_screen.switchScreen();
+    m_tile = picturePixmap(QStringLiteral(":/pictures/tile.png"));
     m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
     m_controls.M2->setDateQuietly(m_clock.today());
     m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
@@ -104,6 +113,7 @@ void MainWindow::DrawGraph() {
         label->setText(percentageText(ChartDayCount, period(cycle)));
         label->setAccessibleName(spokenPercentage(cycle, label->text()));
     }
+    m_controls.Up1->setSpokenValue(m_controls.P2->spokenWords(), ChartDayCount);
     aaa();
     emit redrawn();
 }
@@ -144,18 +154,25 @@ void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.T1[0]->setText(name);
     m_controls.M1->setDateQuietly(birthDate);
     recalculate();
+    QStringList taken{name, shortDateText(birthDate)};
+    taken.removeAll(QString());
+    m_takenOver = tr("Übernommen: %1").arg(taken.join(QStringLiteral(", ")));
 }
 
 void MainWindow::command(Command which) {
     switch (which) {
     case Command::Persons:
-        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile);
+        openPersonEditor(this, m_persons, *this, m_dialogs, m_clock, m_personFile,
+                         [](QWidget* editor) { openHelpWindow(editor); });
+        // Said once the editor has gone, so that it is heard in the main window.
+        if (!m_takenOver.isEmpty())
+            m_announcer->announce(std::exchange(m_takenOver, QString()));
         break;
     case Command::Help:
         openHelpWindow(this);
         break;
     case Command::Print:
-        printDayReport(this, dayReport(), m_dialogs, m_printers);
+        printOneAtATime();
         break;
     case Command::Exit:
         exitProgram();
@@ -163,10 +180,25 @@ void MainWindow::command(Command which) {
     }
 }
 
+void MainWindow::printOneAtATime() {
+    // The print waits for the print system while the window's events go on, so the command can
+    // come again meanwhile: from a screen reader's press, or after a lookup that timed out and
+    // still hangs.
+    if (m_printing || m_printers.isBusy()) {
+        m_dialogs.inform(this, programTitle(),
+                         tr("Der vorige Druckauftrag ist noch nicht beendet: Das Drucksystem hat "
+                            "noch nicht geantwortet.\n\nBitte drucken Sie etwas später erneut."));
+        return;
+    }
+    m_printing = true;
+    printDayReport(this, dayReport(), m_dialogs, m_printers);
+    m_printing = false;
+}
+
 void MainWindow::openCriticalDays() {
     // The birth date's caption holds the person's name after a take-over from the list.
     const QString caption = m_controls.T1[0]->text().trimmed();
-    const QString name = caption == tr("Geburts-Datum") ? QString() : caption;
+    const QString name = caption == birthDateCaption() ? QString() : caption;
     openCriticalDaysWindow(this, {name, m_controls.M1->date()}, m_controls.M2->date(),
                            {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); }});
 }
@@ -185,12 +217,8 @@ DayReport MainWindow::dayReport() const {
     return report;
 }
 
-void MainWindow::restoreScreenMode() {
-    if (!ScreenModeChanged)
-        return;
-    m_displayMode.setSize(SavedScreenWidth, SavedScreenHeight);
-    m_displayMode.apply();
-    ScreenModeChanged = false;
+bool MainWindow::screenModeChanged() const {
+    return m_screen.isSwitched();
 }
 
 void MainWindow::exitProgram() {
@@ -201,14 +229,9 @@ void MainWindow::exitProgram() {
 
 void MainWindow::leaveNow() {
     m_exiting = true;
-    restoreScreenMode();
+    m_screen.restore();
     QApplication::closeAllWindows();
     QApplication::quit();
-}
-
-void MainWindow::leaveWithoutWindows() {
-    m_exiting = true;
-    restoreScreenMode();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -8,12 +8,13 @@
 #include <QWidget>
 #include <cstdint>
 
+class Announcer;
 class Clock;
 class Dialogs;
-class DisplayMode;
 class PersonFileLocation;
 class PersonList;
 class PrinterService;
+class ScreenSwitch;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
 // day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
@@ -22,7 +23,7 @@ class MainWindow : public QWidget, public PersonTakeOver {
 public:
     struct Services {
         const Clock& clock;
-        DisplayMode& displayMode;
+        ScreenSwitch& screen;
         Dialogs& dialogs;
         PrinterService& printers;
         PersonList& persons;
@@ -32,8 +33,8 @@ public:
 
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
 
-    // Start-up: switch the screen mode if needed, set the default dates, load the clip and
-    // compute the first picture. Runs once, before the window is first shown.
+    // Start-up: switch the screen as decided, set the default dates, load the clip and compute
+    // the first picture. Runs once, before the window is first shown.
     void load();
 
     void stepDisplayDate(int direction);
@@ -54,13 +55,10 @@ public:
     // The same, also when an exit is under way already: for leaving on a signal, after
     // message boxes have been stopped, it closes whatever is still open and quits again.
     void leaveNow();
-    // For a process that is ending without its windows (they went with the X connection):
-    // puts the screen mode back and touches nothing else of the program.
-    void leaveWithoutWindows();
 
     std::int32_t dayCount() const { return DayCount; }
     std::int32_t chartDayCount() const { return ChartDayCount; }
-    bool screenModeChanged() const { return ScreenModeChanged; }
+    bool screenModeChanged() const;
     const MainWindowControls& controls() const { return m_controls; }
     // What the window shows now, for the printed day report.
     DayReport dayReport() const;
@@ -83,10 +81,10 @@ private:
     void bbb();
     void ccc();
     void ShowPhaseText(const std::int16_t& PhaseIndex);
-    void restoreScreenMode();
+    void printOneAtATime();
 
     const Clock& m_clock;
-    DisplayMode& m_displayMode;
+    ScreenSwitch& m_screen;
     Dialogs& m_dialogs;
     PrinterService& m_printers;
     PersonList& m_persons;
@@ -97,8 +95,8 @@ private:
 
     std::int32_t DayCount = 0;
     std::int32_t ChartDayCount = 0;
-    bool ScreenModeChanged = false;
-    std::int16_t SavedScreenWidth = 0;
-    std::int16_t SavedScreenHeight = 0;
     bool m_exiting = false;
+    bool m_printing = false;
+    Announcer* m_announcer;
+    QString m_takenOver; // what to tell a screen reader once the person editor has closed
 };

@@ -6,6 +6,8 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "DayDescription.h"
+#include "DesignFonts.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Stepper.h"
 
@@ -27,9 +29,7 @@ struct Texts {
 // The plain sans serif of the interpretation texts; narrow enough that the longest text
 // fits its block at 8.25 pt.
 QFont plainSans() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    QFont font(msSansSerifFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(8.25);
     return font;
@@ -151,7 +151,7 @@ void buildButtons(QWidget* window, MainWindowControls& c) {
 
 void buildChartRows(QWidget* window, MainWindowControls& c) {
     c.P1 = place(new ChartArea(window), QStringLiteral("P1"), ChartPlace);
-    c.P1->setStarField(QImage(QStringLiteral(":/pictures/starfield.png")));
+    c.P1->setStarField(pictureImage(QStringLiteral(":/pictures/starfield.png")));
     c.P2 = place(new DayStripArea(window), QStringLiteral("P2"), StripPlace);
     setColours(c.P2, Black, White);
     c.Up1 = place(new Stepper(window), QStringLiteral("Up1"), {420, 3405, 8685, 225});
@@ -204,7 +204,16 @@ void buildLegend(QWidget* window, MainWindowControls& c) {
         c.I1[i]->setAccessibleName(name);
         c.L1[i] =
             textLabel(window, indexed("L1", i), column.name, name, arial(8.25, true), Black, White);
+        // The cycle's name labels its interpretation text for assistive technology.
+        c.L1[i]->setBuddy(c.L4[i]);
     }
+}
+
+// The chart, the day strip and the stepper draw their focus themselves.
+void markFocus(const MainWindowControls& c) {
+    for (QWidget* control : std::initializer_list<QWidget*>{c.T1[0], c.T1[1], c.M1, c.M2, c.C1[0],
+                                                            c.C1[1], c.C1[2], c.C1[3]})
+        FocusRing::attach(control);
 }
 
 } // namespace
@@ -221,8 +230,11 @@ MainWindowControls buildMainWindowControls(QWidget* window) {
     buildButtons(window, c);
     buildChartRows(window, c);
     buildLegend(window, c);
-    // Keyboard order of the controls that take the focus, as the window was designed.
+    // Keyboard order of the controls that take the focus, as the window was designed; the first
+    // of them, the day strip, has the focus at start.
     chainTabOrder(
         {c.P2, c.P1, c.C1[0], c.M1, c.M2, c.Up1, c.T1[0], c.T1[1], c.C1[1], c.C1[2], c.C1[3]});
+    c.P2->setFocus();
+    markFocus(c);
     return c;
 }

@@ -1,5 +1,6 @@
 #include "MainWindowShortcuts.h"
 
+#include "ContextMenuKey.h"
 #include "MainWindowControls.h"
 
 #include <QAction>
@@ -18,7 +19,7 @@ QAction* addKey(QWidget* owner, const QString& text, const QKeySequence& key) {
 void addMainWindowShortcuts(QWidget* window, const MainWindowControls& controls,
                             const std::function<void()>& savePdf) {
     const std::array<QKeySequence, 4> keys{
-        QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F1),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), QKeySequence(Qt::Key_F1),
         QKeySequence(Qt::CTRL | Qt::Key_P), QKeySequence(Qt::CTRL | Qt::Key_Q)};
     for (std::size_t i = 0; i < keys.size(); ++i) {
         QToolButton* button = controls.C1[i];
@@ -31,4 +32,5 @@ void addMainWindowShortcuts(QWidget* window, const MainWindowControls& controls,
                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QObject::connect(pdf, &QAction::triggered, window, savePdf);
     print->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addContextMenuKey(window);
 }

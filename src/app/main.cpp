@@ -1,23 +1,11 @@
 #include "Application.h"
 #include "DayPictures.h"
-#include "DisplayMode.h"
 #include "GermanTranslations.h"
 #include "GuiEntries.h"
+#include "ScreenSwitch.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
-
-namespace {
-// Qt reads the screen's scale when the application object starts. A program that switches the
-// screen to 640 x 480 lays its window out 1:1 in device pixels, fonts included, or a desktop
-// scaled to 200 % would leave three quarters of the window beyond the switched screen.
-void useDevicePixels() {
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qputenv("QT_SCALE_FACTOR", "1");
-    qunsetenv("QT_SCREEN_SCALE_FACTORS");
-    qputenv("QT_FONT_DPI", "96");
-}
-} // namespace
 
 PictureOutput* biorhythmusPictures() {
     static DayPictures pictures;
@@ -31,16 +19,14 @@ int biorhythmusWindow(int argc, char* argv[]) {
         instance.askFirstToRaise();
         return 0;
     }
-    std::unique_ptr<DisplayMode> displayMode = createDisplayMode();
-    if (switchesToSmallScreen(*displayMode))
-        useDevicePixels();
+    ScreenSwitch screen = ScreenSwitch::beforeQtStarts();
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
     installGermanTranslations(qapp);
     instance.listen();
 
-    Application application(std::move(displayMode));
+    Application application(std::move(screen));
     QObject::connect(&instance, &SingleInstance::raiseRequested, &application,
                      &Application::raiseWindow);
     // For scripts and benchmarks only: a picture of the first frame, then the normal exit.

@@ -2,6 +2,7 @@
 
 #include "ChartGeometry.h"
 #include "CycleColors.h"
+#include "DesignFonts.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -60,7 +61,7 @@ void drawDayStrip(QPainter& painter, const QSize& innerSize, const QDate& displa
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), innerSize));
     painter.fillRect(QRect(QPoint(0, 0), innerSize), StripBackground);
-    QFont font(QStringLiteral("Arial"));
+    QFont font(arialFamily());
     font.setPointSizeF(10);
     font.setBold(true);
     painter.setFont(font);

@@ -40,18 +40,32 @@ QString dayHeading(const QDate& date) {
     return germanLocale().toString(date, QStringLiteral("dddd, dd.MM.yyyy"));
 }
 
-QString dayDescription(const DaySummary& day) {
+namespace {
+QString valuesLine(const DaySummary& day) {
     QStringList values;
+    for (Cycle cycle : AllCycles)
+        values << cycleName(cycle) + QStringLiteral(" %1 %").arg(day.percentages[int(cycle)]);
+    return values.join(QStringLiteral(", "));
+}
+
+QString criticalLine(const DaySummary& day) {
     QStringList critical;
     for (Cycle cycle : AllCycles) {
-        values << cycleName(cycle) + QStringLiteral(" %1 %").arg(day.percentages[int(cycle)]);
         if (day.criticalDays[int(cycle)])
             critical << cycleName(cycle);
     }
-    const QString criticalLine = critical.isEmpty()
-                                     ? Texts::tr("Kein kritischer Tag")
-                                     : Texts::tr("Kritischer Tag: %1").arg(critical.join(", "));
-    return QStringList{dayHeading(day.date), dayCountLine(day.dayCount), values.join(", "),
-                       criticalLine}
+    return critical.isEmpty() ? Texts::tr("Kein kritischer Tag")
+                              : Texts::tr("Kritischer Tag: %1").arg(critical.join(", "));
+}
+} // namespace
+
+QString spokenDay(const DaySummary& day) {
+    return QStringList{dayHeading(day.date), valuesLine(day), criticalLine(day)}.join(
+        QStringLiteral(", "));
+}
+
+QString dayDescription(const DaySummary& day) {
+    return QStringList{dayHeading(day.date), dayCountLine(day.dayCount), valuesLine(day),
+                       criticalLine(day)}
         .join(QLatin1Char('\n'));
 }

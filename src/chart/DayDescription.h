@@ -24,6 +24,10 @@ QString spokenPercentage(Cycle cycle, const QString& shownText);
 // "Samstag, 01.01.2000".
 QString dayHeading(const QDate& date);
 
+// One line for a screen reader to speak when the day changes: the day, the three percentages
+// and the cycles with a critical day.
+QString spokenDay(const DaySummary& day);
+
 // Several lines: the day, the day count since birth, the three percentages and the cycles
 // with a critical day.
 QString dayDescription(const DaySummary& day);

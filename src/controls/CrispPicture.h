@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
+
+// The program's pictures, PNG files among its resources, read as PNG without guessing: to
+// guess, Qt loads every image-format plugin it has and asks each of them first.
+QPixmap picturePixmap(const QString& path);
+QImage pictureImage(const QString& path);
 
 // Pictures for a desktop scaled to 200 % or 300 %: their own pixels repeated, not blurred.
 

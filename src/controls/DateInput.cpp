@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 const Clock& systemClock() {
@@ -41,13 +43,33 @@ TodayCalendar* DateInput::calendar() {
     if (!m_calendar) {
         m_calendar = new TodayCalendar(*m_clock, this);
         setCalendarWidget(m_calendar);
+        connect(m_calendar, &TodayCalendar::cancelled, this, [this] {
+            if (m_dateBeforeCalendar.isValid())
+                setDate(m_dateBeforeCalendar);
+        });
     }
     return m_calendar;
+}
+
+// The date input opens its calendar only from a press on its arrow, so the keys press there.
+void DateInput::openCalendar() {
+    QStyleOptionComboBox arrow;
+    arrow.initFrom(this);
+    arrow.editable = true;
+    arrow.subControls = QStyle::SC_All;
+    const QPoint at =
+        style()
+            ->subControlRect(QStyle::CC_ComboBox, &arrow, QStyle::SC_ComboBoxArrow, this)
+            .center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    mousePressEvent(&press);
 }
 
 // The calendar drops down from a click on the arrow; it has to be there before.
 void DateInput::mousePressEvent(QMouseEvent* event) {
     calendar();
+    m_dateBeforeCalendar = date();
     QDateEdit::mousePressEvent(event);
 }
 
@@ -55,6 +77,14 @@ void DateInput::mousePressEvent(QMouseEvent* event) {
 // part by itself; the dot typed after it closes the part just finished and must not skip the
 // next one, so that typing 08.11.1999 gives 08.11.1999.
 void DateInput::keyPressEvent(QKeyEvent* event) {
+    const bool opensCalendar =
+        (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) ||
+        (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+    if (opensCalendar) {
+        openCalendar();
+        event->accept();
+        return;
+    }
     if (m_movedOnByItself && event->text() == QLatin1String(".")) {
         m_movedOnByItself = false;
         event->accept();

@@ -7,9 +7,14 @@ class TodayCalendar;
 
 // A date input with a drop-down calendar, shown as dd.MM.yyyy, for 01.01.1601 to 31.12.9999.
 // userChangedDate is emitted only for the user's own edits; setting the date from code stays
-// quiet, so code that sets a date decides itself when to recalculate.
+// quiet, so code that sets a date decides itself when to recalculate. Alt+Down and F4 open
+// the calendar; Escape there closes it and puts back the date it opened with.
 class DateInput : public QDateEdit {
     Q_OBJECT
+    // The date as a number for assistive technology, which reads a spin box's value from
+    // this property: without it every date is 0, and a screen reader that speaks a value only
+    // when it differs from the last one falls silent after the first change.
+    Q_PROPERTY(double value READ dayNumber)
 public:
     explicit DateInput(QWidget* parent = nullptr);
 
@@ -21,6 +26,10 @@ public:
     // The drop-down calendar, made on its first use: two of them cost the main window as much
     // start-up time as everything else it builds.
     TodayCalendar* calendar();
+    // Drops the calendar down, as a click on the arrow does.
+    void openCalendar();
+
+    double dayNumber() const { return double(date().toJulianDay()); }
 
 signals:
     void userChangedDate(const QDate& date);
@@ -34,4 +43,5 @@ private:
     TodayCalendar* m_calendar = nullptr;
     bool m_quiet = false;
     bool m_movedOnByItself = false;
+    QDate m_dateBeforeCalendar;
 };

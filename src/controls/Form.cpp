@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "DesignFonts.h"
 #include "Twips.h"
 
 #include <QColor>
@@ -12,7 +13,7 @@ QRect Twips::toPixels() const {
 }
 
 QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(arialFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

@@ -21,8 +21,7 @@ struct Twips {
     QRect toPixels() const;
 };
 
-// Arial in the given size; the Liberation Sans of the same metrics stands in where Arial is
-// missing.
+// Arial in the given size, or the installed family that stands in for it.
 QFont arial(double points, bool bold = false);
 
 // Names the widget and puts it at its place.

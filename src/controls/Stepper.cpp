@@ -1,6 +1,9 @@
 #include "Stepper.h"
 
+#include "FocusFrame.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
 
 namespace {
@@ -15,7 +18,8 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, const QString& na
 } // namespace
 
 Stepper::Stepper(QWidget* parent)
-    : QWidget(parent), m_left(arrowButton(this, Qt::LeftArrow, QStringLiteral("left"))),
+    : QWidget(parent), SpokenValue(this),
+      m_left(arrowButton(this, Qt::LeftArrow, QStringLiteral("left"))),
       m_right(arrowButton(this, Qt::RightArrow, QStringLiteral("right"))) {
     setFocusPolicy(Qt::StrongFocus);
     m_left->setAccessibleName(tr("Einen Schritt zurück"));
@@ -25,9 +29,35 @@ Stepper::Stepper(QWidget* parent)
 }
 
 void Stepper::resizeEvent(QResizeEvent*) {
-    const int half = width() / 2;
-    m_left->setGeometry(0, 0, half, height());
-    m_right->setGeometry(half, 0, width() - half, height());
+    layOutArrows();
+}
+
+// With the focus the arrows move inwards and leave room for the focus frame around them;
+// without it they fill the control as they always did.
+void Stepper::layOutArrows() {
+    const QRect inner = hasFocus() ? rect().adjusted(FocusFrameWidth, FocusFrameWidth,
+                                                     -FocusFrameWidth, -FocusFrameWidth)
+                                   : rect();
+    const int half = inner.width() / 2;
+    m_left->setGeometry(inner.left(), inner.top(), half, inner.height());
+    m_right->setGeometry(inner.left() + half, inner.top(), inner.width() - half, inner.height());
+}
+
+void Stepper::focusInEvent(QFocusEvent* event) {
+    layOutArrows();
+    QWidget::focusInEvent(event);
+}
+
+void Stepper::focusOutEvent(QFocusEvent* event) {
+    layOutArrows();
+    QWidget::focusOutEvent(event);
+}
+
+void Stepper::paintEvent(QPaintEvent*) {
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    drawFocusFrame(painter, rect());
 }
 
 void Stepper::keyPressEvent(QKeyEvent* event) {

@@ -3,7 +3,10 @@
 #include "Clock.h"
 #include "DateRules.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QToolButton>
 #include <algorithm>
 
@@ -53,7 +56,27 @@ QSize TodayCalendar::withTodayLine(QSize size) const {
 
 void TodayCalendar::showEvent(QShowEvent* event) {
     showToday(); // the calendar may stay open across midnight between two openings
+    quietWhileHidden(false);
     QCalendarWidget::showEvent(event);
+}
+
+void TodayCalendar::hideEvent(QHideEvent* event) {
+    quietWhileHidden(true);
+    QCalendarWidget::hideEvent(event);
+}
+
+// The date input keeps its closed calendar on its date. Qt's table view tells assistive
+// technology that its new current day has the focus even when it is hidden, and a screen
+// reader would then follow the hidden calendar instead of the date field the user types in.
+void TodayCalendar::quietWhileHidden(bool quiet) {
+    if (auto* days = findChild<QAbstractItemView*>())
+        days->selectionModel()->blockSignals(quiet);
+}
+
+void TodayCalendar::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        emit cancelled();
+    QCalendarWidget::keyPressEvent(event);
 }
 
 void TodayCalendar::showToday() {

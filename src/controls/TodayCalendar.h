@@ -6,7 +6,8 @@ class Clock;
 class QToolButton;
 
 // The drop-down calendar of the date inputs: German month and day names, weeks from Monday,
-// and a line at its foot with today's date that selects it with one click.
+// and a line at its foot with today's date that selects it with one click. Escape tells that
+// the user leaves without choosing.
 class TodayCalendar : public QCalendarWidget {
     Q_OBJECT
 public:
@@ -19,11 +20,17 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+signals:
+    void cancelled();
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showToday();
+    void quietWhileHidden(bool quiet);
     void chooseToday();
     QSize withTodayLine(QSize size) const;
 

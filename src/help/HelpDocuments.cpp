@@ -1,6 +1,7 @@
 #include "HelpDocuments.h"
 
 #include "DateInput.h"
+#include "DesignFonts.h"
 #include "TodayCalendar.h"
 
 #include <QCalendarWidget>
@@ -14,7 +15,7 @@
 namespace {
 
 QFont documentFont() {
-    QFont font(QStringLiteral("Arial"));
+    QFont font(arialFamily());
     font.setPointSize(8);
     return font;
 }

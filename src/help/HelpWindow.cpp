@@ -1,6 +1,8 @@
 #include "HelpWindow.h"
 
+#include "ContextMenuKey.h"
 #include "CrispPicture.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Grid.h"
 #include "HelpDocuments.h"
@@ -21,6 +23,8 @@ QTextBrowser* documentBox(QWidget* parent, const QString& accessibleName) {
     box->setFont(arial(8));
     box->setOpenLinks(false);
     box->setTabChangesFocus(true);
+    // A caret that the arrow keys move, so that a screen reader reads line by line.
+    box->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette palette = box->palette();
@@ -69,10 +73,14 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_close = place(new QToolButton(area), QStringLiteral("C1"), {7770, 5520, 405, 375});
     m_close->setIcon(crispIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
-    describe(m_close, tr("Exit"), tr("Programm beenden"));
+    // It closes the help, not the program; read aloud as the word its picture shows.
+    describe(m_close, tr("Exit"), tr("Hilfe schließen"));
     m_close->setFocusPolicy(Qt::StrongFocus);
     connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 
+    for (QWidget* control : std::initializer_list<QWidget*>{m_terms, m_guide, m_close})
+        FocusRing::attach(control);
+    addContextMenuKey(this);
     chainTabOrder({m_terms, m_close, m_guide});
     m_terms->setFocus();
 }

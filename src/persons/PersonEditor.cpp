@@ -1,10 +1,13 @@
 #include "PersonEditor.h"
 
+#include "Announcer.h"
 #include "BirthDateInput.h"
 #include "Clock.h"
+#include "ContextMenuKey.h"
 #include "DateInput.h"
 #include "DateRules.h"
 #include "Dialogs.h"
+#include "FocusRing.h"
 #include "Form.h"
 #include "Grid.h"
 #include "NameValidator.h"
@@ -12,6 +15,7 @@
 #include "PersonTakeOver.h"
 #include "Stepper.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,7 +117,14 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
         C2[i] = button;
     }
 
-    chainTabOrder({txtName, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[4], DT});
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{txtName, DT, C2[0], C2[1], C2[2], C2[3], C2[4]})
+        FocusRing::attach(control);
+    // The birth date follows the name it stands under.
+    chainTabOrder({txtName, DT, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[4]});
+
+    m_announcer = new Announcer(area);
+    addContextMenuKey(this);
 
     if (parent)
         parent->window()->installEventFilter(this);
@@ -159,11 +170,16 @@ void PersonEditor::ShowRecord() {
         DT->setBirthText(person.BirthDate);
         lblCurrRecord->setText(
             tr("Person %1 von %2").arg(m_persons.currentPerson()).arg(m_persons.personCount()));
+        const QString shown = lblCurrRecord->text();
+        UpDown1->setSpokenValue(person.Name.isEmpty() ? shown
+                                                      : shown + QStringLiteral(": ") + person.Name,
+                                m_persons.currentPerson());
     } else {
         EnableFields(false);
         txtName->clear();
         DT->setBirthText(QString());
         lblCurrRecord->setText(tr("Keine Einträge"));
+        UpDown1->setSpokenValue(lblCurrRecord->text(), 0);
     }
 }
 
@@ -223,6 +239,7 @@ void PersonEditor::addPerson() {
     DT->setDate(m_clock.today());
     ShowRecord();
     txtName->setFocus();
+    m_announcer->announce(lblCurrRecord->text());
 }
 
 void PersonEditor::deletePerson() {
@@ -235,6 +252,7 @@ void PersonEditor::deletePerson() {
         return;
     m_persons.removeAt(m_persons.currentPerson());
     ShowRecord();
+    m_announcer->announce(lblCurrRecord->text());
 }
 
 // A name without a birth date would show beside the old birth date in the main window, as if
@@ -285,9 +303,17 @@ void PersonEditor::showRefused(const QString& characters) {
 }
 
 void openPersonEditor(QWidget* parent, PersonList& persons, PersonTakeOver& takeOver,
-                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location) {
+                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location,
+                      const std::function<void(QWidget*)>& openHelp) {
     QPointer<PersonEditor> editor = new PersonEditor(
         PersonEditor::Services{persons, takeOver, dialogs, clock, location}, parent);
+    if (openHelp) {
+        auto* help = new QAction(editor);
+        help->setShortcut(QKeySequence(Qt::Key_F1));
+        editor->addAction(help);
+        QObject::connect(help, &QAction::triggered, editor,
+                         [openHelp, editor] { openHelp(editor); });
+    }
     editor->load();
     editor->exec();
     delete editor.data();

@@ -4,7 +4,9 @@
 #include "PersonStore.h"
 
 #include <array>
+#include <functional>
 
+class Announcer;
 class BirthDateInput;
 class Clock;
 class Dialogs;
@@ -76,9 +78,11 @@ private:
     QLabel* lblCurrRecord;
     Stepper* UpDown1;
     std::array<QPushButton*, 5> C2{};
+    Announcer* m_announcer;
 };
 
 // Opens the person editor modally over the parent and returns once it has closed and the list
-// has been written.
+// has been written. F1 in the editor calls openHelp with the editor, when given.
 void openPersonEditor(QWidget* parent, PersonList& persons, PersonTakeOver& takeOver,
-                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location);
+                      Dialogs& dialogs, const Clock& clock, const PersonFileLocation& location,
+                      const std::function<void(QWidget*)>& openHelp = {});

@@ -27,8 +27,8 @@ public:
     virtual QRect outputArea() const { return {}; }
 };
 
-// For platforms without mode switching (Wayland, offscreen, a build without XRandR): reports
-// the given size and never changes anything.
+// The one display mode that never switches: for Wayland, XWayland, offscreen, a build without
+// XRandR and a screen that is left as it is. Reports the given size.
 class FixedDisplayMode final : public DisplayMode {
 public:
     FixedDisplayMode(int width, int height) : m_width(width), m_height(height) {}
@@ -44,10 +44,6 @@ private:
     int m_height;
 };
 
-// The display-mode service for the platform the program will run on. Called before the
-// application object exists, as Qt fixes the screen's scale when it starts.
+// The display-mode backend for the platform the program will run on; ScreenSwitch decides
+// what is done with it.
 std::unique_ptr<DisplayMode> createDisplayMode();
-
-// Whether the program will switch the screen at start: it is wider than the small screen and
-// offers that mode. Calls setup().
-bool switchesToSmallScreen(DisplayMode& mode);

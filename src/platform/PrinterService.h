@@ -13,7 +13,8 @@ struct DefaultPrinter {
         NoPrinters,   // no printer is installed at all
         NoDefault,    // there are printers, but none is the default
         NotAnswering, // the print system did not answer in time
-        Unusable      // the printer cannot take a job now; reason says why, in German
+        Unusable,     // the printer cannot take a job now; reason says why, in German
+        Abandoned     // the program is ending and stopped waiting; nothing is to be said
     };
     State state = State::NoPrinters;
     QString name;
@@ -24,9 +25,10 @@ struct DefaultPrinter {
 // How the hand-over of a finished page to the printer went.
 enum class Handover {
     Accepted,
-    Refused,       // the print system refused the job
-    NotAnswering,  // the print system did not answer in time; the job was called off
-    PageIncomplete // the page could not be written whole and was not sent
+    Refused,        // the print system refused the job
+    NotAnswering,   // the print system did not answer in time; the job was called off
+    PageIncomplete, // the page could not be written whole and was not sent
+    Abandoned       // the program is ending and called the job off; nothing is to be said
 };
 
 // One page on its way to a printer. The page is drawn into device(); only submit() hands it
@@ -47,6 +49,9 @@ public:
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
+
+    // True while a lookup from an earlier print still waits for the print system.
+    virtual bool isBusy() const { return false; }
 
     virtual DefaultPrinter defaultPrinter() = 0;
 

@@ -10,6 +10,9 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -82,11 +85,12 @@ public:
         lp.start(QStringLiteral("lp"),
                  {QStringLiteral("-d"), m_name, QStringLiteral("-n"), QStringLiteral("1"),
                   QStringLiteral("-t"), m_title, m_file.fileName()});
-        if (!waitWithinLimit([&lp] { return lp.state() == QProcess::NotRunning; },
-                             SubmitTimeoutMs)) {
+        const WaitOutcome waited =
+            waitWithinLimit([&lp] { return lp.state() == QProcess::NotRunning; }, SubmitTimeoutMs);
+        if (waited != WaitOutcome::Ready) {
             lp.kill();
             lp.waitForFinished(1000);
-            return Handover::NotAnswering;
+            return waited == WaitOutcome::Quitting ? Handover::Abandoned : Handover::NotAnswering;
         }
         if (lp.error() == QProcess::FailedToStart) {
             *detail = QStringLiteral("lp: ") + lp.errorString();
@@ -125,15 +129,61 @@ private:
 
 } // namespace
 
+// One lookup on its thread; the result is written before done is set.
+struct SystemPrinterService::Lookup {
+    std::thread thread;
+    std::atomic<bool> done{false};
+    DefaultPrinter result;
+};
+
+SystemPrinterService::SystemPrinterService() = default;
+
+SystemPrinterService::~SystemPrinterService() {
+    using namespace std::chrono_literals;
+    for (int i = 0; isBusy() && i < 20; ++i)
+        std::this_thread::sleep_for(10ms);
+    if (!m_lookup)
+        return;
+    // Still hanging in the print system: the thread keeps its lookup, and the program's end
+    // (see Application) does not wait for it.
+    if (isBusy())
+        m_lookup->thread.detach();
+    else
+        m_lookup->thread.join();
+}
+
+bool SystemPrinterService::isBusy() const {
+    return m_lookup && !m_lookup->done;
+}
+
 DefaultPrinter SystemPrinterService::defaultPrinter() {
-    const std::optional<DefaultPrinter> found =
-        runWithinLimit<DefaultPrinter>(lookUpDefaultPrinter, LookupTimeoutMs);
-    if (!found) {
+    // A lookup that answered only after it was given up on is over; one that still hangs is
+    // waited for again rather than joined by another.
+    if (m_lookup && m_lookup->done) {
+        m_lookup->thread.join();
+        m_lookup.reset();
+    }
+    if (!m_lookup) {
+        m_lookup = std::make_shared<Lookup>();
+        m_lookup->thread = std::thread([lookup = m_lookup] {
+            lookup->result = lookUpDefaultPrinter();
+            lookup->done = true;
+        });
+    }
+    const std::shared_ptr<Lookup> lookup = m_lookup;
+    const WaitOutcome waited =
+        waitWithinLimit([&lookup] { return lookup->done.load(); }, LookupTimeoutMs);
+    if (waited != WaitOutcome::Ready) {
         DefaultPrinter silent;
-        silent.state = DefaultPrinter::State::NotAnswering;
+        silent.state = waited == WaitOutcome::Quitting ? DefaultPrinter::State::Abandoned
+                                                       : DefaultPrinter::State::NotAnswering;
         return silent;
     }
-    return *found;
+    if (lookup == m_lookup) {
+        m_lookup->thread.join();
+        m_lookup.reset();
+    }
+    return lookup->result;
 }
 
 std::unique_ptr<PageTarget> SystemPrinterService::openPrinter(const DefaultPrinter& printer,

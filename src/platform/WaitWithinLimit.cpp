@@ -3,9 +3,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
-bool waitWithinLimit(const std::function<bool()>& ready, int timeoutMs) {
+WaitOutcome waitWithinLimit(const std::function<bool()>& ready, int timeoutMs) {
     if (ready())
-        return true;
+        return WaitOutcome::Ready;
     QEventLoop loop;
     QTimer poll;
     poll.setInterval(10);
@@ -19,5 +19,8 @@ bool waitWithinLimit(const std::function<bool()>& ready, int timeoutMs) {
     poll.start();
     limit.start(timeoutMs);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return ready();
+    if (ready())
+        return WaitOutcome::Ready;
+    // Neither timer ended the loop: the application's quit did, also one that came before.
+    return limit.isActive() ? WaitOutcome::Quitting : WaitOutcome::TimedOut;
 }

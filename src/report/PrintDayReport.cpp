@@ -139,6 +139,8 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
     const DefaultPrinter printer = printers.defaultPrinter();
     if (printer.state == DefaultPrinter::State::NoPrinters)
         return offerPdf(busy, parent, report, dialogs);
+    if (printer.state == DefaultPrinter::State::Abandoned)
+        return PrintOutcome::Abandoned;
     if (printer.state != DefaultPrinter::State::Ready)
         return fail(busy, parent, dialogs, lookupText(printer));
 
@@ -159,6 +161,8 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
                               "gedruckt.")
                         .arg(printer.name));
     const Handover handover = target->submit(&detail);
+    if (handover == Handover::Abandoned)
+        return PrintOutcome::Abandoned;
     if (handover != Handover::Accepted)
         return fail(busy, parent, dialogs, handoverText(handover, printer.name, detail));
     return PrintOutcome::Printed;

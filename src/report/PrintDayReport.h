@@ -12,7 +12,8 @@ enum class PrintOutcome {
     Printed,    // the page was handed to the default printer
     SavedAsPdf, // the user saved the report as a PDF file instead
     Cancelled,  // the user declined the PDF file or its file name
-    Failed      // nothing printed or saved; the user has been told why
+    Failed,     // nothing printed or saved; the user has been told why
+    Abandoned   // the program is ending and stopped the print; nothing said
 };
 
 // Prints the day report on the default printer without a print dialog, with a busy cursor

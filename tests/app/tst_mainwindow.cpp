@@ -4,9 +4,13 @@
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "GermanTranslations.h"
+#include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MainWindowFixture.h"
 #include "ModalAction.h"
+#include "PersonEditor.h"
+#include "PersonFileLocation.h"
+#include "PersonList.h"
 #include "Phase.h"
 #include "PhaseTexts.h"
 #include "Stepper.h"
@@ -98,12 +102,15 @@ private slots:
     void movingOnTheChart();
     void hoverShowsTheDay_data();
     void hoverShowsTheDay();
-    void focusFrameSparesThePicture_data();
-    void focusFrameSparesThePicture();
+    void everyControlShowsItsFocus_data();
+    void everyControlShowsItsFocus();
     void shortcutsOpenWindows_data();
     void shortcutsOpenWindows();
+    void helpFromThePersonEditor();
     void dayReportAsPdf_data();
     void dayReportAsPdf();
+    void printsOneAtATime_data();
+    void printsOneAtATime();
     void commandLinePrintsWhatTheWindowShows_data();
     void commandLinePrintsWhatTheWindowShows();
 };
@@ -493,7 +500,7 @@ enum Gesture { Key, Click, Wheel };
 void TestMainWindow::focusOrder() {
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
-    f.window.findChild<QWidget*>("P2")->setFocus(Qt::TabFocusReason);
+    // The day strip has the focus from the start.
     QStringList order{focusedControl(f.window)};
     // Tab walks through the day, month and year of a date input before it leaves it.
     for (int i = 0; i < 30 && (order.size() == 1 || order.last() != "P2"); ++i) {
@@ -586,45 +593,106 @@ void TestMainWindow::hoverShowsTheDay() {
     QVERIFY2(QToolTip::text().startsWith(day), qPrintable(QToolTip::text()));
 }
 
-void TestMainWindow::focusFrameSparesThePicture_data() {
-    QTest::addColumn<QString>("surface");
-    QTest::newRow("chart") << "P1";
-    QTest::newRow("day strip") << "P2";
+namespace {
+// The controls of a window that the Tab key stops at; a date field's line edit is part of it.
+QList<QWidget*> tabStops(QWidget* window) {
+    QList<QWidget*> stops;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->isVisible() && w->isEnabled() && !w->focusProxy() &&
+            (w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QAbstractSpinBox*>(w->parent()))
+            stops << w;
+    }
+    return stops;
 }
 
-void TestMainWindow::focusFrameSparesThePicture() {
-    QFETCH(QString, surface);
+QImage pictureOf(QWidget* window, const QWidget* control) {
+    return window->grab(QRect(control->mapTo(window, QPoint()), control->size())).toImage();
+}
+} // namespace
+
+void TestMainWindow::everyControlShowsItsFocus_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << "Start";
+    QTest::newRow("person editor") << "Data";
+    QTest::newRow("help window") << "About";
+}
+
+// Each control looks different with the focus, and exactly as before once it has gone.
+void TestMainWindow::everyControlShowsItsFocus() {
+    QFETCH(QString, window);
     Fixture f;
-    showOn(f, QDate(2000, 1, 1));
-    auto* target = f.window.findChild<DaySurface*>(surface);
-    auto* other = f.window.findChild<QWidget*>("T1_0");
-    other->setFocus();
-    const QImage unfocused = target->grab().toImage();
-    target->setFocus();
-    const QImage focused = target->grab().toImage();
-    const QRect inner = target->contentsRect();
-    QCOMPARE(focused.copy(inner), unfocused.copy(inner));
-    QVERIFY(focused != unfocused);
-    other->setFocus();
-    QCOMPARE(target->grab().toImage(), unfocused);
+    f.window.load();
+    f.persons.append({QStringLiteral("Anna"), QStringLiteral("20.11.1953")});
+    f.persons.setCurrentPerson(1);
+    std::unique_ptr<QWidget> dialog;
+    if (window == "Data") {
+        auto* editor =
+            new PersonEditor({f.persons, f.window, f.dialogs, f.clock, f.personFile}, &f.window);
+        editor->load();
+        dialog.reset(editor);
+    } else if (window == "About") {
+        dialog = std::make_unique<HelpWindow>(&f.window);
+    }
+    QWidget* shown = dialog ? dialog.get() : &f.window;
+    shown->show();
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    const QList<QWidget*> stops = tabStops(shown);
+    QVERIFY(stops.size() >= 3);
+    for (QWidget* control : stops) {
+        QWidget* elsewhere = stops[stops[0] == control ? 1 : 0];
+        elsewhere->setFocus();
+        const QImage without = pictureOf(shown, control);
+        control->setFocus();
+        QVERIFY2(pictureOf(shown, control) != without, qPrintable(control->objectName()));
+        elsewhere->setFocus();
+        QVERIFY2(pictureOf(shown, control) == without, qPrintable(control->objectName()));
+    }
 }
 
 void TestMainWindow::shortcutsOpenWindows_data() {
     QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("window");
-    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "About";
-    QTest::newRow("Ctrl+E") << QKeySequence(Qt::CTRL | Qt::Key_E) << "Data";
+    const QKeySequence editor(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "P2"
+                        << "About";
+    QTest::newRow("F1 in a date") << QKeySequence(Qt::Key_F1) << "M2"
+                                  << "About";
+    // A text field, a date field (line edits take Ctrl+E on X11) and where the focus starts.
+    for (const char* from : {"P2", "T1_0", "M1"})
+        QTest::newRow(qPrintable(QStringLiteral("editor from %1").arg(from)))
+            << editor << from << "Data";
 }
 
 void TestMainWindow::shortcutsOpenWindows() {
     QFETCH(QKeySequence, keys);
+    QFETCH(QString, from);
     QFETCH(QString, window);
     Fixture f;
     showOn(f, QDate(2000, 1, 1));
+    auto* start = f.window.findChild<QWidget*>(from);
+    start->setFocus();
     ModalAction opened(window, [](QWidget& modal) { modal.close(); });
-    QTest::keySequence(&f.window, keys);
+    QTest::keySequence(start, keys);
     QCOMPARE(opened.seen(), window);
     QVERIFY(opened.ran() && !opened.leftOpen());
+}
+
+void TestMainWindow::helpFromThePersonEditor() {
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    bool helped = false;
+    ModalAction editor("Data", [&helped](QWidget& data) {
+        // A window's timer does not fire again while its action runs: one for the help.
+        ModalAction help("About", [](QWidget& about) { about.close(); });
+        QTest::keyClick(&data, Qt::Key_F1);
+        helped = help.ran() && !help.leftOpen();
+        data.close();
+    });
+    QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    QVERIFY(editor.ran() && !editor.leftOpen());
+    QVERIFY(helped);
 }
 
 void TestMainWindow::dayReportAsPdf_data() {
@@ -656,6 +724,38 @@ void TestMainWindow::dayReportAsPdf() {
     QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
     QFile pdf(path);
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
+}
+
+void TestMainWindow::printsOneAtATime_data() {
+    QTest::addColumn<bool>("pressedAgain"); // while the printer is looked up
+    QTest::addColumn<bool>("earlierHangs"); // a lookup of an earlier print still waits
+    QTest::addColumn<int>("lookups");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("one press") << false << false << 1 << true;
+    QTest::newRow("pressed again during the lookup") << true << false << 1 << true;
+    QTest::newRow("earlier lookup still hangs") << false << true << 0 << false;
+}
+
+void TestMainWindow::printsOneAtATime() {
+    QFETCH(bool, pressedAgain);
+    QFETCH(bool, earlierHangs);
+    QFETCH(int, lookups);
+    QFETCH(bool, printed);
+    Fixture f;
+    showOn(f, QDate(2000, 1, 1));
+    f.printers.found.state = DefaultPrinter::State::Ready;
+    f.printers.found.name = QStringLiteral("Fake");
+    f.printers.found.layout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {});
+    f.printers.busy = earlierHangs;
+    auto* print = f.window.findChild<QToolButton*>("C1_2");
+    if (pressedAgain)
+        f.printers.duringLookup = [print] { print->click(); };
+    QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE(f.printers.lookups, lookups);
+    QCOMPARE(!f.printers.sent.isEmpty(), printed);
+    const int told = int(pressedAgain || earlierHangs); // that the earlier print goes on
+    QCOMPARE(f.dialogs.messages.size(), told);
+    QCOMPARE(f.dialogs.messages.filter(QStringLiteral("noch nicht beendet")).size(), told);
 }
 
 void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {

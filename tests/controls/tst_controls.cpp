@@ -4,6 +4,7 @@
 #include "Stepper.h"
 #include "TodayCalendar.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QPainter>
 #include <QSignalSpy>
@@ -28,6 +29,8 @@ private slots:
     void stepperKeys();
     void calendarIsGerman();
     void calendarTodayLine();
+    void calendarFromKeys_data();
+    void calendarFromKeys();
     void dialogEdge_data();
     void dialogEdge();
 };
@@ -92,6 +95,40 @@ void TestControls::calendarTodayLine() {
     QCOMPARE(input.date(), QDate(2024, 5, 17));
     QCOMPARE(changed.count(), 1);
     QTRY_VERIFY(!calendar->isVisible());
+}
+
+// Alt+Down, arrows and Escape are heard in the screen-reader test; F4, Enter and the today
+// line here.
+void TestControls::calendarFromKeys_data() {
+    QTest::addColumn<QList<int>>("keys"); // pressed in the calendar that F4 opened
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<bool>("open");
+    QTest::newRow("F4 opens") << QList<int>{} << QDate(1999, 12, 31) << true;
+    QTest::newRow("a week on, Enter chooses")
+        << QList<int>{Qt::Key_Down, Qt::Key_Return} << QDate(2000, 1, 7) << false;
+    QTest::newRow("Escape puts the day back")
+        << QList<int>{Qt::Key_Left, Qt::Key_Escape} << QDate(1999, 12, 31) << false;
+    QTest::newRow("Tab reaches the today line")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Space} << QDate(2024, 5, 17) << false;
+}
+
+void TestControls::calendarFromKeys() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QDate, date);
+    QFETCH(bool, open);
+    FixedClock clock(QDate(2024, 5, 17));
+    DateInput input;
+    input.setClock(clock);
+    input.setDateQuietly(QDate(1999, 12, 31));
+    input.show();
+    input.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&input));
+    QTest::keyClick(&input, Qt::Key_F4);
+    QTRY_VERIFY(input.calendar()->isVisible());
+    for (int key : keys)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(input.date(), date);
+    QTRY_COMPARE(input.calendar()->isVisible(), open);
 }
 
 void TestControls::dialogEdge_data() {

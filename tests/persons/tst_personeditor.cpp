@@ -143,12 +143,16 @@ void TestPersonEditor::layout() {
         QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
                  qPrintable(button->objectName()));
 
-    // Focus order: name, add, stepper, delete, save, exit, take over, date.
+    // Focus order: name, the date under it, add, stepper, delete, save, exit, take over.
     f.click(0);
-    QWidget* expected[] = {f.child<QPushButton>("C2_0"), f.stepper(),
-                           f.child<QPushButton>("C2_1"), f.child<QPushButton>("C2_2"),
-                           f.child<QPushButton>("C2_3"), f.child<QPushButton>("C2_4"),
-                           f.date()->focusProxy(),       f.name()};
+    QWidget* expected[] = {f.date()->focusProxy(),
+                           f.child<QPushButton>("C2_0"),
+                           f.stepper(),
+                           f.child<QPushButton>("C2_1"),
+                           f.child<QPushButton>("C2_2"),
+                           f.child<QPushButton>("C2_3"),
+                           f.child<QPushButton>("C2_4"),
+                           f.name()};
     QTRY_VERIFY(f.name()->hasFocus());
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

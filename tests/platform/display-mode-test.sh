@@ -321,6 +321,40 @@ expect_program_exit
 [ "$(outputs)" = "$before" ] || fail "$case_name: outputs after the program: $(outputs)"
 xrandr --output DUMMY1 --off --output DUMMY0 --primary
 
+# The guardian killed while the program runs: the program starts a new one, so that a kill -9
+# of the program afterwards still has the mode back within a second.
+begin_case "guardian killed, then the program" 1024x768
+start_switched_program
+guardian=$(pgrep -P "$program_pid" -f '^biorhythmus-guard ')
+[ -n "$guardian" ] || fail "$case_name: no guardian runs beside the program"
+kill -KILL $guardian
+for i in $(seq 20); do
+  replacement=$(pgrep -P "$program_pid" -f '^biorhythmus-guard ')
+  [ -n "$replacement" ] && [ "$replacement" != "$guardian" ] && break
+  sleep 0.1
+done
+expect_screen 640x480 "after the guardian was killed"
+kill -KILL "$program_pid"
+wait "$program_pid" 2>/dev/null
+wait_for_size 1024x768 10 ||
+  fail "$case_name: screen is $(screen_size) a second after the program's kill -9, expected 1024x768"
+expect_program_exit 137
+expect_modes "640x480 1024x768"
+
+# A program copied without its guardian leaves the screen as it is and says why.
+begin_case "without biorhythmus-guard beside the program" 1024x768
+mkdir -p "$work/alone"
+cp "$program" "$(dirname "$program")/libbiorhythmus-gui.so" "$work/alone/"
+"$work/alone/$(basename "$program")" >"$work/program.out" 2>&1 &
+program_pid=$!
+wait_for_window || fail "$case_name: no window titled Biorhythmus appeared"
+expect_screen 1024x768 "while the program runs"
+grep -q biorhythmus-guard "$work/program.out" ||
+  fail "$case_name: nothing said on standard error about the missing guardian"
+kill -TERM "$program_pid"
+expect_program_exit
+expect_modes ""
+
 # The display-mode service on its own: reading, switching, refusing sizes the screen lacks.
 echo "--- tst_xrandrdisplaymode"
 case_name=tst_xrandrdisplaymode
@@ -329,6 +363,26 @@ case_name=tst_xrandrdisplaymode
 unit_pid=$!
 wait "$unit_pid" || fail "tst_xrandrdisplaymode reported failures (above)"
 unit_pid=""
+
+# A wide screen that does not offer 640x480, on an Xorg of its own: it is left as it is, and
+# the program runs and ends as usual.
+case_name="a wide screen without 640x480"
+echo "--- $case_name"
+stop_x_server
+if start_x_server xorg 1024x768 xorg-dummy-wide.conf; then
+  before=$(outputs)
+  xrandr -q | grep -q ' 640x480 ' && fail "$case_name: the screen offers 640x480"
+  "$program" >"$work/program.out" 2>&1 &
+  program_pid=$!
+  wait_for_window || fail "$case_name: no window"
+  sleep 0.5
+  [ "$(outputs)" = "$before" ] || fail "$case_name: outputs while the program runs: $(outputs)"
+  kill -TERM "$program_pid"
+  expect_program_exit
+  [ "$(outputs)" = "$before" ] || fail "$case_name: outputs after the program: $(outputs)"
+else
+  fail "$case_name: could not start Xorg with a screen that lacks 640x480"
+fi
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed; the program's last output:"

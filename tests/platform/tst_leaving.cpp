@@ -48,11 +48,12 @@ QString screenSize() {
     return match.hasMatch() ? match.captured(1) + u'x' + match.captured(2) : QString();
 }
 
-// Starts a copy of the program, with the library that holds its window, in folder and waits
-// for its main window.
+// Starts a copy of the program, with the library that holds its window and the screen guardian
+// it switches only beside, in folder and waits for its main window.
 bool start(QProcess& run, const QTemporaryDir& folder) {
     const QFileInfo original(qEnvironmentVariable("BIO_PROGRAM"));
-    for (const QString& name : {original.fileName(), QStringLiteral("libbiorhythmus-gui.so")})
+    for (const QString& name : {original.fileName(), QStringLiteral("libbiorhythmus-gui.so"),
+                                QStringLiteral("biorhythmus-guard")})
         if (!QFile::copy(original.dir().filePath(name), folder.filePath(name)))
             return false;
     const QString program = folder.filePath(original.fileName());

@@ -108,6 +108,7 @@ public:
     enum Step { Lookup, Handover };
     explicit SilencedPrinters(Step step) : m_step(step) {}
 
+    bool isBusy() const override { return m_system.isBusy(); }
     DefaultPrinter defaultPrinter() override {
         silenceAt(Lookup);
         return m_system.defaultPrinter();
@@ -142,6 +143,8 @@ private slots:
     void refusedJob();
     void silentServer_data();
     void silentServer();
+    void endingDuringTheWait_data();
+    void endingDuringTheWait();
     void pageNotWrittenWhole();
     void cleanupTestCase();
 
@@ -274,6 +277,33 @@ void TestReportCups::silentServer() {
              qPrintable(QStringLiteral("%1 ticks in %2 ms").arg(ticks).arg(elapsed)));
     QVERIFY(toldNotPrinted(dialogs, QStringLiteral("Der Drucker antwortet nicht")));
     QVERIFY(dialogs.questions.isEmpty());
+}
+
+void TestReportCups::endingDuringTheWait_data() {
+    silentServer_data();
+}
+
+// The program told to end (by a signal) while it waits for a silent print system: the print is
+// called off at once, and nothing is said about printers.
+void TestReportCups::endingDuringTheWait() {
+    QFETCH(int, step);
+    SilencedPrinters printers{SilencedPrinters::Step(step)};
+    ScriptedDialogs dialogs;
+    PrintOutcome outcome = PrintOutcome::Printed;
+    QElapsedTimer took;
+    QTimer::singleShot(0, [&] {
+        took.start();
+        outcome = printDayReport(nullptr, reportcheck::sampleReport(), dialogs, printers);
+    });
+    QTimer::singleShot(1000, [] { QCoreApplication::quit(); });
+    QCoreApplication::exec();
+    const qint64 elapsed = took.elapsed();
+    ::kill(pid_t(cupsdPid()), SIGCONT);
+    QTRY_VERIFY_WITH_TIMEOUT(!printers.isBusy(), 10000);
+
+    QCOMPARE(outcome, PrintOutcome::Abandoned);
+    QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
+    QCOMPARE(dialogs.messages, QStringList());
 }
 
 // A temporary folder that takes only the first 4 KiB of the page, as a full disk does.

@@ -6,20 +6,32 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <functional>
+#include <utility>
 
-// A printer whose page lands in memory. It can be told what the lookup finds, that no page can
-// be made, or how its hand-over goes; it notes what became of the page and whether the busy
-// cursor was up while the page was built.
+// A printer whose page lands in memory. It can be told what the lookup finds (and what happens
+// while it runs), that an earlier lookup still hangs, that no page can be made, or how its
+// hand-over goes; it notes the lookups, what became of the page and whether the busy cursor was
+// up while the page was built.
 class FakePrinters final : public PrinterService {
 public:
     DefaultPrinter found;
+    std::function<void()> duringLookup; // once, while the next lookup runs
+    bool busy = false;
     QString openError;
     Handover handover = Handover::Accepted;
 
     QByteArray sent;
     bool busyWhileBuilding = false;
+    int lookups = 0;
 
-    DefaultPrinter defaultPrinter() override { return found; }
+    bool isBusy() const override { return busy; }
+    DefaultPrinter defaultPrinter() override {
+        ++lookups;
+        if (const auto during = std::exchange(duringLookup, nullptr))
+            during();
+        return found;
+    }
     std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter&, const QString&,
                                             QString* detail) override {
         if (!openError.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "PersonFileLocation.h"
 #include "PersonList.h"
 #include "RecordingDisplayMode.h"
+#include "ScreenSwitch.h"
 #include "ScriptedDialogs.h"
 
 #include <QTemporaryDir>
@@ -14,11 +15,13 @@
 struct Fixture {
     explicit Fixture(QDate today = QDate(2000, 1, 1), QSize screen = QSize(640, 480),
                      QString folder = QString())
-        : clock(today), displayMode(screen), personFile(personFolder.path()),
-          window(MainWindow::Services{clock, displayMode, dialogs, printers, persons, personFile,
+        : clock(today), displayMode(screen), screenSwitch(displayMode),
+          personFile(personFolder.path()),
+          window(MainWindow::Services{clock, screenSwitch, dialogs, printers, persons, personFile,
                                       folder}) {}
     FixedClock clock;
     RecordingDisplayMode displayMode;
+    ScreenSwitch screenSwitch;
     ScriptedDialogs dialogs;
     FakePrinters printers;
     QTemporaryDir personFolder;

@@ -1,8 +1,11 @@
 # A private X server for scripts and tests; source this file, then:
 #
 #   start_x_server xvfb [WIDTHxHEIGHT]   a virtual framebuffer (any user)
-#   start_x_server xorg [WIDTHxHEIGHT]   Xorg with the dummy video driver, whose modes can
-#                                        be switched like a real screen's (root only)
+#   start_x_server xorg [WIDTHxHEIGHT] [CONFIG]
+#                                        Xorg with the dummy video driver, whose modes can
+#                                        be switched like a real screen's (root only); CONFIG
+#                                        names another configuration in this folder
+#                                        (xorg-dummy-wide.conf: a screen without 640x480)
 #   set_x_dpi DPI                        the desktop's font resolution (Xft.dpi), which Qt
 #                                        reads as the desktop's scale: 192 is a 200 % desktop
 #   stop_x_server
@@ -20,7 +23,7 @@ X_SERVER_LOG=""
 x_server_work=""
 
 start_x_server() {
-  local kind=$1 size=${2:-} display="" display_fd
+  local kind=$1 size=${2:-} config=${3:-xorg-dummy.conf} display="" display_fd
   local -a command
   x_server_work=$(mktemp -d /tmp/x-server.XXXXXX)
   X_SERVER_LOG="$x_server_work/server.log"
@@ -35,7 +38,7 @@ start_x_server() {
     [ -e /usr/lib/xorg/modules/drivers/dummy_drv.so ] ||
       { echo "the dummy video driver is not installed (xserver-xorg-video-dummy)"; return 77; }
     mkdir -p "$x_server_work/conf.d"
-    command=(Xorg -config "$x_server_support_dir/xorg-dummy.conf" -configdir "$x_server_work/conf.d"
+    command=(Xorg -config "$x_server_support_dir/$config" -configdir "$x_server_work/conf.d"
       -noreset -nolisten tcp -novtswitch -sharevts -logfile "$x_server_work/Xorg.log")
     ;;
   *)

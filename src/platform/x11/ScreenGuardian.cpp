@@ -79,6 +79,11 @@ bool waitForProgram() {
 
 } // namespace
 
+bool ScreenGuardian::isInstalled() {
+    const std::string path = guardianPath();
+    return !path.empty() && ::access(path.c_str(), X_OK) == 0;
+}
+
 std::unique_ptr<ScreenGuardian> ScreenGuardian::start(const std::string& displayName,
                                                       const CrtcSetting& saved,
                                                       const ScreenSetting& screen) {

@@ -12,6 +12,8 @@
 // socket, and the guardian acts when its end reads the end of the stream.
 class ScreenGuardian {
 public:
+    // Whether the guardian program lies beside this one.
+    static bool isInstalled();
     // Starts the guardian for the setting to go back to; nullptr when it could not be started.
     static std::unique_ptr<ScreenGuardian>
     start(const std::string& displayName, const CrtcSetting& saved, const ScreenSetting& screen);
@@ -23,6 +25,10 @@ public:
     // The program has put the setting back itself: the guardian ends without touching the
     // screen, and this waits (briefly) until it has gone.
     void release();
+
+    // This program's end of the socket: it reads the end of the stream when the guardian has
+    // gone (killed, or it crashed), as the guardian itself never writes.
+    int socket() const { return m_socket; }
 
 private:
     ScreenGuardian(int socket, pid_t pid) : m_socket(socket), m_pid(pid) {}

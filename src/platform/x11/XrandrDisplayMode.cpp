@@ -1,9 +1,11 @@
 #include "XrandrDisplayMode.h"
 
-#include "PlatformScreenMode.h"
 #include "ScreenGuardian.h"
 #include "XrandrOutput.h"
 
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <cstdio>
 #include <poll.h>
 #include <sys/socket.h>
 
@@ -28,6 +30,14 @@ bool connected(Display* display, int waitMs = 0) {
 }
 
 constexpr int GoingBackWaitMs = 50;
+
+// Without its guardian, a crash would leave the screen at 640 x 480 for good.
+void sayUnguarded(const char* why) {
+    std::fprintf(stderr,
+                 "Biorhythmus: Der Bildschirm bleibt, wie er ist, denn %s. Ohne dieses "
+                 "Hilfsprogramm bliebe er nach einem Absturz auf 640 × 480.\n",
+                 why);
+}
 
 struct DisplayCloser {
     void operator()(Display* display) const {
@@ -58,7 +68,12 @@ public:
         m_wantedHeight = height;
     }
     bool offers(int width, int height) const override {
-        return m_current && withModeOfSize(m_display.get(), *m_current, width, height);
+        if (!m_current || !withModeOfSize(m_display.get(), *m_current, width, height))
+            return false;
+        if (ScreenGuardian::isInstalled())
+            return true;
+        sayUnguarded("das Hilfsprogramm biorhythmus-guard liegt nicht neben dem Programm");
+        return false;
     }
     QRect outputArea() const override {
         return m_current ? QRect(m_current->x, m_current->y, m_current->width, m_current->height)
@@ -81,14 +96,15 @@ public:
                       : withModeOfSize(m_display.get(), now, m_wantedWidth, m_wantedHeight);
         if (!wanted)
             return false;
-        // The guardian is a safety net, not a condition: a program copied without it still
-        // switches, as it always did.
-        if (!goingBack && !m_guardian)
-            m_guardian = ScreenGuardian::start(m_displayName, *m_saved, m_savedScreen);
+        if (!goingBack && !m_guardian && !startGuardian()) {
+            sayUnguarded("das Hilfsprogramm biorhythmus-guard lässt sich nicht starten");
+            return false;
+        }
         const bool done = setCrtc(m_display.get(), *wanted,
                                   goingBack ? std::optional(m_savedScreen) : std::nullopt);
         m_current = readCrtc(m_display.get(), m_saved->crtc);
         if (done && goingBack && m_guardian) {
+            m_guardianEnd.reset();
             m_guardian->release();
             m_guardian.reset();
         }
@@ -97,12 +113,42 @@ public:
     }
 
 private:
+    bool startGuardian() {
+        m_guardian = ScreenGuardian::start(m_displayName, *m_saved, m_savedScreen);
+        if (!m_guardian)
+            return false;
+        // Watched once the event loop runs: the guardian killed while the program goes on
+        // would otherwise leave the screen unguarded for the rest of the run.
+        if (QCoreApplication::instance()) {
+            m_guardianEnd =
+                std::make_unique<QSocketNotifier>(m_guardian->socket(), QSocketNotifier::Read);
+            QObject::connect(m_guardianEnd.get(), &QSocketNotifier::activated, m_guardianEnd.get(),
+                             [this] { replaceGuardian(); });
+        }
+        return true;
+    }
+
+    // A new guardian for the one that has gone; if none can be started, the screen goes back
+    // at once rather than stay switched without one.
+    void replaceGuardian() {
+        m_guardianEnd->setEnabled(false);
+        m_guardianEnd.release()->deleteLater();
+        m_guardian.reset();
+        if (startGuardian())
+            return;
+        sayUnguarded("das Hilfsprogramm biorhythmus-guard ist beendet worden und lässt sich "
+                     "nicht wieder starten");
+        setSize(m_saved->width, m_saved->height);
+        apply();
+    }
+
     DisplayPtr m_display;
     std::string m_displayName;
     std::optional<CrtcSetting> m_saved;
     std::optional<CrtcSetting> m_current;
     ScreenSetting m_savedScreen;
     std::unique_ptr<ScreenGuardian> m_guardian;
+    std::unique_ptr<QSocketNotifier> m_guardianEnd;
     int m_wantedWidth = 0;
     int m_wantedHeight = 0;
 };
@@ -130,5 +176,5 @@ std::unique_ptr<DisplayMode> createDisplayMode() {
         if (auto mode = openXrandrDisplayMode(nullptr))
             return mode;
     }
-    return std::make_unique<PlatformScreenMode>();
+    return std::make_unique<FixedDisplayMode>(0, 0);
 }

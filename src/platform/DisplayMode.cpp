@@ -1,6 +1,0 @@
-#include "DisplayMode.h"
-
-bool switchesToSmallScreen(DisplayMode& mode) {
-    mode.setup();
-    return mode.width() > SmallScreenWidth && mode.offers(SmallScreenWidth, SmallScreenHeight);
-}
