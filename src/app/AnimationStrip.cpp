@@ -1,5 +1,7 @@
 #include "AnimationStrip.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QMovie>
 
@@ -11,9 +13,17 @@ bool AnimationStrip::load(const QString& path) {
     delete m_movie;
     m_movie = nullptr;
     clear();
+    // A pipe or a device under the clip's name would hold the start up in open(): only an
+    // ordinary file is read, anything else counts as missing.
+    auto* file = new QFile;
+    if (!RegularFile::open(path, *file)) {
+        delete file;
+        return false;
+    }
     // The clip is a GIF whatever its file name says, so the format is given explicitly.
-    auto* movie = new QMovie(path, QByteArrayLiteral("gif"), this);
-    if (!QFile::exists(path) || !movie->isValid()) {
+    auto* movie = new QMovie(file, QByteArrayLiteral("gif"), this);
+    file->setParent(movie);
+    if (!movie->isValid()) {
         delete movie;
         return false;
     }

@@ -46,13 +46,19 @@ void Application::start() {
 }
 
 void Application::raiseWindow() {
-    for (QWidget* window :
-         {static_cast<QWidget*>(m_mainWindow.get()), QApplication::activeModalWidget()}) {
-        if (window) {
-            window->raise();
-            window->activateWindow();
+    // Without a window manager the window raised last lies on top: the main window first, then
+    // each dialog after the window it belongs to, so that a modal one never ends up hidden.
+    QList<QWidget*> windows{m_mainWindow.get()};
+    for (qsizetype below = 0; below < windows.size(); ++below) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->parentWidget() &&
+                window->parentWidget()->window() == windows[below] && !windows.contains(window))
+                windows.append(window);
         }
     }
+    for (QWidget* window : windows)
+        window->raise();
+    windows.last()->activateWindow();
 }
 
 void Application::screenshotAndExit(const QString& path) {

@@ -27,7 +27,7 @@ public:
     void start();
     MainWindow* mainWindow() const { return m_mainWindow.get(); }
 
-    // Brings the main window, and the window open over it, to the front.
+    // Brings the main window, and the dialogs open over it, to the front.
     void raiseWindow();
 
     // Saves a picture of the main window once it has been painted, then leaves the program.

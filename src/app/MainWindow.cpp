@@ -87,11 +87,13 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
 }
 
 void MainWindow::load() {
+    // Before the screen is switched, so that whatever lies under the clip's name cannot hold
+    // the start up with the screen changed.
+    m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
     m_screen.switchScreen();
     m_tile = picturePixmap(QStringLiteral(":/pictures/tile.png"));
     m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
     m_controls.M2->setDateQuietly(m_clock.today());
-    m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
     recalculate();
 }
 

@@ -4,6 +4,7 @@
 #include "GuiEntries.h"
 #include "ScreenSwitch.h"
 #include "SingleInstance.h"
+#include "StartRefusal.h"
 
 #include <QApplication>
 
@@ -14,11 +15,10 @@ PictureOutput* biorhythmusPictures() {
 
 int biorhythmusWindow(int argc, char* argv[]) {
     SingleInstance instance;
-    if (!instance.isFirst()) {
-        QCoreApplication app(argc, argv);
-        instance.askFirstToRaise();
+    if (instance.role() == SingleInstance::Role::Later)
         return 0;
-    }
+    if (instance.role() == SingleInstance::Role::Impossible)
+        return refuseToStart(argc, argv, instance.problem());
     ScreenSwitch screen = ScreenSwitch::beforeQtStarts();
 
     QApplication qapp(argc, argv);

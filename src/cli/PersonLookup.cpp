@@ -39,19 +39,17 @@ int indexOf(const PersonList& list, const QString& name) {
 
 FoundPerson findPerson(const PersonFileLocation& location, const QString& name) {
     const QString path = QDir::toNativeSeparators(location.filePath());
-    const RegularFile::Opened file = RegularFile::open(location.filePath());
+    const RegularFile::Result file = RegularFile::read(location.filePath());
     if (!file.exists)
         return failed(Texts::tr("Die Person „%1“ ist nicht zu finden: es gibt keine "
                                 "Personenliste %2.")
                           .arg(name, path));
-    const PersonFile::Contents contents =
-        file.file ? PersonFile::readAll(*file.file) : PersonFile::Contents{};
-    if (!file.file || !contents.complete())
+    if (!file.opened || !file.contents.complete())
         return failed(Texts::tr("Die Personenliste %1 ist nicht lesbar: %2")
-                          .arg(path, file.file ? contents.readError : file.outcome.detail()));
+                          .arg(path, file.opened ? file.contents.readError : file.error));
     PersonList list;
     QString error;
-    if (!PersonFile::parse(contents, list, &error, path))
+    if (!PersonFile::parse(file.contents, list, &error, path))
         return failed(Texts::tr("Die Personenliste ist nicht lesbar: %1").arg(error));
     const int index = indexOf(list, name);
     if (index == 0)

@@ -5,6 +5,7 @@
 #include "TodayCalendar.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -75,7 +76,8 @@ void DateInput::mousePressEvent(QMouseEvent* event) {
 
 // Once a part of the date is complete ("08" or "8" for the day) the input moves on to the next
 // part by itself; the dot typed after it closes the part just finished and must not skip the
-// next one, so that typing 08.11.1999 gives 08.11.1999.
+// next one, so that typing 08.11.1999 gives 08.11.1999. A digit typed where the cursor was put
+// by a click or an arrow key replaces the part it stands in, as after Tab.
 void DateInput::keyPressEvent(QKeyEvent* event) {
     const bool opensCalendar =
         (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) ||
@@ -85,13 +87,56 @@ void DateInput::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (m_movedOnByItself && event->text() == QLatin1String(".")) {
+    const QString text = event->text();
+    const bool digit = text.size() == 1 && text.front().isDigit();
+    if (m_movedOnByItself && text == QLatin1String(".")) {
         m_movedOnByItself = false;
         event->accept();
         return;
     }
+    if (digit && takeSecondDayDigit(event))
+        return;
+    if (digit && lineEdit()->cursorPosition() != m_typedTo && !lineEdit()->hasSelectedText()) {
+        setSelectedSection(currentSection());
+        m_wantedDay = 0;
+    }
     const Section before = currentSection();
+    const bool shortMonth = date().daysInMonth() < 31;
     QDateEdit::keyPressEvent(event);
-    const QString text = event->text();
-    m_movedOnByItself = text.size() == 1 && text.front().isDigit() && currentSection() != before;
+    m_movedOnByItself = digit && currentSection() != before;
+    m_cutDayDigit = -1;
+    if (digit && before == DaySection) {
+        m_wantedDay = 0;
+        // Qt ends the day after one digit when no second one fits this month.
+        if (m_movedOnByItself && shortMonth && text.front().digitValue() <= 3)
+            m_cutDayDigit = text.front().digitValue();
+    }
+    m_typedTo = digit ? lineEdit()->cursorPosition() : -1;
+    if (!digit && text != QLatin1String("."))
+        m_wantedDay = 0;
+    holdWantedDay();
+}
+
+// The second digit of a day that Qt ended early because this month is too short for it.
+bool DateInput::takeSecondDayDigit(QKeyEvent* event) {
+    const int day = m_cutDayDigit * 10 + event->text().front().digitValue();
+    if (m_cutDayDigit < 0 || !m_movedOnByItself || day < 1 || day > 31)
+        return false;
+    m_cutDayDigit = -1;
+    m_wantedDay = day;
+    holdWantedDay();
+    setSelectedSection(MonthSection);
+    m_typedTo = -1;
+    event->accept();
+    return true;
+}
+
+// A day beyond the end of the month is that month's last day.
+void DateInput::holdWantedDay() {
+    const QDate shown = date();
+    if (m_wantedDay < 1 || !shown.isValid())
+        return;
+    const int day = std::min(m_wantedDay, shown.daysInMonth());
+    if (day != shown.day())
+        setDate(QDate(shown.year(), shown.month(), day));
 }

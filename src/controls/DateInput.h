@@ -39,9 +39,19 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    bool takeSecondDayDigit(QKeyEvent* event);
+    void holdWantedDay();
+
     const Clock* m_clock;
     TodayCalendar* m_calendar = nullptr;
     bool m_quiet = false;
     bool m_movedOnByItself = false;
     QDate m_dateBeforeCalendar;
+    // Where the last typed digit left the cursor; a digit typed anywhere else starts afresh.
+    int m_typedTo = -1;
+    // The first digit of a day that a short month cut off ("3" of "31" in February).
+    int m_cutDayDigit = -1;
+    // The day typed, kept while the month and year are typed after it: "31" stays 31 through
+    // a February on the way to 31.01.
+    int m_wantedDay = 0;
 };

@@ -15,14 +15,21 @@ Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlac
     const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
     file.setDirectWriteFallback(inPlace);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered flush cut short by a full disk fails without saying why.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Outcome::failure(Texts::tr("%1: Die Datei kann nicht angelegt werden").arg(name),
                                 file.errorString());
-    // commit() alone does not notice a failure of the last flush and would put a truncated
-    // file in place of the old one.
+    // A write cut short by a full disk reports no error; only the next one, for the rest,
+    // says why. commit() alone does not notice a failure of the last flush and would put a
+    // truncated file in place of the old one.
     const QString notWritten = Texts::tr("%1: Die Datei kann nicht geschrieben werden").arg(name);
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    qint64 done = 0;
+    for (qint64 written = 0; done < bytes.size(); done += written) {
+        written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            break;
+    }
+    if (done != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const Outcome failed = Outcome::failure(notWritten, file.errorString());
         file.cancelWriting();
         return failed;

@@ -16,12 +16,8 @@ struct Texts {
 constexpr int MaxCopies = 10000;
 
 bool holds(const QFileInfo& copy, const QByteArray& bytes) {
-    if (!copy.isFile() || copy.size() != bytes.size())
-        return false;
-    const RegularFile::Opened existing = RegularFile::open(copy.filePath());
-    // One byte more than expected tells a copy that grew meanwhile.
-    return existing.file && existing.file->read(bytes.size() + 1) == bytes &&
-           existing.file->error() == QFileDevice::NoError;
+    return copy.isFile() && copy.size() == bytes.size() &&
+           RegularFile::compare(copy.filePath(), bytes) == RegularFile::Comparison::Same;
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "Announcer.h"
 #include "BirthDateInput.h"
+#include "BusyCursor.h"
 #include "Clock.h"
 #include "ContextMenuKey.h"
 #include "DateInput.h"
@@ -140,6 +141,8 @@ PersonEditor::~PersonEditor() {
 }
 
 void PersonEditor::load() {
+    // A full list is a gigabyte and takes seconds to read and to write.
+    const BusyCursor reading;
     m_store.LoadPersons(parentWidget());
     ShowRecord();
 }
@@ -213,10 +216,12 @@ void PersonEditor::command(Command which) {
     case Command::Delete:
         deletePerson();
         break;
-    case Command::Save:
+    case Command::Save: {
+        const BusyCursor writing;
         StoreRecord();
         m_store.SavePersons(this);
         break;
+    }
     case Command::Exit:
         accept();
         break;
@@ -276,6 +281,7 @@ void PersonEditor::closingSequence() {
     if (m_closed)
         return;
     m_closed = true;
+    const BusyCursor writing;
     StoreRecord();
     m_store.SavePersons(this);
 }

@@ -58,6 +58,17 @@ public:
     // True when the last field ended at a comma rather than at a line end or the end.
     bool endedAtComma() const { return m_lastSeparator == ','; }
 
+    // The first place where the file was read but not cleanly: the line, and why.
+    struct Unclean {
+        int line;
+        QString reason;
+    };
+    const std::optional<Unclean>& unclean() const { return m_unclean; }
+    void noteUnclean(int line, const QString& reason) {
+        if (!m_unclean)
+            m_unclean = Unclean{line, reason};
+    }
+
     // The line of the next byte that is not a blank or a line end, if there is one.
     std::optional<int> lineOfMore() {
         const QByteArrayView data = m_input.bytes;
@@ -81,14 +92,22 @@ public:
         if (data[m_pos] == '"') {
             const qsizetype close = indexOfByte(data, '"', m_pos + 1);
             value = data.sliced(m_pos + 1, (close < 0 ? data.size() : close) - m_pos - 1);
-            m_line += lineEnds(value);
+            if (const int ends = lineEnds(value)) {
+                noteUnclean(m_line, Texts::tr("Zeilenumbruch zwischen Anführungszeichen"));
+                m_line += ends;
+            }
             if (close < 0) {
                 m_pos = data.size();
                 atEnd();
                 return fail(Texts::tr("Lesen über das Dateiende hinaus"));
             }
-            // What stands between the closing quote and the next separator is dropped.
+            // What stands between the closing quote and the next separator is dropped; unless
+            // it is blanks, the text was cut short (an inner quote, as in "Anna "die Große"").
             moveToSeparator(close + 1);
+            const QByteArrayView rest = data.sliced(close + 1, m_pos - close - 1);
+            if (!std::all_of(rest.begin(), rest.end(),
+                             [](char c) { return c == ' ' || c == '\t'; }))
+                noteUnclean(m_line, Texts::tr("Text nach dem schließenden Anführungszeichen"));
         } else {
             const qsizetype start = m_pos;
             moveToSeparator(start);
@@ -176,6 +195,7 @@ private:
     qsizetype m_pos = 0;
     int m_line = 1;
     QString m_failure;
+    std::optional<Unclean> m_unclean;
 };
 
 QString describe(const QString& fileName, const QString& reason, int line) {
@@ -245,11 +265,12 @@ bool parse(const Contents& contents, PersonList& list, QString* error, const QSt
     if (*count < 0)
         return report(Texts::tr("Die Personenzahl %1 ist ungültig").arg(*count), countLine);
 
-    // The first field where a line should have ended; reading goes on as before.
-    std::optional<int> extraField;
+    // A field where a line should have ended; reading goes on as before.
     const auto noteComma = [&] {
-        if (!extraField && reader.endedAtComma())
-            extraField = reader.line();
+        if (reader.endedAtComma())
+            reader.noteUnclean(
+                reader.line(),
+                Texts::tr("Weiteres Feld nach einem Komma, wo die Zeile enden sollte"));
     };
     noteComma();
     list.recreate(*count);
@@ -267,9 +288,8 @@ bool parse(const Contents& contents, PersonList& list, QString* error, const QSt
         person.BirthDate = decodeWindows1252(*birth);
         noteComma();
     }
-    if (extraField)
-        return report(Texts::tr("Weiteres Feld nach einem Komma, wo die Zeile enden sollte"),
-                      *extraField);
+    if (const auto& unclean = reader.unclean())
+        return report(unclean->reason, unclean->line);
     if (const auto more = reader.lineOfMore())
         return report(Texts::tr("Mehr Einträge, als die Personenzahl %1 angibt").arg(*count),
                       *more);

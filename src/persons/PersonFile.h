@@ -38,10 +38,11 @@ Contents readAll(QIODevice& device);
 // number of persons, those not yet read with empty texts. Storage never exceeds the announced
 // count, which is at most 32767.
 //
-// A file that holds more than its count announces is read the same way but not cleanly: a
-// field after a comma where a line should end ("Anna","Zusatz" or 1,1,9), or anything after
-// the announced persons, makes the return false with the line of the first such place, so the
-// file is kept before it is overwritten.
+// A file whose bytes do not all find their way into the list is read the same way but not
+// cleanly: a field after a comma where a line should end ("Anna","Zusatz" or 1,1,9), text
+// after a closing quote ("Anna "die Große"", read as "Anna "), a line break inside quotes, or
+// anything after the announced persons, makes the return false with the line of the first
+// such place, so the file is kept before it is overwritten.
 bool read(QIODevice& device, PersonList& list, QString* error,
           const QString& fileName = QLatin1String(FileName));
 

@@ -19,25 +19,14 @@ QString fileName() {
     return QLatin1String(PersonFile::FileName);
 }
 
-using Snapshot = PersonStore::Snapshot;
-
-// What lies under the name now: how it opened, the bytes read for the reader, and the snapshot.
-struct Look {
-    RegularFile::Opened opened;
-    PersonFile::Contents contents;
-    Snapshot snapshot;
-};
-
-Look look(const QString& path) {
-    Look now{RegularFile::open(path), {}, {}};
-    if (!now.opened.exists)
-        now.snapshot.state = Snapshot::State::NoFile;
-    if (!now.opened.file)
-        return now;
-    now.contents = PersonFile::readAll(*now.opened.file);
-    if (now.contents.complete())
-        now.snapshot = {Snapshot::State::Bytes, now.contents.bytes};
-    return now;
+// What lies under the name now, in the form PersonStore::m_seen keeps.
+std::optional<QByteArray> onDisk(const RegularFile::Result& file) {
+    if (!file.exists)
+        return QByteArray();
+    if (!file.opened || !file.contents.complete())
+        return std::nullopt;
+    // An empty file is told apart from no file by being non-null.
+    return file.contents.bytes.isNull() ? QByteArray("") : file.contents.bytes;
 }
 } // namespace
 
@@ -45,13 +34,14 @@ PersonStore::PersonStore(PersonList& persons, const PersonFileLocation& location
     : m_persons(persons), m_location(location), m_dialogs(dialogs) {}
 
 void PersonStore::LoadPersons(QWidget* parent) {
-    const Look file = look(m_location.filePath());
-    m_seen = file.snapshot;
-    if (!file.opened.exists)
+    const RegularFile::Result file = RegularFile::read(m_location.filePath());
+    m_seen = onDisk(file);
+    if (!file.exists)
         return;
     QString error;
-    if (!file.opened.file)
-        error = file.opened.outcome.text();
+    if (!file.opened)
+        error =
+            Texts::tr("%1: Die Datei kann nicht geöffnet werden: %2").arg(fileName(), file.error);
     else if (PersonFile::parse(file.contents, m_persons, &error))
         return;
     m_loadFailed = true;
@@ -59,7 +49,7 @@ void PersonStore::LoadPersons(QWidget* parent) {
 }
 
 bool PersonStore::keepLoadedFile(QWidget* parent) {
-    const Backups::Kept kept = Backups::keep(m_location.backupPath(), m_seen.bytes);
+    const Backups::Kept kept = Backups::keep(m_location.backupPath(), *m_seen);
     if (!kept.outcome.worked()) {
         m_dialogs.warn(
             parent, programTitle(),
@@ -91,16 +81,19 @@ void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString&
 
 void PersonStore::SavePersons(QWidget* parent) {
     const QByteArray list = PersonFile::bytes(m_persons);
-    const Snapshot now = look(m_location.filePath()).snapshot;
-    const Snapshot saved{Snapshot::State::Bytes, list};
-    if (now.sameBytes(saved) && !m_loadFailed) {
-        m_seen = saved; // someone saved the same list meanwhile
+    const QString path = m_location.filePath();
+    if (!m_loadFailed && RegularFile::compare(path, list) == RegularFile::Comparison::Same) {
+        m_seen = list; // someone saved the same list meanwhile
         return;
     }
-    if (!now.known() || (now.state == Snapshot::State::Bytes && !now.sameBytes(m_seen))) {
+    // The file may be replaced while it is as it was loaded, or missing.
+    const bool seenFile = m_seen && !m_seen->isNull();
+    const RegularFile::Comparison now = RegularFile::compare(path, m_seen.value_or(QByteArray()));
+    if (now != RegularFile::Comparison::Missing &&
+        !(seenFile && now == RegularFile::Comparison::Same)) {
         divert(
             parent, list,
-            !now.known() || !m_seen.known()
+            now == RegularFile::Comparison::Unreadable || !m_seen
                 ? Texts::tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
                       .arg(fileName())
                 : Texts::tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
@@ -108,24 +101,24 @@ void PersonStore::SavePersons(QWidget* parent) {
                       .arg(fileName()));
         return;
     }
-    if (m_loadFailed && m_seen.state == Snapshot::State::Bytes) {
+    if (m_loadFailed && seenFile) {
         if (!keepLoadedFile(parent))
             return;
         m_loadFailed = false;
     }
-    const Outcome written = writeWholeFile(m_location.filePath(), list, true);
+    const Outcome written = writeWholeFile(path, list, true);
     if (!written.worked()) {
         restoreSeen();
         m_dialogs.warn(parent, programTitle(), written.text());
         return;
     }
-    m_seen = saved;
+    m_seen = list;
 }
 
 // Written in place, a failed save may have cut the file short; it gets its old bytes back.
 void PersonStore::restoreSeen() {
-    if (m_seen.state != Snapshot::State::Bytes ||
-        look(m_location.filePath()).snapshot.sameBytes(m_seen))
+    if (!m_seen || m_seen->isNull() ||
+        RegularFile::compare(m_location.filePath(), *m_seen) == RegularFile::Comparison::Same)
         return;
-    writeWholeFile(m_location.filePath(), m_seen.bytes, true);
+    writeWholeFile(m_location.filePath(), *m_seen, true);
 }

@@ -3,6 +3,7 @@
 #include "PersonFileLocation.h"
 
 #include <QByteArray>
+#include <optional>
 
 class Dialogs;
 class PersonList;
@@ -31,22 +32,6 @@ public:
 
     bool lastLoadFailed() const { return m_loadFailed; }
 
-    // What lay under the file's name when it was last looked at:
-    //   Unknown  it could not be read whole (or has not been looked at yet);
-    //   NoFile   nothing lay there;
-    //   Bytes    a file holding bytes, perhaps none.
-    // A file that holds no bytes counts as the same as no file when the two are compared, so
-    // an empty file that appeared meanwhile may be overwritten: nothing of it is lost.
-    struct Snapshot {
-        enum class State { Unknown, NoFile, Bytes };
-        State state = State::Unknown;
-        QByteArray bytes; // empty unless state is Bytes
-        bool known() const { return state != State::Unknown; }
-        bool sameBytes(const Snapshot& other) const {
-            return known() && other.known() && bytes == other.bytes;
-        }
-    };
-
 private:
     bool keepLoadedFile(QWidget* parent);
     void divert(QWidget* parent, const QByteArray& list, const QString& reason);
@@ -56,5 +41,7 @@ private:
     PersonFileLocation m_location;
     Dialogs& m_dialogs;
     bool m_loadFailed = false;
-    Snapshot m_seen; // the file as last loaded or saved
+    // The file's bytes as last loaded or saved; an empty QByteArray (null) when there was no
+    // file, nothing while that is unknown (before loading, or when it could not be read whole).
+    std::optional<QByteArray> m_seen;
 };

@@ -1,7 +1,8 @@
 #include "RegularFile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,12 +14,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(RegularFile)
 };
-
-Outcome notOpened(const QString& path, const QString& detail) {
-    return Outcome::failure(
-        Texts::tr("%1: Die Datei kann nicht geöffnet werden").arg(QFileInfo(path).fileName()),
-        detail);
-}
 
 QString systemError(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -32,41 +27,68 @@ QString notRegular() {
 
 namespace RegularFile {
 
-Opened open(const QString& path) {
-    Opened result;
+bool open(const QString& path, QFile& file, bool* exists, QString* error) {
+    bool found = false;
+    const auto refuse = [&](const QString& reason) {
+        if (exists)
+            *exists = found;
+        if (error)
+            *error = reason;
+        return false;
+    };
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     // stat() first, so that a device is never opened at all; fstat() after the open closes
     // the gap in which the name could have been replaced.
     if (::stat(name.constData(), &info) != 0) {
-        result.exists = errno != ENOENT && errno != ENOTDIR;
-        result.outcome = notOpened(path, systemError(errno));
-        return result;
+        found = errno != ENOENT && errno != ENOTDIR;
+        return refuse(systemError(errno));
     }
-    result.exists = true;
-    if (!S_ISREG(info.st_mode)) {
-        result.outcome = notOpened(path, notRegular());
-        return result;
-    }
+    found = true;
+    if (!S_ISREG(info.st_mode))
+        return refuse(notRegular());
     // Without O_NONBLOCK a FIFO put there meanwhile would wait for a writer.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        result.outcome = notOpened(path, systemError(errno));
-        return result;
-    }
+    if (fd < 0)
+        return refuse(systemError(errno));
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        result.outcome = notOpened(path, notRegular());
-        return result;
+        return refuse(notRegular());
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        result.outcome = notOpened(path, file->errorString());
-        return result;
+        return refuse(file.errorString());
     }
-    result.file = std::move(file);
+    if (exists)
+        *exists = true;
+    return true;
+}
+
+Comparison compare(const QString& path, const QByteArray& bytes) {
+    QFile file;
+    bool exists = false;
+    if (!open(path, file, &exists))
+        return exists ? Comparison::Unreadable : Comparison::Missing;
+    std::array<char, 64 * 1024> piece;
+    for (qsizetype done = 0;;) {
+        const qint64 got = file.read(piece.data(), piece.size());
+        if (got < 0)
+            return Comparison::Unreadable;
+        if (got == 0)
+            return done == bytes.size() ? Comparison::Same : Comparison::Different;
+        if (got > bytes.size() - done || std::memcmp(piece.data(), bytes.constData() + done, got))
+            return Comparison::Different;
+        done += got;
+    }
+}
+
+Result read(const QString& path) {
+    Result result;
+    QFile file;
+    result.opened = open(path, file, &result.exists, &result.error);
+    if (result.opened)
+        result.contents = PersonFile::readAll(file);
     return result;
 }
 

@@ -1,21 +1,30 @@
 #pragma once
 
-#include "Outcome.h"
+#include "PersonFile.h"
 
-#include <QFile>
-#include <memory>
+class QFile;
 
-// Opens a file for reading that must be an ordinary file. A FIFO, a device or a folder under
-// its name is refused without waiting on it or reading from it, and a link is followed to what
-// it names.
+// Reads a file that must be an ordinary file. A FIFO, a device or a folder under its name is
+// refused without waiting on it or reading from it, a link is followed to what it names, and
+// what is read stops at PersonFile::MaxFileSize.
 namespace RegularFile {
 
-struct Opened {
-    bool exists = false;         // something, or a link to something, lies under the name
-    std::unique_ptr<QFile> file; // open for reading, when it is an ordinary file
-    Outcome outcome;             // why it is not open, when something lies there; names the file
+struct Result {
+    bool exists = false; // something, or a link to something, lies under the name
+    bool opened = false; // it was an ordinary file and could be opened; contents holds it
+    PersonFile::Contents contents;
+    QString error; // why it was not opened, in German, without the file name
 };
 
-Opened open(const QString& path);
+Result read(const QString& path);
+
+// How the file under the name compares with bytes, read piece by piece rather than whole, so
+// that a large file is not held twice in memory.
+enum class Comparison { Missing, Unreadable, Same, Different };
+Comparison compare(const QString& path, const QByteArray& bytes);
+
+// Opens path for reading into file when it is an ordinary file. Otherwise false, with whether
+// something lies under the name and why it was not opened (both may be null).
+bool open(const QString& path, QFile& file, bool* exists = nullptr, QString* error = nullptr);
 
 } // namespace RegularFile

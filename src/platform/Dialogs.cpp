@@ -1,8 +1,13 @@
 #include "Dialogs.h"
 
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <climits>
 #include <cstdio>
+#include <unistd.h>
 
 QString programTitle() {
     return QStringLiteral("Biorhythmus");
@@ -21,8 +26,38 @@ QMessageBox::StandardButton showBox(bool unattended, QWidget* parent, QMessageBo
     box.setTextFormat(Qt::PlainText);
     if (buttons.testFlag(QMessageBox::Yes))
         box.setDefaultButton(QMessageBox::Yes);
-    return QMessageBox::StandardButton(box.exec());
+    // A box that interrupts work under the wait cursor is answered with the ordinary pointer.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
 }
+// Qt's own file dialog ignores Save without a word when the name is longer than the folder's
+// file system takes; this one says so and stays open for a shorter name.
+class SaveFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QFileInfo chosen(selectedFiles().value(0));
+        long longest =
+            ::pathconf(QFile::encodeName(chosen.absolutePath()).constData(), _PC_NAME_MAX);
+        if (longest <= 0)
+            longest = NAME_MAX;
+        if (QFile::encodeName(chosen.fileName()).size() > longest) {
+            showBox(false, this, QMessageBox::Warning, programTitle(),
+                    tr("Der Dateiname ist zu lang. Hier sind höchstens %1 Zeichen erlaubt "
+                       "(Umlaute zählen doppelt); bitte wählen Sie einen kürzeren Namen.")
+                        .arg(longest),
+                    QMessageBox::Ok);
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 } // namespace
 
 void WidgetDialogs::inform(QWidget* parent, const QString& title, const QString& text) {
@@ -42,5 +77,7 @@ QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption,
                                     const QString& suggestedPath, const QString& filter) {
     if (m_unattended)
         return {};
-    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+    SaveFileDialog dialog(parent, caption, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -1,34 +1,50 @@
 #pragma once
 
+#include "LocalSocket.h"
+
 #include <QLockFile>
 #include <QObject>
+#include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // One running program per user and desktop. The first start holds a lock file in the user's
-// runtime folder and listens on a local socket beside it; a later start asks it to raise its
-// window and ends before it changes anything. A lock left by a program that died is taken over.
+// private runtime folder and listens on a local socket beside it; a later start knocks on the
+// socket, which asks the first to raise its windows, and ends before it changes anything.
+// Only a knock that is answered shows the lock's holder alive: a lock nobody answers for
+// (empty, garbage, written by another host, left by a program that died) is taken over.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // Takes the lock; works before the application object exists.
+    enum class Role {
+        First,      // this start runs the program
+        Later,      // another program runs and was asked to raise its windows
+        Impossible, // no private folder or no socket: problem() says why
+    };
+
+    // Decides at once, before the application object exists, and never waits more than a
+    // moment. The lock and the socket are named for the desktop (an X display without its
+    // screen number, a Wayland compositor).
     SingleInstance();
     ~SingleInstance() override;
 
-    // False when another program holds the lock. Without a usable runtime folder the program
-    // runs anyway.
-    bool isFirst() const { return m_first; }
-    // The first program, once the application exists: listens for later starts.
+    Role role() const { return m_role; }
+    QString problem() const { return m_problem; }
+    // The first program, once the application object exists: knocks from later starts,
+    // including those that came while it was starting, arrive as raiseRequested.
     void listen();
-    // A later start, once a QCoreApplication exists: asks the first to raise its window.
-    bool askFirstToRaise() const;
 
 signals:
     void raiseRequested();
 
 private:
-    QString m_path; // of the lock file and the socket, without the ending
-    QLockFile m_lock;
-    bool m_first = true;
-    QLocalServer* m_server = nullptr;
+    void decide();
+    void becomeFirst();
+
+    QByteArray m_socketPath;
+    std::unique_ptr<QLockFile> m_lock;
+    LocalSocket::Listener m_listener;
+    QSocketNotifier* m_notifier = nullptr;
+    Role m_role = Role::Impossible;
+    QString m_problem;
 };

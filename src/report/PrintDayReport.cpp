@@ -1,5 +1,6 @@
 #include "PrintDayReport.h"
 
+#include "BusyCursor.h"
 #include "DateRules.h"
 #include "DayReportPage.h"
 #include "Dialogs.h"
@@ -7,9 +8,7 @@
 #include "ReportPdf.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -18,24 +17,6 @@ namespace {
 // The context of this file's texts for translators (lupdate reads it from here).
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(PrintDayReport)
-};
-
-// The wait cursor while the page is built; taken down before any dialog and on every return.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~BusyCursor() { release(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-    void release() {
-        if (m_active)
-            QGuiApplication::restoreOverrideCursor();
-        m_active = false;
-    }
-
-private:
-    bool m_active = true;
 };
 
 PrintOutcome fail(BusyCursor& busy, QWidget* parent, Dialogs& dialogs, const QString& text) {

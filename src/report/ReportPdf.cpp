@@ -2,13 +2,14 @@
 
 #include "DayReportPage.h"
 #include "PdfPage.h"
+#include "WholeFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace {
 constexpr double MarginMillimetres = 5;
@@ -18,32 +19,28 @@ Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
     const QString notSaved =
         QCoreApplication::translate("DayReport", "Die Datei „%1“ konnte nicht gespeichert werden.")
             .arg(QDir::toNativeSeparators(path));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Outcome::failure(notSaved, file.errorString());
+    // The page is made in memory and written in one go, so that a full disk is told as such
+    // and never leaves half a file.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
         const std::unique_ptr<QPdfWriter> writer =
-            pdfPageWriter(&file,
+            pdfPageWriter(&pdf,
                           QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(MarginMillimetres, MarginMillimetres,
                                                 MarginMillimetres, MarginMillimetres),
                                       QPageLayout::Millimeter),
                           QCoreApplication::translate("DayReport", "Biorhythmus-Tagesbericht"));
         QPainter painter;
-        if (!painter.begin(writer.get())) {
-            file.cancelWriting();
+        if (!painter.begin(writer.get()))
             return Outcome::failure(
                 notSaved, QCoreApplication::translate(
                               "DayReport", "Die PDF-Seite konnte nicht angelegt werden."));
-        }
         paintDayReport(painter, report);
-        if (!painter.end() || file.error() != QFileDevice::NoError) {
-            const Outcome failed = Outcome::failure(notSaved, file.errorString());
-            file.cancelWriting();
-            return failed;
-        }
+        painter.end();
     }
-    if (!file.commit())
-        return Outcome::failure(notSaved, file.errorString());
+    const Outcome written = writeWholeFile(path, pdf.data(), false);
+    if (!written.worked())
+        return Outcome::failure(notSaved, written.text());
     return Outcome();
 }

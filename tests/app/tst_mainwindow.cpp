@@ -75,6 +75,8 @@ class TestMainWindow : public QObject {
 private slots:
     void startUpState();
     void userEditOfBirthDateResetsCaption();
+    void typingADate_data();
+    void typingADate();
     void stepping_data();
     void stepping();
     void stepperClicksStepOnce();
@@ -147,6 +149,51 @@ void TestMainWindow::userEditOfBirthDateResetsCaption() {
     QCOMPARE(redrawn.count(), 1);
     QCOMPARE(caption->text(), QString("Geburts-Datum"));
     QCOMPARE(f.window.dayCount(), int(QDate(2000, 11, 8).daysTo(QDate(2000, 1, 1))));
+}
+
+void TestMainWindow::typingADate_data() {
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<int>("clickAt"); // a character of dd.MM.yyyy; -1: the day part selected
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    const QDate february(2024, 2, 15);
+    QTest::newRow("31 into February") << february << -1 << "31" << QDate(2024, 2, 29);
+    QTest::newRow("31.01. into February") << february << -1 << "31.01.2024" << QDate(2024, 1, 31);
+    QTest::newRow("30.04. into February") << february << -1 << "30.04.2023" << QDate(2023, 4, 30);
+    QTest::newRow("short form into February") << february << -1 << "3.3.2023" << QDate(2023, 3, 3);
+    QTest::newRow("31.02. is its last day")
+        << QDate(2024, 1, 31) << -1 << "31.02.2023" << QDate(2023, 2, 28);
+    QTest::newRow("click into the day, whole date")
+        << february << 1 << "08.11.1999" << QDate(1999, 11, 8);
+    QTest::newRow("click before the day, digits only")
+        << february << 0 << "08111999" << QDate(1999, 11, 8);
+    QTest::newRow("click into the year") << february << 8 << "2000" << QDate(2000, 2, 15);
+}
+
+// Typed key by key into the input, after a click or with the day selected.
+void TestMainWindow::typingADate() {
+    QFETCH(QDate, shown);
+    QFETCH(int, clickAt);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    Fixture f;
+    f.window.load();
+    f.window.show();
+    auto* input = f.window.findChild<DateInput*>("M2");
+    input->setDateQuietly(shown);
+    auto* edit = input->findChild<QLineEdit*>();
+    if (clickAt < 0) {
+        input->setFocus();
+        input->setSelectedSection(QDateTimeEdit::DaySection);
+    } else {
+        int x = 0;
+        while (edit->cursorPositionAt(QPoint(x, edit->height() / 2)) < clickAt)
+            ++x;
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
+        QCOMPARE(edit->cursorPosition(), clickAt);
+    }
+    QTest::keyClicks(input, typed);
+    QCOMPARE(input->date(), date);
 }
 
 void TestMainWindow::stepping_data() {

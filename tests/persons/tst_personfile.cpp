@@ -11,7 +11,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -226,8 +228,6 @@ void TestPersonFile::lenientReading_data() {
     QTest::newRow("unquoted texts are trimmed")
         << QByteArray("1,1\r\nAnna Berg  \r\n1999-11-08\r\n") << Names{{"Anna Berg", "1999-11-08"}}
         << 1;
-    QTest::newRow("inner quote ends the name")
-        << QByteArray("1,1\r\n\"Karl \"Kalle\" May\"\r\n\"\"\r\n") << Names{{"Karl ", ""}} << 1;
     QTest::newRow("current above count is the last")
         << QByteArray("2,9\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n") << Names{{"A", ""}, {"B", ""}}
         << 2;
@@ -302,6 +302,18 @@ void TestPersonFile::brokenFiles_data() {
         << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\r\n\"B\"\r\n\"\"\r\n")
         << "DATA.DAT: Mehr Einträge, als die Personenzahl 1 angibt (Zeile 5)" << Names{{"A", ""}}
         << 1;
+    QTest::newRow("inner quote ends the name")
+        << QByteArray("1,1\r\n\"Karl \"Kalle\" May\"\r\n\"\"\r\n")
+        << "DATA.DAT: Text nach dem schließenden Anführungszeichen (Zeile 2)"
+        << Names{{"Karl ", ""}} << 1;
+    QTest::newRow("quote after the closing quote")
+        << QByteArray("1,1\r\n\"Anna\"\" \r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Text nach dem schließenden Anführungszeichen (Zeile 2)"
+        << Names{{"Anna", "08.11.1999"}} << 1;
+    QTest::newRow("line break inside quotes")
+        << QByteArray("2,1\r\n\"A\"\r\n\"\"\r\n\"An\r\nna\"\r\n\"08.11.1999\"\r\n")
+        << "DATA.DAT: Zeilenumbruch zwischen Anführungszeichen (Zeile 4)"
+        << Names{{"A", ""}, {"An\r\nna", "08.11.1999"}} << 1;
     QTest::newRow("lone CR inside quotes ends a line")
         << QByteArray("1,1\r\n\"An\rna\"\r\n")
         << "DATA.DAT: Lesen über das Dateiende hinaus (Zeile 4)" << Names{{"An\rna", ""}} << 1;
@@ -380,6 +392,9 @@ void TestPersonFile::backups_data() {
     QTest::newRow("same bytes are not copied again")
         << QByteArrayList{"other", "1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n"}
         << QByteArray("1,1\r\n\"A\"\r\n\"\"\r\n\"B\"\r\n") << "DATA.DAT.bak.1";
+    QTest::newRow("text after a closing quote")
+        << QByteArrayList{} << QByteArray("1,1\r\n\"Anna \"die Gro\xDF\x65\"\"\r\n\"\"\r\n")
+        << "DATA.DAT.bak";
     QTest::newRow("folder under a backup name")
         << QByteArrayList{"/"} << QByteArray("") << "DATA.DAT.bak.1";
 }
@@ -504,14 +519,17 @@ void TestPersonFile::diskRefusing_data() {
     QTest::addColumn<QString>("name"); // of the person saved
     QTest::addColumn<bool>("saved");
     QTest::addColumn<int>("messages"); // a broken file is told of, and that it cannot be kept
+    QTest::addColumn<QString>("said"); // in the last message: why the disk refused
     const QString large(20000, 'x');
-    QTest::newRow("full disk, new list") << false << Anna << large << false << 1;
+    // The file size limit's own words, as the system gives them for a write cut short.
+    const QString full = QString::fromLocal8Bit(strerror(EFBIG));
+    QTest::newRow("full disk, new list") << false << Anna << large << false << 1 << full;
     QTest::newRow("full disk, backup of a broken file")
-        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << "Neu" << false << 2;
-    QTest::newRow("read-only folder, good file") << true << Anna << "Neu" << true << 0;
+        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << "Neu" << false << 2 << full;
+    QTest::newRow("read-only folder, good file") << true << Anna << "Neu" << true << 0 << "";
     QTest::newRow("read-only folder, broken file")
-        << true << QByteArray("2,1\r\n") << "Neu" << false << 2;
-    QTest::newRow("read-only folder, full disk") << true << Anna << large << false << 1;
+        << true << QByteArray("2,1\r\n") << "Neu" << false << 2 << "Sicherungskopie";
+    QTest::newRow("read-only folder, full disk") << true << Anna << large << false << 1 << full;
 }
 
 void TestPersonFile::diskRefusing() {
@@ -520,6 +538,7 @@ void TestPersonFile::diskRefusing() {
     QFETCH(QString, name);
     QFETCH(bool, saved);
     QFETCH(int, messages);
+    QFETCH(QString, said);
     QTemporaryDir dir;
     const QString program = dir.filePath("program");
     QVERIFY(QDir().mkdir(program));
@@ -530,7 +549,10 @@ void TestPersonFile::diskRefusing() {
     const PersonList list = listOf({{name, "01.01.2000"}}, 1);
 
     // Root writes into any folder, so the save runs as "nobody" in a child process, where a
-    // file size limit stands for a full disk. The child's exit code is its number of messages.
+    // file size limit stands for a full disk. The child's exit code is its number of messages,
+    // the last of which it sends through a pipe.
+    int pipeEnds[2];
+    QCOMPARE(pipe(pipeEnds), 0);
     const pid_t child = fork();
     if (child == 0) {
         const struct rlimit limit = {4096, 4096};
@@ -542,11 +564,19 @@ void TestPersonFile::diskRefusing() {
         s.store.LoadPersons(nullptr);
         s.list = list;
         s.store.SavePersons(nullptr);
-        _exit(s.dialogs.messages.size());
+        const QByteArray last = s.dialogs.messages.value(s.dialogs.messages.size() - 1).toUtf8();
+        _exit(write(pipeEnds[1], last.data(), last.size()) == last.size()
+                  ? s.dialogs.messages.size()
+                  : 98);
     }
+    close(pipeEnds[1]);
+    QFile lastMessage;
+    QVERIFY(lastMessage.open(pipeEnds[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
     int status = 0;
     QCOMPARE(waitpid(child, &status, 0), child);
     QCOMPARE(WEXITSTATUS(status), messages);
+    const QString last = QString::fromUtf8(lastMessage.readAll());
+    QVERIFY2(last.contains(said), qPrintable(last));
     QCOMPARE(filesIn(program),
              (QMap<QString, QByteArray>{{"DATA.DAT", saved ? PersonFile::bytes(list) : file}}));
 }

@@ -2,14 +2,18 @@
 #include "ModalAction.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestDialogs : public QObject {
     Q_OBJECT
 private slots:
     void messageBoxes_data();
     void messageBoxes();
+    void fileNameTooLong();
 };
 
 // Texts are shown as they are, never as markup; when the program is leaving on a signal no box
@@ -54,6 +58,36 @@ void TestDialogs::messageBoxes() {
     QCOMPARE(format, shownFormat);
     QCOMPARE(shownText, format < 0 ? QString() : text);
     QVERIFY(!yes);
+}
+
+// Qt's file dialog would ignore Save for a name the file system cannot take; ours says why.
+void TestDialogs::fileNameTooLong() {
+    QTemporaryDir folder;
+    WidgetDialogs dialogs;
+    QString suggested;
+    QString warning;
+    ModalAction steps({{"QFileDialog",
+                        [&](QWidget& dialog) {
+                            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                            suggested = name->text();
+                            name->setText(QString(300, u'x') + ".pdf");
+                            // Once this step is over, so that the next meets the box.
+                            QTimer::singleShot(0, name,
+                                               [name] { QTest::keyClick(name, Qt::Key_Return); });
+                        }},
+                       {"QMessageBox",
+                        [&](QWidget& box) {
+                            warning = qobject_cast<QMessageBox*>(&box)->text();
+                            box.close();
+                        }},
+                       {"QFileDialog", [](QWidget& dialog) { dialog.close(); }}});
+    const QString chosen = dialogs.saveFileName(
+        nullptr, "Speichern", folder.filePath("bericht.pdf"), "PDF-Dateien (*.pdf)");
+    QVERIFY(steps.ran());
+    QCOMPARE(suggested, QString("bericht.pdf"));
+    QVERIFY2(warning.startsWith("Der Dateiname ist zu lang. Hier sind höchstens 255 Zeichen"),
+             qPrintable(warning));
+    QCOMPARE(chosen, QString());
 }
 
 QTEST_MAIN(TestDialogs)

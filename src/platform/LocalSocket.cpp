@@ -1,0 +1,83 @@
+#include "LocalSocket.h"
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+bool addressOf(const QByteArray& path, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= int(sizeof address.sun_path)) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    std::memcpy(address.sun_path, path.constData(), path.size());
+    return true;
+}
+
+// Close-on-exec, so that no helper program started later keeps the socket open and seems to
+// be the program after it ended.
+int newSocket() {
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+} // namespace
+
+namespace LocalSocket {
+
+bool knock(const QByteArray& path) {
+    sockaddr_un address;
+    const int fd = newSocket();
+    if (fd < 0 || !addressOf(path, address)) {
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    const bool connected =
+        ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    // A full backlog still means a live listener, one too busy to take the call yet.
+    const bool listening = connected || errno == EAGAIN;
+    ::close(fd);
+    return listening;
+}
+
+Listener listen(const QByteArray& path) {
+    sockaddr_un address;
+    if (!addressOf(path, address))
+        return {};
+    Listener listener{newSocket()};
+    if (listener.fd < 0)
+        return {};
+    ::unlink(path.constData());
+    struct stat file {};
+    if (::bind(listener.fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener.fd, 8) != 0 || ::stat(path.constData(), &file) != 0) {
+        const int error = errno;
+        ::close(listener.fd);
+        errno = error;
+        return {};
+    }
+    listener.inode = file.st_ino;
+    return listener;
+}
+
+int acceptAll(int listening) {
+    int accepted = 0;
+    for (int fd; (fd = ::accept4(listening, nullptr, nullptr, SOCK_CLOEXEC)) >= 0; ++accepted)
+        ::close(fd);
+    return accepted;
+}
+
+void close(const Listener& listener, const QByteArray& path) {
+    if (listener.fd < 0)
+        return;
+    ::close(listener.fd);
+    struct stat file {};
+    if (::lstat(path.constData(), &file) == 0 && file.st_ino == listener.inode)
+        ::unlink(path.constData());
+}
+
+} // namespace LocalSocket

@@ -1,0 +1,66 @@
+#include "RuntimeFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RuntimeFolder)
+};
+
+// Empty when the folder is fit to hold the lock; otherwise why not, in German. A folder given
+// by the environment may be reached through a link; the one made here must not be a link,
+// which someone else could have put there before.
+QString unfitness(const QString& path, bool followLink) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if ((followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) != 0)
+        return Texts::tr("ist nicht vorhanden");
+    if (!S_ISDIR(info.st_mode))
+        return Texts::tr("ist kein Ordner");
+    if (info.st_uid != ::geteuid())
+        return Texts::tr("gehört einem anderen Benutzer");
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return Texts::tr("ist auch für andere beschreibbar");
+    // The mode bits as well as access(), which lets root write anywhere.
+    if ((info.st_mode & S_IRWXU) != S_IRWXU || ::access(name.constData(), W_OK | X_OK) != 0)
+        return Texts::tr("ist nicht beschreibbar");
+    if (name.size() + 1 + RuntimeFolder::LongestName >= int(sizeof(sockaddr_un::sun_path)))
+        return Texts::tr("hat einen zu langen Pfad");
+    return {};
+}
+
+QString ownFolderInTemp() {
+    // Qt's answer is empty when $TMPDIR names nothing that exists.
+    QString temp = QDir::tempPath();
+    if (temp.isEmpty())
+        temp = QStringLiteral("/tmp");
+    const QString path = temp + QStringLiteral("/biorhythmus-") + QString::number(::geteuid());
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
+    return path;
+}
+} // namespace
+
+RuntimeFolder RuntimeFolder::find() {
+    QStringList reasons;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()) {
+        // A relative path would mean the current folder, different for every start.
+        const QString why = QDir::isAbsolutePath(runtime) ? unfitness(runtime, true)
+                                                          : Texts::tr("ist kein absoluter Pfad");
+        if (why.isEmpty())
+            return {runtime, {}};
+        reasons << QStringLiteral("$XDG_RUNTIME_DIR (%1) %2.").arg(runtime, why);
+    }
+    const QString own = ownFolderInTemp();
+    const QString why = unfitness(own, false);
+    if (why.isEmpty())
+        return {own, {}};
+    reasons << QStringLiteral("%1 %2.").arg(own, why);
+    return {{}, reasons.join(u'\n')};
+}
