@@ -33,7 +33,12 @@ int main(int argc, char* argv[]) {
     WidgetDialogs dialogs;
     bool written = true;
     QString error;
-    const auto writePdf = [&] { written = saveDayReportPdf(pdf, report, &error) && written; };
+    const auto writePdf = [&] {
+        const Outcome saved = saveDayReportPdf(pdf, report);
+        if (!saved.worked())
+            error = saved.text();
+        written = saved.worked() && written;
+    };
 
     int rows = 0;
     const auto [openMs, openFloorMs] = timeInTurns(

@@ -24,12 +24,14 @@ int main(int argc, char* argv[]) {
 
     const DayReport report = sampleDayReport();
 
-    bool saved = true;
-    QString error;
-    const std::vector<double> ms =
-        timeEach(Runs, WarmUp, [&] { saved = saveDayReportPdf(path, report, &error) && saved; });
-    if (!saved || QFile(path).size() == 0) {
-        std::fprintf(stderr, "the day report was not written: %s\n", qPrintable(error));
+    Outcome saved;
+    const std::vector<double> ms = timeEach(Runs, WarmUp, [&] {
+        const Outcome now = saveDayReportPdf(path, report);
+        if (!now.worked())
+            saved = now;
+    });
+    if (!saved.worked() || QFile(path).size() == 0) {
+        std::fprintf(stderr, "the day report was not written: %s\n", qPrintable(saved.text()));
         return 1;
     }
     printFigure(

@@ -437,6 +437,10 @@ the list of people), 2 when the call was wrong.
         <source>Die PDF-Seite konnte nicht angelegt werden.</source>
         <translation>The PDF page could not be created.</translation>
     </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht gespeichert werden.</source>
+        <translation>The file “%1” could not be saved.</translation>
+    </message>
 </context>
 <context>
     <name>DayStripArea</name>
@@ -1005,20 +1009,12 @@ Would you like to save the day report as a PDF file instead?</translation>
         <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
-        <source>Die Datei „%1“ konnte nicht gespeichert werden.</source>
-        <translation>The file “%1” could not be saved.</translation>
-    </message>
-    <message>
         <source>Der Tagesbericht wurde in der Datei „%1“ gespeichert.</source>
         <translation>The day report has been saved in the file “%1”.</translation>
     </message>
     <message>
         <source>Biorhythmus %1</source>
         <translation>Biorhythmus %1</translation>
-    </message>
-    <message>
-        <source>Beim Aufbau der Druckseite für den Drucker „%1“ ist ein Fehler aufgetreten. Der Druckauftrag wurde abgebrochen; es wurde nichts gedruckt.</source>
-        <translation>Something went wrong while building the page for the printer “%1”. The print job was cancelled; nothing was printed.</translation>
     </message>
     <message>
         <source>Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt werden. Der Druckauftrag wurde abgebrochen; es wurde nichts gedruckt.</source>
@@ -1149,12 +1145,12 @@ Would you like to save the day report as a PDF file instead?</translation>
 <context>
     <name>WholeFile</name>
     <message>
-        <source>%1: Die Datei kann nicht angelegt werden: %2</source>
-        <translation>%1: The file cannot be created: %2</translation>
+        <source>%1: Die Datei kann nicht angelegt werden</source>
+        <translation>%1: The file cannot be created</translation>
     </message>
     <message>
-        <source>%1: Die Datei kann nicht geschrieben werden: %2</source>
-        <translation>%1: The file cannot be written: %2</translation>
+        <source>%1: Die Datei kann nicht geschrieben werden</source>
+        <translation>%1: The file cannot be written</translation>
     </message>
 </context>
 </TS>

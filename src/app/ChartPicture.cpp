@@ -85,9 +85,12 @@ QImage chartPictureImage(const QDate& birth, const QDate& display) {
 
 bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
                       PictureFormat format, QString* error) {
-    return writeWholeFile(
+    const Outcome written = writeWholeFile(
         path, format == PictureFormat::Svg ? svgBytes(birth, display) : pngBytes(birth, display),
-        false, error);
+        false);
+    if (!written.worked())
+        *error = written.text();
+    return written.worked();
 }
 
 bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,

@@ -60,14 +60,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     for (DateInput* input : {m_controls.M1, m_controls.M2})
         input->setClock(m_clock);
     connect(m_controls.M1, &DateInput::userChangedDate, this, [this] {
-        m_controls.T1[0]->setText(tr("Geburts-Datum"));
-        Diff();
-        DrawGraph();
+        m_controls.T1[0]->setText(birthDateCaption());
+        recalculate();
     });
-    connect(m_controls.M2, &DateInput::userChangedDate, this, [this] {
-        Diff();
-        DrawGraph();
-    });
+    connect(m_controls.M2, &DateInput::userChangedDate, this, &MainWindow::recalculate);
     connect(m_controls.Up1, &Stepper::stepLeft, this, [this] { stepDisplayDate(-1); });
     connect(m_controls.Up1, &Stepper::stepRight, this, [this] { stepDisplayDate(+1); });
     for (DaySurface* surface : std::initializer_list<DaySurface*>{m_controls.P1, m_controls.P2}) {
@@ -95,18 +91,15 @@ void MainWindow::load() {
     // the start up with the screen changed.
     m_controls.A1->load(QDir(m_programFolder).filePath(QStringLiteral("za.vdi")));
     m_screen.switchScreen();
-    setUpTile();
+    m_tile = picturePixmap(QStringLiteral(":/pictures/tile.png"));
     m_controls.M1->setDateQuietly(QDate(1953, 11, 20));
     m_controls.M2->setDateQuietly(m_clock.today());
-    Diff();
-    DrawGraph();
+    recalculate();
 }
 
-void MainWindow::setUpTile() {
-    const QPixmap tile = picturePixmap(QStringLiteral(":/pictures/tile.png"));
-    m_controls.P3->setPixmap(tile);
-    m_controls.P3->resize(tile.size());
-    m_controls.P3->hide();
+void MainWindow::recalculate() {
+    Diff();
+    DrawGraph();
 }
 
 void MainWindow::Diff() {
@@ -156,15 +149,13 @@ void MainWindow::moveDisplayDate(const QDate& wanted) {
     if (!next.isValid() || next == m_controls.M2->date())
         return;
     m_controls.M2->setDateQuietly(next);
-    Diff();
-    DrawGraph();
+    recalculate();
 }
 
 void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.T1[0]->setText(name);
     m_controls.M1->setDateQuietly(birthDate);
-    Diff();
-    DrawGraph();
+    recalculate();
     QStringList taken{name, displayDateText(birthDate)};
     taken.removeAll(QString());
     m_takenOver = tr("Übernommen: %1").arg(taken.join(QStringLiteral(", ")));
@@ -209,7 +200,7 @@ void MainWindow::printOneAtATime() {
 void MainWindow::openCriticalDays() {
     // The birth date's caption holds the person's name after a take-over from the list.
     const QString caption = m_controls.T1[0]->text().trimmed();
-    const QString name = caption == tr("Geburts-Datum") ? QString() : caption;
+    const QString name = caption == birthDateCaption() ? QString() : caption;
     openCriticalDaysWindow(this, {name, m_controls.M1->date()}, m_controls.M2->date(),
                            {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); }});
 }
@@ -252,5 +243,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintTiles(painter, m_controls.P3->pixmap(), size(), event->rect());
+    paintTiles(painter, m_tile, size(), event->rect());
 }

@@ -37,10 +37,6 @@ public:
     // the first picture. Runs once, before the window is first shown.
     void load();
 
-    // Recalculation: Diff stores the day count, DrawGraph redraws and sets the texts.
-    void Diff();
-    void DrawGraph();
-
     void stepDisplayDate(int direction);
     // Makes a date the display date (kept within the accepted range) and recalculates; the
     // stepper, the keys and the mouse on the chart and the day strip all come here.
@@ -76,11 +72,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Recalculation after a change of either date: Diff stores the day count, DrawGraph redraws
+    // and sets the texts.
+    void recalculate();
+    void Diff();
+    void DrawGraph();
     void aaa();
     void bbb();
     void ccc();
     void ShowPhaseText(const std::int16_t& PhaseIndex);
-    void setUpTile();
     void printOneAtATime();
 
     const Clock& m_clock;
@@ -91,6 +91,7 @@ private:
     const PersonFileLocation& m_personFile;
     QString m_programFolder;
     MainWindowControls m_controls;
+    QPixmap m_tile; // the background, repeated over the whole window
 
     std::int32_t DayCount = 0;
     std::int32_t ChartDayCount = 0;

@@ -35,14 +35,6 @@ QFont plainSans() {
     return font;
 }
 
-QLabel* label(QWidget* window, const QString& name, const Twips& where, const QString& text,
-              const QFont& font, const QColor& background) {
-    auto* l = place(new QLabel(text, window), name, where);
-    l->setFont(font);
-    setColours(l, background, Black);
-    return l;
-}
-
 // One element of a per-cycle control array: its place and its tool tip.
 struct CycleControl {
     Twips where;
@@ -65,10 +57,10 @@ constexpr std::array<CycleControl, 3> TextL4{{
 // reaches a pixel into the frames, lies on top.
 void buildTextBlocks(QWidget* window, MainWindowControls& c) {
     for (int i = 0; i < 3; ++i) {
-        c.L3[i] = label(window, indexed("L3", i), FrameL3[i], QString(), arial(8.25),
-                        cycleColor(AllCycles[i]));
-        c.L4[i] =
-            label(window, indexed("L4", i), TextL4[i].where, QString(), plainSans(), LightGrey);
+        c.L3[i] = textLabel(window, indexed("L3", i), FrameL3[i], QString(), arial(8.25), Black,
+                            cycleColor(AllCycles[i]));
+        c.L4[i] = textLabel(window, indexed("L4", i), TextL4[i].where, QString(), plainSans(),
+                            Black, LightGrey);
         c.L4[i]->setWordWrap(true);
         c.L4[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         c.L4[i]->setMargin(1);
@@ -170,8 +162,6 @@ void buildChartRows(QWidget* window, MainWindowControls& c) {
     c.A1 = place(new AnimationStrip(window), QStringLiteral("A1"), {4320, 3630, 885, 375});
     setColours(c.A1, LightGrey, Black);
     c.A1->setAccessibleName(Texts::tr("Animation"));
-    c.P3 = place(new QLabel(window), QStringLiteral("P3"), {-180, 3840, 495, 465});
-    c.P3->hide();
 }
 
 // One column of the legend row: percentage L2, line sample I1 and cycle name L1.
@@ -204,31 +194,19 @@ void buildLegend(QWidget* window, MainWindowControls& c) {
     for (int i = 0; i < 3; ++i) {
         const LegendColumn& column = Legend[i];
         const QString name = Texts::tr(column.nameText);
-        c.L2[i] = label(window, indexed("L2", i), column.percentage, QStringLiteral(" -100 %"),
-                        arial(8.25, true), White);
+        c.L2[i] = textLabel(window, indexed("L2", i), column.percentage, QStringLiteral(" -100 %"),
+                            arial(8.25, true), Black, White);
         describe(c.L2[i], spokenPercentage(AllCycles[i], c.L2[i]->text()),
                  Texts::tr("Prozentanzeige zum berechneten Tag"));
         c.I1[i] = place(new QLabel(window), indexed("I1", i), column.sample);
         c.I1[i]->setPixmap(crispPixmap(QLatin1String(column.sampleIcon)));
         c.I1[i]->setAlignment(Qt::AlignCenter);
         c.I1[i]->setAccessibleName(name);
-        c.L1[i] = label(window, indexed("L1", i), column.name, name, arial(8.25, true), White);
+        c.L1[i] =
+            textLabel(window, indexed("L1", i), column.name, name, arial(8.25, true), Black, White);
         // The cycle's name labels its interpretation text for assistive technology.
         c.L1[i]->setBuddy(c.L4[i]);
     }
-}
-
-// Keyboard order of the controls that take the focus, as the window was designed; labels and
-// the hidden tile take none. The first of them, the day strip, has the focus at start.
-void setTabOrder(const MainWindowControls& c) {
-    QWidget* previous = nullptr;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             c.P2, c.P1, c.C1[0], c.M1, c.M2, c.Up1, c.T1[0], c.T1[1], c.C1[1], c.C1[2], c.C1[3]}) {
-        if (previous)
-            QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
-    c.P2->setFocus();
 }
 
 // The chart, the day strip and the stepper draw their focus themselves.
@@ -240,6 +218,10 @@ void markFocus(const MainWindowControls& c) {
 
 } // namespace
 
+QString birthDateCaption() {
+    return Texts::tr(DateRows[0].captionText);
+}
+
 MainWindowControls buildMainWindowControls(QWidget* window) {
     MainWindowControls c;
     window->setFont(arial(8.25));
@@ -248,7 +230,11 @@ MainWindowControls buildMainWindowControls(QWidget* window) {
     buildButtons(window, c);
     buildChartRows(window, c);
     buildLegend(window, c);
-    setTabOrder(c);
+    // Keyboard order of the controls that take the focus, as the window was designed; the first
+    // of them, the day strip, has the focus at start.
+    chainTabOrder(
+        {c.P2, c.P1, c.C1[0], c.M1, c.M2, c.Up1, c.T1[0], c.T1[1], c.C1[1], c.C1[2], c.C1[3]});
+    c.P2->setFocus();
     markFocus(c);
     return c;
 }

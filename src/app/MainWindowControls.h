@@ -22,7 +22,6 @@ struct MainWindowControls {
     std::array<QToolButton*, 4> C1{}; // persons, help, print, exit
     ChartArea* P1 = nullptr;
     DayStripArea* P2 = nullptr;
-    QLabel* P3 = nullptr; // holds the background tile, never shown
     Stepper* Up1 = nullptr;
     AnimationStrip* A1 = nullptr;
     std::array<QLabel*, 3> L1{}; // legend names
@@ -38,3 +37,6 @@ inline constexpr Twips StripPlace{420, 3120, 8685, 285};
 
 // Creates every control of the main window at its place, with its texts and tool tips.
 MainWindowControls buildMainWindowControls(QWidget* window);
+
+// The caption T1(0) shows beside the birth date until a person is taken over.
+QString birthDateCaption();

@@ -56,7 +56,10 @@ bool writeStandardOutput(const QByteArray& bytes, QString* error) {
 bool writeOutput(const QString& path, const QByteArray& bytes, QString* error) {
     if (path == QLatin1String("-"))
         return writeStandardOutput(bytes, error);
-    return writeWholeFile(path, bytes, false, error);
+    const Outcome written = writeWholeFile(path, bytes, false);
+    if (!written.worked())
+        *error = written.text();
+    return written.worked();
 }
 
 QByteArray listing(const CommandLineRequest& request, const Subject& subject) {

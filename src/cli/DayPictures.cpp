@@ -28,9 +28,12 @@ std::unique_ptr<QCoreApplication> DayPictures::makeApplication(int& argc, char* 
 bool DayPictures::write(const CommandLineRequest& request, const Subject& subject, QString* error) {
     const DayReport report =
         dayReportFor(subject.caption, subject.birth, Texts::tr("Anzeige-Datum"), request.date);
-    if (!request.pdf.isEmpty() && !saveDayReportPdf(request.pdf, report, error)) {
-        *error = namingFile(request.pdf, *error);
-        return false;
+    if (!request.pdf.isEmpty()) {
+        const Outcome saved = saveDayReportPdf(request.pdf, report);
+        if (!saved.worked()) {
+            *error = namingFile(request.pdf, saved.detail());
+            return false;
+        }
     }
     for (const auto& [path, format] :
          {std::pair{request.png, PictureFormat::Png}, std::pair{request.svg, PictureFormat::Svg}})

@@ -4,6 +4,7 @@
 #include "Twips.h"
 
 #include <QColor>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -37,4 +38,27 @@ void describe(QWidget* widget, const QString& shown, const QString& toolTip) {
     widget->setAccessibleName(shown);
     widget->setToolTip(toolTip);
     widget->setAccessibleDescription(toolTip);
+}
+
+QLabel* textLabel(QWidget* parent, const QString& name, const Twips& where, const QString& text,
+                  const QFont& font, const QColor& colour, const QColor& background) {
+    auto* label = place(new QLabel(text, parent), name, where);
+    label->setFont(font);
+    if (background.isValid()) {
+        setColours(label, background, colour);
+        return label;
+    }
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }

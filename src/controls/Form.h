@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
+#include <initializer_list>
 
-class QColor;
+class QLabel;
 class QWidget;
 
 // Helpers shared by every window that is laid out from a table of controls: each control has
@@ -37,3 +39,11 @@ void setColours(QWidget* widget, const QColor& background, const QColor& text);
 
 // A screen reader reads the name as what the control shows and the tool tip as its description.
 void describe(QWidget* widget, const QString& shown, const QString& toolTip);
+
+// A label at its place showing the text in the font and colour. Without a background colour it
+// is drawn straight on whatever its parent paints behind it.
+QLabel* textLabel(QWidget* parent, const QString& name, const Twips& where, const QString& text,
+                  const QFont& font, const QColor& colour, const QColor& background = QColor());
+
+// The Tab key walks through the widgets in the order given.
+void chainTabOrder(std::initializer_list<QWidget*> order);

@@ -44,6 +44,14 @@ void FramedDialog::paintEvent(QPaintEvent*) {
     drawRaisedDialogEdge(painter, rect());
 }
 
+// QDialog's own placement allows for a title bar this window does not have, which puts it off
+// centre.
+void FramedDialog::showEvent(QShowEvent* event) {
+    if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
+        move(over->mapToGlobal(over->rect().center()) - rect().center());
+    QDialog::showEvent(event);
+}
+
 void drawRaisedDialogEdge(QPainter& painter, const QRect& window) {
     painter.save();
     QRect r = window;

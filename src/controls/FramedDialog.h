@@ -7,7 +7,8 @@ class QPainter;
 // A fixed-size dialog frame without a title bar: the raised three-dimensional edge of a
 // classic dialog window drawn around a client area of a given size. The window system adds
 // no frame of its own; controls are placed on client() in client coordinates, and a
-// subclass paints the client area's background in paintClient().
+// subclass paints the client area's background in paintClient(). It opens centred on its
+// parent's window.
 class FramedDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
 protected:
     virtual void paintClient(QPainter& painter) = 0;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     class ClientArea;

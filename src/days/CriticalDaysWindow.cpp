@@ -20,11 +20,7 @@ constexpr int GridDivisor = 7;
 
 QLabel* caption(QWidget* parent, const QString& name, const Twips& where, const QString& text,
                 double points) {
-    auto* label = place(new QLabel(text, parent), name, where);
-    label->setFont(arial(points, true));
-    label->setStyleSheet(QStringLiteral("QLabel { color: rgb(224, 224, 224); background: "
-                                        "transparent; }"));
-    return label;
+    return textLabel(parent, name, where, text, arial(points, true), QColor(224, 224, 224));
 }
 
 QString whose(const CalendarPerson& person, const QDate& first) {

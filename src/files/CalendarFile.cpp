@@ -95,7 +95,10 @@ bool writeCalendar(QIODevice& device, const CalendarPerson& person,
 
 bool saveCalendar(const QString& path, const CalendarPerson& person,
                   const std::vector<CriticalDay>& days, const QDateTime& stamp, QString* error) {
-    return writeWholeFile(path, calendarFile(person, days, stamp), false, error);
+    const Outcome written = writeWholeFile(path, calendarFile(person, days, stamp), false);
+    if (!written.worked())
+        *error = written.text();
+    return written.worked();
 }
 
 QString calendarFileName(const CalendarPerson& person, const QDate& firstDay) {

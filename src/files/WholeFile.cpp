@@ -11,19 +11,18 @@ struct Texts {
 };
 } // namespace
 
-bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, QString* error) {
+Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace) {
     const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
     file.setDirectWriteFallback(inPlace);
     // Unbuffered: a buffered flush cut short by a full disk fails without saying why.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error =
-            Texts::tr("%1: Die Datei kann nicht angelegt werden: %2").arg(name, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return Outcome::failure(Texts::tr("%1: Die Datei kann nicht angelegt werden").arg(name),
+                                file.errorString());
     // A write cut short by a full disk reports no error; only the next one, for the rest,
     // says why. commit() alone does not notice a failure of the last flush and would put a
     // truncated file in place of the old one.
+    const QString notWritten = Texts::tr("%1: Die Datei kann nicht geschrieben werden").arg(name);
     qint64 done = 0;
     for (qint64 written = 0; done < bytes.size(); done += written) {
         written = file.write(bytes.constData() + done, bytes.size() - done);
@@ -31,17 +30,13 @@ bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, 
             break;
     }
     if (done != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-        *error = Texts::tr("%1: Die Datei kann nicht geschrieben werden: %2")
-                     .arg(name, file.errorString());
+        const Outcome failed = Outcome::failure(notWritten, file.errorString());
         file.cancelWriting();
-        return false;
+        return failed;
     }
-    if (!file.commit()) {
-        *error = Texts::tr("%1: Die Datei kann nicht geschrieben werden: %2")
-                     .arg(name, file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Outcome::failure(notWritten, file.errorString());
+    return Outcome();
 }
 
 bool writeAll(QIODevice& device, const QByteArray& bytes) {

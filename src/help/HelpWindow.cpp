@@ -17,16 +17,6 @@ namespace {
 
 constexpr int GridHorizontalDivisor = 16;
 
-QLabel* textLabel(QWidget* parent, const QString& text, const QFont& font, const QColor& color) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    label->setAutoFillBackground(false);
-    return label;
-}
-
 QTextBrowser* documentBox(QWidget* parent, const QString& accessibleName) {
     auto* box = new QTextBrowser(parent);
     box->setAccessibleName(accessibleName);
@@ -61,12 +51,11 @@ HelpWindow::HelpWindow(QWidget* parent)
     setAccessibleName(tr("Hilfe und Programminformation"));
     QWidget* area = client();
 
-    m_title =
-        place(textLabel(area, tr("VORAX BIORHYTHMUS v2.0"), arial(12, true), QColor(224, 224, 224)),
-              QStringLiteral("Label3"), {120, 90, 3345, 285});
-    m_copyright = place(textLabel(area, tr("Copyright © 2024 die Entwickler von Biorhythmus"),
-                                  arial(8.25), Qt::black),
-                        QStringLiteral("Label1"), {900, 540, 4665, 285});
+    m_title = textLabel(area, QStringLiteral("Label3"), {120, 90, 3345, 285},
+                        tr("VORAX BIORHYTHMUS v2.0"), arial(12, true), QColor(224, 224, 224));
+    m_copyright =
+        textLabel(area, QStringLiteral("Label1"), {900, 540, 4665, 285},
+                  tr("Copyright © 2024 die Entwickler von Biorhythmus"), arial(8.25), Qt::black);
 
     m_logo = place(new QLabel(area), QStringLiteral("Image1"), {6462, 815, 840, 375});
     m_logo->setPixmap(crispPixmap(QStringLiteral(":/pictures/logo.png")));
@@ -84,19 +73,15 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_close = place(new QToolButton(area), QStringLiteral("C1"), {7770, 5520, 405, 375});
     m_close->setIcon(crispIcon(QStringLiteral(":/pictures/exit.png")));
     m_close->setIconSize(QSize(24, 22));
-    // It closes the help, not the program.
-    m_close->setToolTip(tr("Hilfe schließen"));
-    // Read aloud as the word its picture shows, with the tool tip as its description.
-    m_close->setAccessibleName(tr("Exit"));
-    m_close->setAccessibleDescription(m_close->toolTip());
+    // It closes the help, not the program; read aloud as the word its picture shows.
+    describe(m_close, tr("Exit"), tr("Hilfe schließen"));
     m_close->setFocusPolicy(Qt::StrongFocus);
     connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 
     for (QWidget* control : std::initializer_list<QWidget*>{m_terms, m_guide, m_close})
         FocusRing::attach(control);
     addContextMenuKey(this);
-    setTabOrder(m_terms, m_close);
-    setTabOrder(m_close, m_guide);
+    chainTabOrder({m_terms, m_close, m_guide});
     m_terms->setFocus();
 }
 
@@ -106,11 +91,5 @@ void HelpWindow::paintClient(QPainter& painter) {
 
 void openHelpWindow(QWidget* parent) {
     HelpWindow about(parent);
-    // QDialog's own placement allows for a title bar this window does not have, which puts it
-    // off centre; placing it beforehand keeps QDialog from moving it.
-    if (parent) {
-        const QRect over = parent->window()->geometry();
-        about.move(over.center() - QPoint(about.width() / 2, about.height() / 2));
-    }
     about.exec();
 }

@@ -16,10 +16,8 @@ struct Texts {
 constexpr int MaxCopies = 10000;
 
 bool holds(const QFileInfo& copy, const QByteArray& bytes) {
-    if (!copy.isFile() || copy.size() != bytes.size())
-        return false;
-    const RegularFile::Result existing = RegularFile::read(copy.filePath());
-    return existing.opened && existing.contents.complete() && existing.contents.bytes == bytes;
+    return copy.isFile() && copy.size() == bytes.size() &&
+           RegularFile::compare(copy.filePath(), bytes) == RegularFile::Comparison::Same;
 }
 } // namespace
 
@@ -30,15 +28,16 @@ Kept keep(const QString& firstName, const QByteArray& bytes) {
         const QFileInfo copy(number == 0 ? firstName
                                          : firstName + QLatin1Char('.') + QString::number(number));
         if (holds(copy, bytes))
-            return {copy.filePath(), {}};
+            return {copy.filePath(), Outcome()};
         if (copy.exists() || copy.isSymLink())
             continue;
-        QString error;
-        if (!writeWholeFile(copy.filePath(), bytes, false, &error))
-            return {{}, error};
-        return {copy.filePath(), {}};
+        const Outcome written = writeWholeFile(copy.filePath(), bytes, false);
+        if (!written.worked())
+            return {QString(), written};
+        return {copy.filePath(), Outcome()};
     }
-    return {{}, Texts::tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies)};
+    return {QString(),
+            Outcome::failure(Texts::tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies))};
 }
 
 } // namespace Backups

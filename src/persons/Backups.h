@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QString>
 
 class QByteArray;
@@ -10,8 +12,8 @@ class QByteArray;
 namespace Backups {
 
 struct Kept {
-    QString path;  // the copy that holds the bytes, when they are kept
-    QString error; // otherwise why not, in the interface's language
+    QString path;    // the copy that holds the bytes, when they are kept
+    Outcome outcome; // otherwise why not
 };
 
 Kept keep(const QString& firstName, const QByteArray& bytes);

@@ -57,13 +57,9 @@ constexpr std::array<Button, 5> ButtonsC2{{
 }};
 
 QLabel* caption(QWidget* parent, const Caption& wanted) {
-    auto* label = place(new QLabel(PersonEditor::tr(wanted.text), parent),
-                        QLatin1String(wanted.name), wanted.where);
-    label->setFont(arial(wanted.points, true));
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("QLabel { color: rgb(224, 224, 224); background: "
-                                        "transparent; }"));
-    return label;
+    return textLabel(parent, QLatin1String(wanted.name), wanted.where,
+                     PersonEditor::tr(wanted.text), arial(wanted.points, true),
+                     QColor(224, 224, 224));
 }
 } // namespace
 
@@ -126,12 +122,7 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
          std::initializer_list<QWidget*>{txtName, DT, C2[0], C2[1], C2[2], C2[3], C2[4]})
         FocusRing::attach(control);
     // The birth date follows the name it stands under.
-    QWidget* previous = txtName;
-    for (QWidget* next :
-         std::initializer_list<QWidget*>{DT, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[4]}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
+    chainTabOrder({txtName, DT, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[4]});
 
     m_announcer = new Announcer(area);
     addContextMenuKey(this);
@@ -201,18 +192,19 @@ void PersonEditor::EnableFields(bool enabled) {
 }
 
 void PersonEditor::stepLeft() {
-    if (m_persons.currentPerson() <= 1)
-        return;
-    StoreRecord();
-    m_persons.setCurrentPerson(m_persons.currentPerson() - 1);
-    ShowRecord();
+    showPerson(m_persons.currentPerson() - 1);
 }
 
 void PersonEditor::stepRight() {
-    if (m_persons.currentPerson() >= m_persons.personCount())
+    showPerson(m_persons.currentPerson() + 1);
+}
+
+// Keeps the edits of the current person, then shows the person with that number, if any.
+void PersonEditor::showPerson(int number) {
+    if (number < 1 || number > m_persons.personCount())
         return;
     StoreRecord();
-    m_persons.setCurrentPerson(m_persons.currentPerson() + 1);
+    m_persons.setCurrentPerson(number);
     ShowRecord();
 }
 
@@ -296,19 +288,6 @@ void PersonEditor::closingSequence() {
 
 void PersonEditor::paintClient(QPainter& painter) {
     drawGrid(painter, client()->size(), GridDivisor);
-}
-
-void PersonEditor::showEvent(QShowEvent* event) {
-    centreOnParent();
-    QDialog::showEvent(event);
-}
-
-void PersonEditor::centreOnParent() {
-    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!main)
-        return;
-    const QPoint centre = main->mapToGlobal(main->rect().center());
-    move(centre - rect().center());
 }
 
 bool PersonEditor::eventFilter(QObject* watched, QEvent* event) {

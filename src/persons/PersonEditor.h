@@ -39,10 +39,6 @@ public:
     // Reads DATA.DAT and shows the current person; runs once, before the window is shown.
     void load();
 
-    void StoreRecord();
-    void ShowRecord();
-    void EnableFields(bool enabled);
-
     // The buttons C2(0..4), in their order.
     enum class Command { Add, Delete, Save, Exit, TakeOver };
     void command(Command which);
@@ -53,15 +49,17 @@ public:
 
 protected:
     void paintClient(QPainter& painter) override;
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void StoreRecord();
+    void ShowRecord();
+    void EnableFields(bool enabled);
+    void showPerson(int number);
     void addPerson();
     void deletePerson();
     void takeOverPerson();
     void closingSequence();
-    void centreOnParent();
     void showRefused(const QString& characters);
 
     PersonList& m_persons;

@@ -50,12 +50,12 @@ void PersonStore::LoadPersons(QWidget* parent) {
 
 bool PersonStore::keepLoadedFile(QWidget* parent) {
     const Backups::Kept kept = Backups::keep(m_location.backupPath(), *m_seen);
-    if (kept.path.isEmpty()) {
+    if (!kept.outcome.worked()) {
         m_dialogs.warn(
             parent, programTitle(),
             Texts::tr("%1 wurde nicht gespeichert, weil die Sicherungskopie nicht angelegt "
                       "werden konnte: %2")
-                .arg(fileName(), kept.error));
+                .arg(fileName(), kept.outcome.text()));
         return false;
     }
     m_dialogs.inform(parent, programTitle(),
@@ -68,11 +68,11 @@ bool PersonStore::keepLoadedFile(QWidget* parent) {
 // Keeps the list in a backup copy instead of DATA.DAT, which stays as it is.
 void PersonStore::divert(QWidget* parent, const QByteArray& list, const QString& reason) {
     const Backups::Kept kept = Backups::keep(m_location.backupPath(), list);
-    if (kept.path.isEmpty())
+    if (!kept.outcome.worked())
         m_dialogs.warn(parent, programTitle(),
                        Texts::tr("%1 Die Personenliste wurde nicht gespeichert, auch nicht als "
                                  "Sicherungskopie: %2")
-                           .arg(reason, kept.error));
+                           .arg(reason, kept.outcome.text()));
     else
         m_dialogs.warn(parent, programTitle(),
                        Texts::tr("%1 Die Personenliste ist stattdessen als %2 gespeichert.")
@@ -106,10 +106,10 @@ void PersonStore::SavePersons(QWidget* parent) {
             return;
         m_loadFailed = false;
     }
-    QString error;
-    if (!writeWholeFile(path, list, true, &error)) {
+    const Outcome written = writeWholeFile(path, list, true);
+    if (!written.worked()) {
         restoreSeen();
-        m_dialogs.warn(parent, programTitle(), error);
+        m_dialogs.warn(parent, programTitle(), written.text());
         return;
     }
     m_seen = list;
@@ -120,6 +120,5 @@ void PersonStore::restoreSeen() {
     if (!m_seen || m_seen->isNull() ||
         RegularFile::compare(m_location.filePath(), *m_seen) == RegularFile::Comparison::Same)
         return;
-    QString ignored;
-    writeWholeFile(m_location.filePath(), *m_seen, true, &ignored);
+    writeWholeFile(m_location.filePath(), *m_seen, true);
 }

@@ -32,18 +32,12 @@ enum class Handover {
 };
 
 // One page on its way to a printer. The page is drawn into device(); only submit() hands it
-// to the printer, so a page abandoned part-way never reaches the paper.
+// to the printer, so a page given up part-way never reaches the paper.
 class PageTarget {
 public:
     virtual ~PageTarget() = default;
 
     virtual QPagedPaintDevice& device() = 0;
-
-    // True when the device reported an error while the page was drawn.
-    virtual bool hasFailed() const = 0;
-
-    // Drops the page; call while the painter is still active on device().
-    virtual void abandon() = 0;
 
     // Sends the finished page (the painter has ended) to the printer. Unless it was accepted,
     // detail holds what the print system or the file system said, as they said it.

@@ -1,11 +1,11 @@
 #include "SystemPrinterService.h"
 
+#include "PdfPage.h"
 #include "WaitWithinLimit.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -16,9 +16,6 @@
 
 namespace {
 
-// Dots per inch of the printed page. The line widths of the report are given in device
-// pixels; at this resolution its widest line is 1/150 inch.
-constexpr int PageResolution = 600;
 // A print system on this machine or the network answers within these limits or not at all.
 constexpr int LookupTimeoutMs = 5000;
 constexpr int SubmitTimeoutMs = 10000;
@@ -66,11 +63,7 @@ public:
           m_file(m_folder.filePath(QStringLiteral("tagesbericht.pdf"))) {
         if (!m_folder.isValid() || !m_file.open(QIODevice::WriteOnly))
             return;
-        m_writer = std::make_unique<QPdfWriter>(&m_file);
-        m_writer->setPageLayout(printer.layout);
-        m_writer->setResolution(PageResolution);
-        m_writer->setTitle(jobTitle);
-        m_writer->setCreator(QStringLiteral("Biorhythmus"));
+        m_writer = pdfPageWriter(&m_file, printer.layout, jobTitle);
     }
 
     // Empty when the page can be drawn, else why not.
@@ -82,12 +75,8 @@ public:
 
     QPagedPaintDevice& device() override { return *m_writer; }
 
-    // A write that failed on the way is found by submit(), which reports it with the file
-    // system's own words; drawing itself cannot fail on a PDF writer.
-    bool hasFailed() const override { return false; }
-
-    void abandon() override {}
-
+    // A write that failed on the way is found here, and reported with the file system's own
+    // words; drawing itself cannot fail on a PDF writer.
     Handover submit(QString* detail) override {
         if (!isWrittenWhole(detail))
             return Handover::PageIncomplete;

@@ -104,12 +104,9 @@ PrintOutcome saveDayReportAsPdf(QWidget* parent, const DayReport& report, Dialog
         return PrintOutcome::Cancelled;
 
     BusyCursor saving;
-    QString error;
-    if (!saveDayReportPdf(path, report, &error))
-        return fail(saving, parent, dialogs,
-                    withDetail(Texts::tr("Die Datei „%1“ konnte nicht gespeichert werden.")
-                                   .arg(QDir::toNativeSeparators(path)),
-                               error));
+    const Outcome saved = saveDayReportPdf(path, report);
+    if (!saved.worked())
+        return fail(saving, parent, dialogs, withDetail(saved.sentence(), saved.detail()));
     saving.release();
     dialogs.inform(parent, programTitle(),
                    Texts::tr("Der Tagesbericht wurde in der Datei „%1“ gespeichert.")
@@ -138,16 +135,7 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
     if (!painter.begin(&target->device()))
         return fail(busy, parent, dialogs, notSetUpText(printer.name, QString()));
     paintDayReport(painter, report);
-    if (target->hasFailed() || !painter.isActive()) {
-        target->abandon();
-        painter.end();
-        return fail(busy, parent, dialogs,
-                    Texts::tr("Beim Aufbau der Druckseite für den Drucker „%1“ ist ein Fehler "
-                              "aufgetreten. Der Druckauftrag wurde abgebrochen; es wurde nichts "
-                              "gedruckt.")
-                        .arg(printer.name));
-    }
-    if (!painter.end() || target->hasFailed())
+    if (!painter.end())
         return fail(busy, parent, dialogs,
                     Texts::tr("Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt "
                               "werden. Der Druckauftrag wurde abgebrochen; es wurde nichts "

@@ -223,8 +223,8 @@ private slots:
         f.window.takeOver(QStringLiteral("Anna"), QDate(1953, 11, 20));
         QTemporaryDir folder;
         const QString pdf = folder.filePath(QStringLiteral("page.pdf"));
-        QString error;
-        QVERIFY2(saveDayReportPdf(pdf, f.window.dayReport(), &error), qPrintable(error));
+        const Outcome saved = saveDayReportPdf(pdf, f.window.dayReport());
+        QVERIFY2(saved.worked(), qPrintable(saved.text()));
         const QList<PageWord> words = pdfWords(pdf);
         const QString page = wordTexts(words).join(QLatin1Char(' '));
         for (const char* expected : {"11/20/1953", "1/1/2000", "Physical", "Intellectual"})

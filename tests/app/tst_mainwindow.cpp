@@ -1,7 +1,6 @@
 #include "AnimationStrip.h"
 #include "ChartPicture.h"
 #include "ChartSurfaces.h"
-#include "Clock.h"
 #include "CycleColors.h"
 #include "DateInput.h"
 #include "Dialogs.h"
@@ -14,20 +13,17 @@
 #include "PersonEditor.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
+#include "Phase.h"
 #include "PhaseTexts.h"
-#include "RecordingDisplayMode.h"
-#include "ScriptedDialogs.h"
 #include "Stepper.h"
 #include "TodayCalendar.h"
 #include "UiLanguage.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QCalendarWidget>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -60,14 +56,22 @@ QString text(const MainWindow& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
-// A 40 x 30 green client area in its dialog edge.
-class GreenDialog final : public FramedDialog {
-public:
-    GreenDialog() : FramedDialog(QSize(40, 30)) {}
+// Percentage and text of each cycle, physical to intellectual, as the window shows them.
+QStringList shownValues(const MainWindow& window) {
+    QStringList shown;
+    for (const char* block : {"L2_0", "L4_0", "L2_1", "L4_1", "L2_2", "L4_2"})
+        shown << text(window, block);
+    return shown;
+}
 
-protected:
-    void paintClient(QPainter& painter) override { painter.fillRect(client()->rect(), Qt::green); }
-};
+// What the window is to show for a day count; the calculation's tests check the values.
+QStringList valuesFor(int dayCount) {
+    QStringList values;
+    for (Cycle cycle : AllCycles)
+        values << percentageText(dayCount, period(cycle)) << phaseText(phaseIndex(cycle, dayCount));
+    return values;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -97,14 +101,8 @@ private slots:
     void personTakenOverThroughTheEditor();
     void helpButtonOpensTheHelpWindow();
     void dayReportCarriesWhatTheWindowShows();
-    void calendarIsGerman();
     void qtDialogsSpeakGerman_data();
     void qtDialogsSpeakGerman();
-    void dialogEdge_data();
-    void dialogEdge();
-    void messageBoxes_data();
-    void messageBoxes();
-    void fileNameTooLong();
     void focusOrder();
     void movingOnTheChart_data();
     void movingOnTheChart();
@@ -117,11 +115,8 @@ private slots:
     void helpFromThePersonEditor();
     void dayReportAsPdf_data();
     void dayReportAsPdf();
-    void calendarTodayLine();
     void printsOneAtATime_data();
     void printsOneAtATime();
-    void calendarFromKeys_data();
-    void calendarFromKeys();
     void commandLinePrintsWhatTheWindowShows_data();
     void commandLinePrintsWhatTheWindowShows();
 };
@@ -137,9 +132,7 @@ void TestMainWindow::startUpState() {
     QCOMPARE(f.window.findChild<QLineEdit*>("T1_1")->text(), QString("Anzeige-Datum"));
     QCOMPARE(f.window.dayCount(), 16843);
     QCOMPARE(f.window.chartDayCount(), 16843);
-    QCOMPARE(text(f.window, "L4_0"), phaseText(3));
-    QCOMPARE(text(f.window, "L4_1"), phaseText(7));
-    QCOMPARE(text(f.window, "L4_2"), phaseText(17));
+    QCOMPARE(shownValues(f.window), valuesFor(16843));
     QCOMPARE(f.window.findChild<ChartArea*>("P1")->shownDayCount(), 16843);
     QCOMPARE(f.window.findChild<DayStripArea*>("P2")->shownDate(), QDate(2000, 1, 1));
 }
@@ -251,10 +244,7 @@ void TestMainWindow::dateBeforeBirthShowsMatchingTexts() {
     Fixture f(QDate(1953, 11, 19));
     f.window.load();
     QCOMPARE(f.window.dayCount(), -1);
-    QCOMPARE(text(f.window, "L2_0"), QString("-27 %"));
-    QCOMPARE(text(f.window, "L4_0"), phaseText(6));
-    QCOMPARE(text(f.window, "L4_1"), phaseText(13));
-    QCOMPARE(text(f.window, "L4_2"), phaseText(20));
+    QCOMPARE(shownValues(f.window), valuesFor(-1));
 }
 
 void TestMainWindow::takeOverKeepsName() {
@@ -504,16 +494,6 @@ void TestMainWindow::dayReportCarriesWhatTheWindowShows() {
     QCOMPARE(report.texts[2], phaseText(15));
 }
 
-void TestMainWindow::calendarIsGerman() {
-    DateInput input;
-    input.setDate(QDate(1953, 11, 20));
-    const QCalendarWidget* calendar = input.calendar();
-    QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
-    QCOMPARE(calendar->locale().monthName(11), QString("November"));
-    QCOMPARE(calendar->locale().dayName(3, QLocale::LongFormat), QString("Mittwoch"));
-    QCOMPARE(input.text(), QString("20.11.1953"));
-}
-
 void TestMainWindow::qtDialogsSpeakGerman_data() {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("english");
@@ -539,102 +519,6 @@ void TestMainWindow::qtDialogsSpeakGerman() {
     installUiLanguage(*QCoreApplication::instance(), UiLanguage::German);
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
-}
-
-void TestMainWindow::dialogEdge_data() {
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("colour");
-    const QColor light(192, 192, 192);
-    const QColor shadow(128, 128, 128);
-    QTest::newRow("outer top") << QPoint(20, 0) << light;
-    QTest::newRow("inner left") << QPoint(1, 20) << QColor(Qt::white);
-    QTest::newRow("face top") << QPoint(20, 2) << light;
-    QTest::newRow("outer bottom") << QPoint(20, 35) << QColor(Qt::black);
-    QTest::newRow("inner right") << QPoint(44, 20) << shadow;
-    QTest::newRow("face right") << QPoint(43, 20) << light;
-    QTest::newRow("top right corner") << QPoint(45, 0) << QColor(Qt::black);
-    QTest::newRow("client") << QPoint(3, 3) << QColor(Qt::green);
-}
-
-void TestMainWindow::dialogEdge() {
-    QFETCH(QPoint, pixel);
-    QFETCH(QColor, colour);
-    GreenDialog dialog;
-    QCOMPARE(dialog.size(), QSize(46, 36));
-    QVERIFY(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(dialog.grab().toImage().pixelColor(pixel), colour);
-}
-
-void TestMainWindow::messageBoxes_data() {
-    QTest::addColumn<int>("kind"); // 0 inform, 1 warn, 2 question
-    QTest::addColumn<bool>("unattended");
-    QTest::addColumn<int>("shownFormat"); // -1: no box was shown
-    QTest::newRow("information") << 0 << false << int(Qt::PlainText);
-    QTest::newRow("warning") << 1 << false << int(Qt::PlainText);
-    QTest::newRow("question") << 2 << false << int(Qt::PlainText);
-    QTest::newRow("warning when leaving") << 1 << true << -1;
-    QTest::newRow("question when leaving") << 2 << true << -1;
-}
-
-void TestMainWindow::messageBoxes() {
-    QFETCH(int, kind);
-    QFETCH(bool, unattended);
-    QFETCH(int, shownFormat);
-    WidgetDialogs dialogs;
-    if (unattended)
-        dialogs.stopAsking();
-    const QString text = QStringLiteral("Die Person <b>Anna</b> & Co");
-    int format = -1;
-    QString shownText;
-    ModalAction answer("QMessageBox", [&](QWidget& modal) {
-        auto* box = qobject_cast<QMessageBox*>(&modal);
-        QVERIFY(box);
-        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        format = int(label->textFormat());
-        shownText = label->text();
-        box->reject();
-    });
-    bool yes = false;
-    if (kind == 0)
-        dialogs.inform(nullptr, programTitle(), text);
-    else if (kind == 1)
-        dialogs.warn(nullptr, programTitle(), text);
-    else
-        yes = dialogs.askYesNo(nullptr, programTitle(), text);
-    QCOMPARE(answer.ran(), shownFormat >= 0);
-    QCOMPARE(format, shownFormat);
-    QCOMPARE(shownText, format < 0 ? QString() : text);
-    QVERIFY(!yes);
-}
-
-// Qt's file dialog would ignore Save for a name the file system cannot take; ours says why.
-void TestMainWindow::fileNameTooLong() {
-    QTemporaryDir folder;
-    WidgetDialogs dialogs;
-    QString suggested;
-    QString warning;
-    ModalAction steps({{"QFileDialog",
-                        [&](QWidget& dialog) {
-                            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
-                            suggested = name->text();
-                            name->setText(QString(300, u'x') + ".pdf");
-                            // Once this step is over, so that the next meets the box.
-                            QTimer::singleShot(0, name,
-                                               [name] { QTest::keyClick(name, Qt::Key_Return); });
-                        }},
-                       {"QMessageBox",
-                        [&](QWidget& box) {
-                            warning = qobject_cast<QMessageBox*>(&box)->text();
-                            box.close();
-                        }},
-                       {"QFileDialog", [](QWidget& dialog) { dialog.close(); }}});
-    const QString chosen = dialogs.saveFileName(
-        nullptr, "Speichern", folder.filePath("bericht.pdf"), "PDF-Dateien (*.pdf)");
-    QVERIFY(steps.ran());
-    QCOMPARE(suggested, QString("bericht.pdf"));
-    QVERIFY2(warning.startsWith("Der Dateiname ist zu lang. Hier sind höchstens 255 Zeichen"),
-             qPrintable(warning));
-    QCOMPARE(chosen, QString());
 }
 
 namespace {
@@ -795,7 +679,7 @@ void TestMainWindow::everyControlShowsItsFocus() {
     if (window == "Data") {
         auto* editor =
             new PersonEditor({f.persons, f.window, f.dialogs, f.clock, f.personFile}, &f.window);
-        editor->ShowRecord();
+        editor->load();
         dialog.reset(editor);
     } else if (window == "About") {
         dialog = std::make_unique<HelpWindow>(&f.window);
@@ -893,27 +777,6 @@ void TestMainWindow::dayReportAsPdf() {
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
 }
 
-void TestMainWindow::calendarTodayLine() {
-    FixedClock clock(QDate(2024, 5, 17));
-    DateInput input;
-    input.setClock(clock);
-    input.setDateQuietly(QDate(1999, 12, 31));
-    input.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&input));
-    QSignalSpy changed(&input, &DateInput::userChangedDate);
-    QVERIFY(!input.findChild<TodayCalendar*>()); // made on first use
-    QTest::mouseClick(&input, Qt::LeftButton, {}, QPoint(input.width() - 5, input.height() / 2));
-    TodayCalendar* calendar = input.findChild<TodayCalendar*>();
-    QVERIFY(calendar);
-    QTRY_VERIFY(calendar->isVisible());
-    QToolButton* today = calendar->todayButton();
-    QCOMPARE(today->text(), QString("Heute: 17.05.2024"));
-    QTest::mouseClick(today, Qt::LeftButton);
-    QCOMPARE(input.date(), QDate(2024, 5, 17));
-    QCOMPARE(changed.count(), 1);
-    QTRY_VERIFY(!calendar->isVisible());
-}
-
 void TestMainWindow::printsOneAtATime_data() {
     QTest::addColumn<bool>("pressedAgain"); // while the printer is looked up
     QTest::addColumn<bool>("earlierHangs"); // a lookup of an earlier print still waits
@@ -944,40 +807,6 @@ void TestMainWindow::printsOneAtATime() {
     const int told = int(pressedAgain || earlierHangs); // that the earlier print goes on
     QCOMPARE(f.dialogs.messages.size(), told);
     QCOMPARE(f.dialogs.messages.filter(QStringLiteral("noch nicht beendet")).size(), told);
-}
-
-// Alt+Down, arrows and Escape are heard in the screen-reader test; F4, Enter and the today
-// line here.
-void TestMainWindow::calendarFromKeys_data() {
-    QTest::addColumn<QList<int>>("keys"); // pressed in the calendar that F4 opened
-    QTest::addColumn<QDate>("date");
-    QTest::addColumn<bool>("open");
-    QTest::newRow("F4 opens") << QList<int>{} << QDate(1999, 12, 31) << true;
-    QTest::newRow("a week on, Enter chooses")
-        << QList<int>{Qt::Key_Down, Qt::Key_Return} << QDate(2000, 1, 7) << false;
-    QTest::newRow("Escape puts the day back")
-        << QList<int>{Qt::Key_Left, Qt::Key_Escape} << QDate(1999, 12, 31) << false;
-    QTest::newRow("Tab reaches the today line")
-        << QList<int>{Qt::Key_Tab, Qt::Key_Space} << QDate(2024, 5, 17) << false;
-}
-
-void TestMainWindow::calendarFromKeys() {
-    QFETCH(QList<int>, keys);
-    QFETCH(QDate, date);
-    QFETCH(bool, open);
-    FixedClock clock(QDate(2024, 5, 17));
-    DateInput input;
-    input.setClock(clock);
-    input.setDateQuietly(QDate(1999, 12, 31));
-    input.show();
-    input.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&input));
-    QTest::keyClick(&input, Qt::Key_F4);
-    QTRY_VERIFY(input.calendar()->isVisible());
-    for (int key : keys)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(input.date(), date);
-    QTRY_COMPARE(input.calendar()->isVisible(), open);
 }
 
 void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {

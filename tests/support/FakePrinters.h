@@ -10,20 +10,18 @@
 #include <utility>
 
 // A printer whose page lands in memory. It can be told what the lookup finds (and what happens
-// while it runs), that an earlier lookup still hangs, that no page can be made, that the page
-// fails while it is drawn, or how its hand-over goes; it notes the lookups, what became of the
-// page and whether the busy cursor was up while the page was built.
+// while it runs), that an earlier lookup still hangs, that no page can be made, or how its
+// hand-over goes; it notes the lookups, what became of the page and whether the busy cursor was
+// up while the page was built.
 class FakePrinters final : public PrinterService {
 public:
     DefaultPrinter found;
     std::function<void()> duringLookup; // once, while the next lookup runs
     bool busy = false;
     QString openError;
-    bool failWhileDrawing = false;
     Handover handover = Handover::Accepted;
 
     QByteArray sent;
-    bool abandoned = false;
     bool busyWhileBuilding = false;
     int lookups = 0;
 
@@ -56,8 +54,6 @@ private:
                 QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
             return m_writer;
         }
-        bool hasFailed() const override { return m_service.failWhileDrawing; }
-        void abandon() override { m_service.abandoned = true; }
         Handover submit(QString* detail) override {
             if (m_service.handover == Handover::Accepted)
                 m_service.sent = m_buffer.data();

@@ -1,5 +1,6 @@
-#include "GifWriter.h"
+#include "FailingDevice.h"
 #include "GifLzw.h"
+#include "GifWriter.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -9,25 +10,6 @@
 #include <random>
 
 namespace {
-
-// Accepts a fixed number of bytes and then refuses, like a full disk.
-class FailingDevice : public QIODevice {
-public:
-    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 length) override {
-        if (m_written + length > m_limit)
-            return -1;
-        m_written += length;
-        return length;
-    }
-
-private:
-    qint64 m_limit;
-    qint64 m_written = 0;
-};
 
 QList<QRgb> rampPalette(int count) {
     QList<QRgb> colours;
@@ -64,7 +46,7 @@ GifAnimation singleFrame(const QImage& image, const QList<QRgb>& palette) {
 
 } // namespace
 
-class GifWriterTest : public QObject {
+class TestGifWriter : public QObject {
     Q_OBJECT
 
 private slots:
@@ -79,7 +61,7 @@ private slots:
     void reportsAFailingDevice();
 };
 
-void GifWriterTest::lzwMatchesKnownStream() {
+void TestGifWriter::lzwMatchesKnownStream() {
     // The 10 x 10 four-colour sample that GIF primers work through by hand, with its published
     // code stream (minimum code size 2).
     const char* rows[] = {"1111122222", "1111122222", "1111122222", "1110000222", "1110000222",
@@ -97,7 +79,7 @@ void GifWriterTest::lzwMatchesKnownStream() {
     QCOMPARE(gifLzwEncode(indices, 2).toHex(), expected.toHex());
 }
 
-void GifWriterTest::picturesSurviveTheRoundTrip_data() {
+void TestGifWriter::picturesSurviveTheRoundTrip_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("colours");
     QTest::addColumn<bool>("runs");
@@ -114,7 +96,7 @@ void GifWriterTest::picturesSurviveTheRoundTrip_data() {
     QTest::newRow("one row") << QSize(59, 1) << 5 << false;
 }
 
-void GifWriterTest::picturesSurviveTheRoundTrip() {
+void TestGifWriter::picturesSurviveTheRoundTrip() {
     QFETCH(QSize, size);
     QFETCH(int, colours);
     QFETCH(bool, runs);
@@ -132,7 +114,7 @@ void GifWriterTest::picturesSurviveTheRoundTrip() {
     QCOMPARE(decoded.convertToFormat(QImage::Format_RGB32), picture);
 }
 
-void GifWriterTest::framesKeepTheirDelaysAndTheClipLoops() {
+void TestGifWriter::framesKeepTheirDelaysAndTheClipLoops() {
     const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
     const QList<int> delays{5, 20, 7};
     GifAnimation animation{QSize(9, 4), palette, {}, 0};
@@ -159,7 +141,7 @@ void GifWriterTest::framesKeepTheirDelaysAndTheClipLoops() {
     }
 }
 
-void GifWriterTest::offPaletteColoursTakeTheNearestEntry() {
+void TestGifWriter::offPaletteColoursTakeTheNearestEntry() {
     const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0)};
     QImage picture(3, 1, QImage::Format_RGB32);
     picture.setPixel(0, 0, qRgb(200, 30, 30));
@@ -174,7 +156,7 @@ void GifWriterTest::offPaletteColoursTakeTheNearestEntry() {
     QCOMPARE(decoded.pixel(2, 0), qRgb(255, 255, 255));
 }
 
-void GifWriterTest::refusesWhatItCannotWrite_data() {
+void TestGifWriter::refusesWhatItCannotWrite_data() {
     QTest::addColumn<int>("damage");
     QTest::newRow("no frames") << 0;
     QTest::newRow("a frame of another size") << 1;
@@ -183,7 +165,7 @@ void GifWriterTest::refusesWhatItCannotWrite_data() {
     QTest::newRow("negative delay") << 4;
 }
 
-void GifWriterTest::refusesWhatItCannotWrite() {
+void TestGifWriter::refusesWhatItCannotWrite() {
     QFETCH(int, damage);
     const QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 255, 255)};
     GifAnimation animation = singleFrame(indexedPicture(QSize(4, 4), palette, 1, false), palette);
@@ -212,7 +194,7 @@ void GifWriterTest::refusesWhatItCannotWrite() {
     QVERIFY(bytes.isEmpty());
 }
 
-void GifWriterTest::reportsAFailingDevice_data() {
+void TestGifWriter::reportsAFailingDevice_data() {
     QTest::addColumn<qint64>("limit");
     QTest::newRow("nothing fits") << qint64(0);
     QTest::newRow("inside the colour table") << qint64(100);
@@ -220,15 +202,16 @@ void GifWriterTest::reportsAFailingDevice_data() {
     QTest::newRow("only the trailer is missing") << qint64(-1);
 }
 
-void GifWriterTest::reportsAFailingDevice() {
+void TestGifWriter::reportsAFailingDevice() {
     QFETCH(qint64, limit);
     const QList<QRgb> palette = rampPalette(256);
     const GifAnimation animation =
         singleFrame(indexedPicture(QSize(30, 30), palette, 3, false), palette);
     const qint64 whole = encoded(animation).size();
-    FailingDevice device(limit < 0 ? whole - 1 : limit);
+    FailingDevice device({}, limit < 0 ? whole - 1 : limit);
+    device.open(QIODevice::WriteOnly);
     QVERIFY(!writeGif(device, animation));
 }
 
-QTEST_MAIN(GifWriterTest)
-#include "GifWriterTest.moc"
+QTEST_MAIN(TestGifWriter)
+#include "tst_gifwriter.moc"
