@@ -40,7 +40,7 @@ QByteArray svgBytes(const QDate& birth, const QDate& display) {
     svg.setSize(chartPictureSize());
     svg.setViewBox(QRect(QPoint(0, 0), chartPictureSize()));
     svg.setResolution(96); // one picture pixel is one CSS pixel
-    svg.setTitle(Texts::tr("Biorhythmus %1").arg(shortDateText(display)));
+    svg.setTitle(Texts::tr("Biorhythmus %1").arg(displayDateText(display)));
     QPainter painter(&svg);
     paintChartPicture(painter, birth, display);
     painter.end();

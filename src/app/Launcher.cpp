@@ -1,10 +1,11 @@
 // The program's entry. Qt GUI and Widgets alone take longer to load than a whole command-line
 // run of text, so the window and the pictures live in a library beside the program
-// (libbiorhythmus-gui.so) that is loaded only when they are asked for: without arguments, and
-// for --pdf, --png and --svg.
+// (libbiorhythmus-gui.so) that is loaded only when they are asked for: without arguments (or
+// with --lang alone), and for --pdf, --png and --svg.
 
 #include "CommandLine.h"
 #include "GuiEntries.h"
+#include "UiLanguage.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -63,10 +64,20 @@ private:
     }
 };
 
+// Without arguments, or with no more than a language the program speaks, the window opens;
+// anything else is a run of the command line, which also tells of a wrong language.
+bool opensWindow(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const int languageWords = arguments.contains(QLatin1String("--lang")) ? 2 : 1;
+    return argc == 1 || (argc == 1 + languageWords && uiLanguageNamed(languageArgument(arguments)));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1) {
+    if (!opensWindow(argc, argv)) {
         LibraryPictures pictures;
         return runCommandLine(argc, argv, pictures);
     }

@@ -165,7 +165,7 @@ void MainWindow::takeOver(const QString& name, const QDate& birthDate) {
     m_controls.M1->setDateQuietly(birthDate);
     Diff();
     DrawGraph();
-    QStringList taken{name, shortDateText(birthDate)};
+    QStringList taken{name, displayDateText(birthDate)};
     taken.removeAll(QString());
     m_takenOver = tr("Übernommen: %1").arg(taken.join(QStringLiteral(", ")));
 }

@@ -1,16 +1,21 @@
 #include "StartRefusal.h"
 
 #include "Dialogs.h"
-#include "GermanTranslations.h"
+#include "UiLanguage.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
+namespace {
+QString refusal(const QString& problem) {
+    return QApplication::translate("StartRefusal", "Biorhythmus kann nicht starten. %1")
+        .arg(problem);
+}
+} // namespace
+
 int refuseToStart(int& argc, char** argv, const QString& problem) {
-    const QString text =
-        QApplication::translate("StartRefusal", "Biorhythmus kann nicht starten. %1").arg(problem);
-    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fprintf(stderr, "%s\n", qPrintable(refusal(problem)));
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return 1;
     QApplication app(argc, argv);
@@ -18,8 +23,8 @@ int refuseToStart(int& argc, char** argv, const QString& problem) {
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return 1;
-    installGermanTranslations(app);
-    QMessageBox box(QMessageBox::Critical, programTitle(), text, QMessageBox::Ok);
+    installUiLanguage(app, startUiLanguage(QCoreApplication::arguments()));
+    QMessageBox box(QMessageBox::Critical, programTitle(), refusal(problem), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
     return 1;

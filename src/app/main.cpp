@@ -1,10 +1,10 @@
 #include "Application.h"
 #include "DayPictures.h"
-#include "GermanTranslations.h"
 #include "GuiEntries.h"
 #include "ScreenSwitch.h"
 #include "SingleInstance.h"
 #include "StartRefusal.h"
+#include "UiLanguage.h"
 
 #include <QApplication>
 
@@ -23,7 +23,7 @@ int biorhythmusWindow(int argc, char* argv[]) {
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
-    installGermanTranslations(qapp);
+    installUiLanguage(qapp, startUiLanguage(QCoreApplication::arguments()));
     instance.listen();
 
     Application application(std::move(screen));

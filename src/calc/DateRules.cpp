@@ -1,6 +1,7 @@
 #include "DateRules.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 
 QDate earliestDate() {
@@ -28,6 +29,26 @@ QDate clampedToRange(const QDate& date) {
 
 QString shortDateText(const QDate& date) {
     return date.toString(QLatin1String(ShortDateFormat));
+}
+
+QLocale uiLocale() {
+    const QLocale chosen;
+    return chosen.language() == QLocale::English ? chosen
+                                                 : QLocale(QLocale::German, QLocale::Germany);
+}
+
+QString displayDateFormat() {
+    const QLocale locale = uiLocale();
+    if (locale.language() != QLocale::English)
+        return QLatin1String(ShortDateFormat);
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    // "yy" stands for two digits of the year; the year is widened to all four.
+    static const QRegularExpression year(QStringLiteral("y+"));
+    return format.replace(year, QStringLiteral("yyyy"));
+}
+
+QString displayDateText(const QDate& date) {
+    return uiLocale().toString(date, displayDateFormat());
 }
 
 bool isAcceptedDate(const QDate& date) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 
@@ -18,9 +19,19 @@ QDate stepDay(const QDate& date, int direction);
 // The nearest accepted date: a date beyond either end becomes that end; invalid stays invalid.
 QDate clampedToRange(const QDate& date);
 
-// The program's short date form, dd.MM.yyyy, independent of the machine's locale.
+// The fixed short date form, dd.MM.yyyy, independent of the machine's locale and of the
+// interface's language: DATA.DAT keeps birth dates in it.
 QString shortDateText(const QDate& date);
 inline constexpr const char* ShortDateFormat = "dd.MM.yyyy";
+
+// The locale of the interface's language: the default locale when that is English, German for
+// every other, so that the program stays German unless English was chosen at start.
+QLocale uiLocale();
+
+// The date form the user reads and types: dd.MM.yyyy in German, the English locale's short
+// form in English, always with a four-digit year, since birth dates reach back to 1601.
+QString displayDateFormat();
+QString displayDateText(const QDate& date);
 
 // Whether the date lies within the accepted range.
 bool isAcceptedDate(const QDate& date);

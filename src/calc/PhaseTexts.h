@@ -3,7 +3,8 @@
 #include <QString>
 #include <cstdint>
 
-// The German interpretation text for a PhaseIndex from 0 to 20; empty for any other index.
+// The interpretation text for a PhaseIndex from 0 to 20 in the interface's language (German
+// unless a translation is installed); empty for any other index.
 QString phaseText(std::int16_t phaseIndex);
 
 // The text's opening up to its first full stop followed by a blank or the end, e.g.

@@ -1,9 +1,9 @@
 #include "DayDescription.h"
 
+#include "DateRules.h"
 #include "Phase.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -37,8 +37,7 @@ QString spokenPercentage(Cycle cycle, const QString& shownText) {
 }
 
 QString dayHeading(const QDate& date) {
-    return QLocale(QLocale::German, QLocale::Germany)
-        .toString(date, QStringLiteral("dddd, dd.MM.yyyy"));
+    return uiLocale().toString(date, QStringLiteral("dddd, ") + displayDateFormat());
 }
 
 namespace {

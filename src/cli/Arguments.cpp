@@ -1,6 +1,7 @@
 #include "Arguments.h"
 
 #include "DateRules.h"
+#include "UiLanguage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ struct OptionText {
     const char* description;
 };
 
-// The options in the order the help lists them. A language option belongs after --svg.
+// The options in the order the help lists them.
 const std::vector<OptionText>& optionTexts() {
     static const std::vector<OptionText> texts{
         {{"b", "birth"},
@@ -54,6 +55,10 @@ const std::vector<OptionText>& optionTexts() {
         {{"svg"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
          QT_TRANSLATE_NOOP("Arguments", "Das Diagramm mit der Tagesleiste als SVG-Bild.")},
+        {{"lang"},
+         QT_TRANSLATE_NOOP("Arguments", "Sprache"),
+         QT_TRANSLATE_NOOP("Arguments", "de oder en: die Sprache der Texte (Vorgabe: die des "
+                                        "Systems).")},
         {{"h", "help"}, nullptr, QT_TRANSLATE_NOOP("Arguments", "Zeigt diese Hilfe.")},
         {{"v", "version"}, nullptr, QT_TRANSLATE_NOOP("Arguments", "Zeigt die Version.")},
     };
@@ -145,6 +150,11 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         // The only other failure: the last argument is an option that takes a value.
         return usageError(Texts::tr("Nach „%1“ fehlt ein Wert.").arg(arguments.last()));
     }
+    // The language was chosen from the arguments before they were read; here a wrong one is told.
+    const QString language = parser.value(QStringLiteral("lang"));
+    if (parser.isSet(QStringLiteral("lang")) && !uiLanguageNamed(language))
+        return usageError(
+            Texts::tr("Unbekannte Sprache „%1“; möglich sind de und en.").arg(language));
     if (parser.isSet(QStringLiteral("help")))
         return {ParsedArguments::Kind::Help, {}, helpText()};
     if (parser.isSet(QStringLiteral("version")))

@@ -6,6 +6,7 @@
 #include "Listings.h"
 #include "PersonFileLocation.h"
 #include "PersonLookup.h"
+#include "UiLanguage.h"
 #include "WholeFile.h"
 
 #include <QCoreApplication>
@@ -99,7 +100,21 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
 
 int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
     qInstallMessageHandler(keepQtNotesOff);
-    const ParsedArguments parsed = parseArguments(argumentList(argc, argv), QDate::currentDate());
+    const QStringList arguments = argumentList(argc, argv);
+    const UiLanguage language = startUiLanguage(arguments);
+    std::unique_ptr<QCoreApplication> application;
+    ParsedArguments parsed;
+    {
+        // The help and the errors speak the chosen language, whose translation needs an
+        // application object; the person list is looked for where the window keeps it, which
+        // depends on the program's folder and name.
+        auto reading = std::make_unique<QCoreApplication>(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Biorhythmus"));
+        installUiLanguage(*reading, language);
+        parsed = parseArguments(arguments, QDate::currentDate());
+        if (parsed.kind != ParsedArguments::Kind::Run || !parsed.request.wantsPictures())
+            application = std::move(reading);
+    }
     switch (parsed.kind) {
     case ParsedArguments::Kind::Help:
     case ParsedArguments::Kind::Version: {
@@ -113,11 +128,12 @@ int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
     case ParsedArguments::Kind::Run:
         break;
     }
-    // The person list is looked for where the window keeps it, which depends on the program's
-    // folder and name.
-    const std::unique_ptr<QCoreApplication> application =
-        parsed.request.wantsPictures() ? pictures.makeApplication(argc, argv)
-                                       : std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Biorhythmus"));
+    // The pictures are drawn under an application object of their own, made once the first
+    // has gone.
+    if (!application) {
+        application = pictures.makeApplication(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Biorhythmus"));
+        installUiLanguage(*application, language);
+    }
     return run(parsed.request, pictures);
 }

@@ -127,10 +127,10 @@ QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat
     }
     table.rows.push_back(row);
 
-    QString text =
-        QStringLiteral("%1  %2\n%3  %4\n%5  %6\n")
-            .arg(subject.caption, shortDateText(subject.birth), Texts::tr("Anzeige-Datum"),
-                 shortDateText(date), Texts::tr("Tage seit der Geburt"), QString::number(dayCount));
+    QString text = QStringLiteral("%1  %2\n%3  %4\n%5  %6\n")
+                       .arg(subject.caption, displayDateText(subject.birth),
+                            Texts::tr("Anzeige-Datum"), displayDateText(date),
+                            Texts::tr("Tage seit der Geburt"), QString::number(dayCount));
     for (Cycle cycle : AllCycles)
         text += QStringLiteral("\n%1  %2\n%3\n")
                     .arg(conditionHeading(cycle), percentageColumn(dayCount, cycle),
@@ -155,7 +155,7 @@ QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, Out
         const QDate date = first.addDays(offset);
         const std::int32_t dayCount = firstCount + offset;
         QJsonArray row{isoDate(date), dayCount};
-        QString line = QStringLiteral("%1  %2").arg(shortDateText(date), -10).arg(dayCount, 7);
+        QString line = QStringLiteral("%1  %2").arg(displayDateText(date), -10).arg(dayCount, 7);
         for (Cycle cycle : AllCycles) {
             row.append(percentage(dayCount, period(cycle)));
             line += QStringLiteral("  %1").arg(percentageColumn(dayCount, cycle), 8);
@@ -170,18 +170,18 @@ QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, Out
 }
 
 QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format) {
-    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale locale = uiLocale();
     Table table;
     table.keys << QStringLiteral("datum") << QStringLiteral("wochentag")
                << QStringLiteral("kritisch") << QStringLiteral("anzahl");
     QString text = Texts::tr("Kritische Tage vom %1 bis %2\n")
-                       .arg(shortDateText(list.first), shortDateText(list.last));
+                       .arg(displayDateText(list.first), displayDateText(list.last));
     for (const CriticalDay& day : list.days) {
-        const QString weekday = german.dayName(day.date.dayOfWeek());
+        const QString weekday = locale.dayName(day.date.dayOfWeek());
         const QJsonArray names = namesOf(day.cycles);
         table.rows.push_back({isoDate(day.date), weekday, names, day.count()});
         text += QStringLiteral("%1  %2  %3\n")
-                    .arg(QStringLiteral("%1, %2").arg(weekday, shortDateText(day.date)), -22)
+                    .arg(QStringLiteral("%1, %2").arg(weekday, displayDateText(day.date)), -22)
                     .arg(joined(names), -26)
                     .arg(criticalDayHeading(day));
     }

@@ -19,9 +19,9 @@ const Clock& systemClock() {
 
 DateInput::DateInput(QWidget* parent) : QDateEdit(parent), m_clock(&systemClock()) {
     setCalendarPopup(true);
-    setDisplayFormat(QLatin1String(ShortDateFormat));
+    setLocale(uiLocale());
+    setDisplayFormat(displayDateFormat());
     setDateRange(earliestDate(), latestDate());
-    setLocale(QLocale(QLocale::German, QLocale::Germany));
     connect(this, &QDateEdit::dateChanged, this, [this](const QDate& date) {
         if (!m_quiet)
             emit userChangedDate(date);
@@ -75,9 +75,9 @@ void DateInput::mousePressEvent(QMouseEvent* event) {
 }
 
 // Once a part of the date is complete ("08" or "8" for the day) the input moves on to the next
-// part by itself; the dot typed after it closes the part just finished and must not skip the
-// next one, so that typing 08.11.1999 gives 08.11.1999. A digit typed where the cursor was put
-// by a click or an arrow key replaces the part it stands in, as after Tab.
+// part by itself; the separator typed after it ("." or "/") closes the part just finished and
+// must not skip the next one, so that typing 08.11.1999 gives 08.11.1999. A digit typed where
+// the cursor was put by a click or an arrow key replaces the part it stands in, as after Tab.
 void DateInput::keyPressEvent(QKeyEvent* event) {
     const bool opensCalendar =
         (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier) ||
@@ -89,7 +89,9 @@ void DateInput::keyPressEvent(QKeyEvent* event) {
     }
     const QString text = event->text();
     const bool digit = text.size() == 1 && text.front().isDigit();
-    if (m_movedOnByItself && text == QLatin1String(".")) {
+    const bool separator = text.size() == 1 && !text.front().isLetterOrNumber() &&
+                           displayFormat().contains(text.front());
+    if (m_movedOnByItself && separator) {
         m_movedOnByItself = false;
         event->accept();
         return;
@@ -112,7 +114,7 @@ void DateInput::keyPressEvent(QKeyEvent* event) {
             m_cutDayDigit = text.front().digitValue();
     }
     m_typedTo = digit ? lineEdit()->cursorPosition() : -1;
-    if (!digit && text != QLatin1String("."))
+    if (!digit && !separator)
         m_wantedDay = 0;
     holdWantedDay();
 }
@@ -125,7 +127,11 @@ bool DateInput::takeSecondDayDigit(QKeyEvent* event) {
     m_cutDayDigit = -1;
     m_wantedDay = day;
     holdWantedDay();
-    setSelectedSection(MonthSection);
+    // On to the part after the day: the month in German, the year in English.
+    for (int i = 0; i + 1 < sectionCount(); ++i) {
+        if (sectionAt(i) == DaySection)
+            setSelectedSection(sectionAt(i + 1));
+    }
     m_typedTo = -1;
     event->accept();
     return true;

@@ -5,7 +5,8 @@
 class Clock;
 class TodayCalendar;
 
-// A date input with a drop-down calendar, shown as dd.MM.yyyy, for 01.01.1601 to 31.12.9999.
+// A date input with a drop-down calendar, for 01.01.1601 to 31.12.9999, shown in the interface's
+// language: dd.MM.yyyy in German.
 // userChangedDate is emitted only for the user's own edits; setting the date from code stays
 // quiet, so code that sets a date decides itself when to recalculate. Alt+Down and F4 open
 // the calendar; Escape there closes it and puts back the date it opened with.

@@ -12,9 +12,9 @@
 
 TodayCalendar::TodayCalendar(const Clock& clock, QWidget* parent)
     : QCalendarWidget(parent), m_clock(&clock), m_today(new QToolButton(this)) {
-    const QLocale german(QLocale::German, QLocale::Germany);
-    setLocale(german);
-    setFirstDayOfWeek(Qt::Monday);
+    const QLocale locale = uiLocale();
+    setLocale(locale);
+    setFirstDayOfWeek(locale.firstDayOfWeek());
     setGridVisible(false);
 
     m_today->setObjectName(QStringLiteral("today"));
@@ -81,7 +81,7 @@ void TodayCalendar::keyPressEvent(QKeyEvent* event) {
 }
 
 void TodayCalendar::showToday() {
-    const QString text = tr("Heute: %1").arg(shortDateText(m_clock->today()));
+    const QString text = tr("Heute: %1").arg(displayDateText(m_clock->today()));
     m_today->setText(text);
     m_today->setAccessibleName(text);
 }

@@ -5,9 +5,10 @@
 class Clock;
 class QToolButton;
 
-// The drop-down calendar of the date inputs: German month and day names, weeks from Monday,
-// and a line at its foot with today's date that selects it with one click. Escape tells that
-// the user leaves without choosing.
+// The drop-down calendar of the date inputs: month and day names in the interface's language,
+// weeks starting on that language's first day (Monday in German), and a line at its foot with
+// today's date that selects it with one click. Escape tells that the user leaves without
+// choosing.
 class TodayCalendar : public QCalendarWidget {
     Q_OBJECT
 public:

@@ -30,9 +30,9 @@ QLabel* caption(QWidget* parent, const QString& name, const Twips& where, const 
 QString whose(const CalendarPerson& person, const QDate& first) {
     const QString name = person.name.trimmed();
     return name.isEmpty() ? CriticalDaysWindow::tr("Geburtsdatum %1, ab %2")
-                                .arg(shortDateText(person.birth), shortDateText(first))
+                                .arg(displayDateText(person.birth), displayDateText(first))
                           : CriticalDaysWindow::tr("%1, geboren am %2, ab %3")
-                                .arg(name, shortDateText(person.birth), shortDateText(first));
+                                .arg(name, displayDateText(person.birth), displayDateText(first));
 }
 
 QString multipleMark(const CriticalDay& day) {
@@ -128,10 +128,10 @@ void CriticalDaysWindow::showSpan(int days) {
         DayList->setCurrentCell(0, 0);
     lblEnd->setText(m_list.endsAtLatest
                         ? tr("Die Liste endet am %1, dem letzten Tag, den das Programm kennt.")
-                              .arg(shortDateText(m_list.last))
+                              .arg(displayDateText(m_list.last))
                         : tr("%1 kritische Tage bis %2")
                               .arg(m_list.days.size())
-                              .arg(shortDateText(m_list.last)));
+                              .arg(displayDateText(m_list.last)));
 }
 
 void CriticalDaysWindow::saveCalendarFile() {

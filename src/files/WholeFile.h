@@ -9,7 +9,7 @@ class QIODevice;
 // beside it that replaces the file only once it is complete, so that a failed write leaves
 // the previous file as it was. Where the folder takes no new files but the file itself may be
 // written (a read-only program folder holding a writable file), inPlace lets the file be
-// rewritten directly instead. False with a German *error naming the file on failure.
+// rewritten directly instead. False with an *error naming the file on failure.
 bool writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace, QString* error);
 
 // Writes all bytes to an open device, going on after a partial write; false when the device

@@ -1,6 +1,7 @@
 #include "HelpDocuments.h"
 
 #include "DateInput.h"
+#include "DateRules.h"
 #include "DesignFonts.h"
 #include "TodayCalendar.h"
 
@@ -20,9 +21,16 @@ QFont documentFont() {
     return font;
 }
 
+// The document in the interface's language.
+QString documentPath(const char* name) {
+    const bool english = uiLocale().language() == QLocale::English;
+    return (english ? QStringLiteral(":/help/en/") : QStringLiteral(":/help/")) +
+           QLatin1String(name);
+}
+
 // A missing or unreadable document leaves a short notice in its box instead of an empty one.
-QString readDocument(const char* path, const QString& title) {
-    QFile file(QLatin1String{path});
+QString readDocument(const char* name, const QString& title) {
+    QFile file(documentPath(name));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString::fromUtf8(file.readAll());
     return QStringLiteral("<p><b>%1</b></p><p>%2</p>")
@@ -52,13 +60,13 @@ QPixmap renderCalendarPicture() {
 }
 
 void loadGuide(QTextDocument& document) {
-    fill(document, readDocument(GuidePath, QObject::tr("Kurzanleitung")));
+    fill(document, readDocument(GuideName, QObject::tr("Kurzanleitung")));
     document.addResource(QTextDocument::ImageResource, calendarPictureName(),
                          renderCalendarPicture());
 }
 
 void loadTerms(QTextDocument& document) {
-    fill(document, readDocument(TermsPath, QObject::tr("Nutzungsbedingungen")));
+    fill(document, readDocument(TermsName, QObject::tr("Nutzungsbedingungen")));
 }
 
 QStringList imageNames(const QTextDocument& document) {

@@ -6,9 +6,10 @@
 
 class QTextDocument;
 
-// The two documents of the help window, kept as rich text in the help library's resources.
-inline constexpr const char* GuidePath = ":/help/guide.html";
-inline constexpr const char* TermsPath = ":/help/terms.html";
+// The two documents of the help window, kept as rich text in the help library's resources:
+// German under :/help, English under :/help/en.
+inline constexpr const char* GuideName = "guide.html";
+inline constexpr const char* TermsName = "terms.html";
 
 // The name under which the guide refers to the picture of the drop-down calendar.
 inline QUrl calendarPictureName() {

@@ -11,7 +11,7 @@ namespace Backups {
 
 struct Kept {
     QString path;  // the copy that holds the bytes, when they are kept
-    QString error; // otherwise why not, in German
+    QString error; // otherwise why not, in the interface's language
 };
 
 Kept keep(const QString& firstName, const QByteArray& bytes);

@@ -25,14 +25,14 @@ struct Contents {
 };
 
 // Reads the device's bytes; a device that announces or delivers more than MaxFileSize bytes
-// gives a readError (in German, without the file name) and is not read further.
+// gives a readError (in the interface's language, without the file name) and is not read further.
 Contents readAll(QIODevice& device);
 
 // Reads the list from the device. The device is read as a sequence of fields separated by
 // commas or line ends; a field that begins with a double quote ends at the next double quote,
 // and the two numbers of the first line are signed 16-bit integers.
 //
-// On failure the return is false, *error describes it in German with the file name and line
+// On failure the return is false, *error describes it with the file name and line
 // ("DATA.DAT: Lesen über das Dateiende hinaus (Zeile 7)"), and what was read before stays:
 // a failure in the first line leaves the list untouched; after it the list holds the announced
 // number of persons, those not yet read with empty texts. Storage never exceeds the announced
@@ -53,7 +53,7 @@ bool parse(const Contents& contents, PersonList& list, QString* error,
 // The bytes of the file for the list. Characters that Windows-1252 cannot hold become '?'.
 QByteArray bytes(const PersonList& list);
 
-// Writes the file's bytes to the device; false with a German *error when the device fails.
+// Writes the file's bytes to the device; false with an *error when the device fails.
 bool write(QIODevice& device, const PersonList& list, QString* error,
            const QString& fileName = QLatin1String(FileName));
 

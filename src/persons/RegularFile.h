@@ -13,7 +13,7 @@ struct Result {
     bool exists = false; // something, or a link to something, lies under the name
     bool opened = false; // it was an ordinary file and could be opened; contents holds it
     PersonFile::Contents contents;
-    QString error; // why it was not opened, in German, without the file name
+    QString error; // why it was not opened, without the file name
 };
 
 Result read(const QString& path);

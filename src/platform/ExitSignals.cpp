@@ -15,10 +15,13 @@ int signalSockets[2] = {-1, -1};
 // However the exit path fares, the process ends this long after the first signal.
 constexpr suseconds_t LeaveWithinMicroseconds = 900000;
 
+// A signal handler may neither translate nor allocate: the message is put here, in the
+// interface's language, when the signals are set up.
+QByteArray deadlineMessage;
+
 void onDeadline(int) {
-    static const char message[] = "Biorhythmus: Das Beenden hat zu lange gedauert; das Programm "
-                                  "endet ohne weiteres Aufräumen.\n";
-    [[maybe_unused]] const auto written = ::write(STDERR_FILENO, message, sizeof message - 1);
+    [[maybe_unused]] const auto written =
+        ::write(STDERR_FILENO, deadlineMessage.constData(), std::size_t(deadlineMessage.size()));
     ::_exit(1);
 }
 
@@ -53,6 +56,9 @@ void handle(int signal, void (*handler)(int)) {
 } // namespace
 
 ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
+    deadlineMessage = tr("Biorhythmus: Das Beenden hat zu lange gedauert; das Programm endet ohne "
+                         "weiteres Aufräumen.\n")
+                          .toLocal8Bit();
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0)
         return;
     m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);

@@ -13,7 +13,7 @@ struct DefaultPrinter {
         NoPrinters,   // no printer is installed at all
         NoDefault,    // there are printers, but none is the default
         NotAnswering, // the print system did not answer in time
-        Unusable,     // the printer cannot take a job now; reason says why, in German
+        Unusable,     // the printer cannot take a job now; reason says why, for the user
         Abandoned     // the program is ending and stopped waiting; nothing is to be said
     };
     State state = State::NoPrinters;

@@ -156,9 +156,9 @@ std::array<QString, 4> reportTextLines(const QString& text) {
 }
 
 QString reportDateLine(const DayReport& report) {
-    return report.birthCaption + QStringLiteral("  ") + shortDateText(report.birthDate) +
+    return report.birthCaption + QStringLiteral("  ") + displayDateText(report.birthDate) +
            QString(20, QLatin1Char(' ')) + report.displayCaption + QStringLiteral("  ") +
-           shortDateText(report.displayDate);
+           displayDateText(report.displayDate);
 }
 
 void drawDayReport(PageSurface& page, const DayReport& report) {

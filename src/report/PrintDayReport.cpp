@@ -25,7 +25,7 @@ PrintOutcome fail(BusyCursor& busy, QWidget* parent, Dialogs& dialogs, const QSt
     return PrintOutcome::Failed;
 }
 
-// A German sentence, then what the print system or the file system said in its own words.
+// A sentence of ours, then what the print system or the file system said in its own words.
 QString withDetail(const QString& sentence, const QString& detail) {
     return detail.isEmpty() ? sentence : sentence + QLatin1String("\n\n(") + detail + u')';
 }
@@ -130,7 +130,7 @@ PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& d
 
     QString detail;
     const std::unique_ptr<PageTarget> target = printers.openPrinter(
-        printer, Texts::tr("Biorhythmus %1").arg(shortDateText(report.displayDate)), &detail);
+        printer, Texts::tr("Biorhythmus %1").arg(displayDateText(report.displayDate)), &detail);
     if (!target)
         return fail(busy, parent, dialogs, notSetUpText(printer.name, detail));
 

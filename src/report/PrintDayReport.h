@@ -17,7 +17,7 @@ enum class PrintOutcome {
 };
 
 // Prints the day report on the default printer without a print dialog, with a busy cursor
-// while the page is built. Every failure is explained in German through dialogs, and a job
+// while the page is built. Every failure is explained to the user through dialogs, and a job
 // that fails part-way is abandoned before anything reaches the printer. When no printer is
 // installed at all, the user is offered to save the report as a PDF file.
 PrintOutcome printDayReport(QWidget* parent, const DayReport& report, Dialogs& dialogs,

@@ -7,7 +7,6 @@
 #include "Dialogs.h"
 #include "FakePrinters.h"
 #include "FramedDialog.h"
-#include "GermanTranslations.h"
 #include "HelpWindow.h"
 #include "MainWindow.h"
 #include "MainWindowFixture.h"
@@ -20,6 +19,7 @@
 #include "ScriptedDialogs.h"
 #include "Stepper.h"
 #include "TodayCalendar.h"
+#include "UiLanguage.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -536,7 +536,7 @@ void TestMainWindow::qtDialogsSpeakGerman() {
     QFETCH(QString, context);
     QFETCH(QString, english);
     QFETCH(QString, german);
-    installGermanTranslations(*QCoreApplication::instance());
+    installUiLanguage(*QCoreApplication::instance(), UiLanguage::German);
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
 }

@@ -179,6 +179,11 @@ ROWS = [
         png_size, (579, 172)),
     Row("chart as SVG", BORN_2000 + ["--svg", path("chart.png")], 0, path("chart.png"),
         svg_root, "{http://www.w3.org/2000/svg}svg"),
+    Row("values in English", ["--lang", "en"] + BORN_2000, 0, "-", heads, [
+        "Birth date  1/1/2000", "Day shown  1/1/2000", "Days since birth  0",
+        "Physical state  0 %", "Careful! A critical day for your physica",
+        "Emotional state  0 %", "Careful, a critical day! Your mood may b",
+        "Intellectual state  0 %", "Attention, a critical day! Your logical "]),
     Row("help", ["--help"], 0, "-", lambda data: heads(data)[0], "Aufruf: biorhythmus [Optionen]"),
     Row("version", ["-v"], 0, "-", heads, ["biorhythmus 2.0.0"]),
     # usage errors: status 2
@@ -190,6 +195,10 @@ ROWS = [
     Row("missing value", ["--birth"], 2, "-", nothing, b"", "Nach „--birth“ fehlt ein Wert."),
     Row("no birth date", ["--date", "01.01.2000"], 2, "-", nothing, b"",
         "Bitte --birth DATUM oder --person NAME angeben."),
+    Row("bad date in English", ["--lang=en", "--birth", "31.02.2000"], 2, "-", nothing, b"",
+        "“31.02.2000” is not a date"),
+    Row("unknown language", BORN_2000 + ["--lang", "fr"], 2, "-", nothing, b"",
+        "Unbekannte Sprache „fr“"),
     Row("bad format", BORN_2000 + ["--format", "xml"], 2, "-", nothing, b"",
         "Unbekanntes Format „xml“"),
     Row("span not a number", BORN_2000 + ["--days", "viele"], 2, "-", nothing, b"",

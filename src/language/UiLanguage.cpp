@@ -1,0 +1,81 @@
+#include "UiLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+std::optional<UiLanguage> languageOfTag(const QString& tag) {
+    // "en", "en-GB", "en_US" and the like: the language is the part before the region.
+    return uiLanguageNamed(tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0));
+}
+
+// English in the region the user asked for when the system names one, else in the US.
+QLocale englishLocale() {
+    for (const QString& tag : QLocale::system().uiLanguages()) {
+        const QLocale locale(tag);
+        if (languageOfTag(tag) == UiLanguage::English && locale.language() == QLocale::English)
+            return locale;
+    }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+bool installTranslator(QCoreApplication& application, const QLocale& locale, const QString& name,
+                       const QString& folder) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(locale, name, QStringLiteral("_"), folder))
+        return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+}
+
+} // namespace
+
+std::optional<UiLanguage> uiLanguageNamed(const QString& name) {
+    if (name.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0)
+        return UiLanguage::German;
+    if (name.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
+        return UiLanguage::English;
+    return std::nullopt;
+}
+
+UiLanguage preferredUiLanguage(const QStringList& uiLanguages) {
+    for (const QString& tag : uiLanguages) {
+        if (const std::optional<UiLanguage> language = languageOfTag(tag))
+            return *language;
+    }
+    return UiLanguage::German;
+}
+
+QString languageArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--lang"))
+            return arguments.value(i + 1);
+        if (arguments[i].startsWith(QLatin1String("--lang=")))
+            return arguments[i].mid(7);
+    }
+    return QString();
+}
+
+UiLanguage startUiLanguage(const QStringList& arguments) {
+    for (const QString& name :
+         {languageArgument(arguments), qEnvironmentVariable("BIORHYTHMUS_LANG")}) {
+        if (const std::optional<UiLanguage> named = uiLanguageNamed(name))
+            return *named;
+    }
+    return preferredUiLanguage(QLocale::system().uiLanguages());
+}
+
+void installUiLanguage(QCoreApplication& application, UiLanguage language) {
+    const QLocale locale = language == UiLanguage::English
+                               ? englishLocale()
+                               : QLocale(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(locale);
+    installTranslator(application, locale, QStringLiteral("qtbase"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (language == UiLanguage::English)
+        installTranslator(application, locale, QStringLiteral("biorhythmus"),
+                          QStringLiteral(":/translations"));
+}
