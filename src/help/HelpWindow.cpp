@@ -6,6 +6,7 @@
 #include "Form.h"
 #include "Grid.h"
 #include "HelpDocuments.h"
+#include "ReadableDocument.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -46,6 +47,7 @@ void showFromTop(QTextBrowser* box) {
 
 HelpWindow::HelpWindow(QWidget* parent)
     : FramedDialog(Twips{0, 0, 8610, 6300}.toPixels().size(), parent) {
+    makeDocumentBoxesReadable();
     setObjectName(QStringLiteral("About"));
     setModal(true);
     setAccessibleName(tr("Hilfe und Programminformation"));

@@ -36,9 +36,11 @@ rows=(
   "Left|Person 1 von 2"
   "shift+Tab shift+Tab Up|01.2000"
   "shift+Tab shift+Tab space|Übernommen: 02.01.2000"
-  "F1|Nutzungsbedingungen"
+  "F1|Nutzungsbedingungen read only text"
   "Tab|Hilfe schließen"
-  "Tab Down Down|Daraufhin klappt der Kalender auf"
+  "Tab|Kurzanleitung read only text"
+  "Down Down|Daraufhin klappt der Kalender auf"
+  "Down|Aufgeklappter Kalender, November 1953"
 )
 
 command -v xdotool >/dev/null || { echo "xdotool is missing"; exit 1; }

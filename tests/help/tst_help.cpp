@@ -115,14 +115,16 @@ private slots:
             {"Strg+Umschalt+P: Tagesbericht als PDF-Datei speichern", ""},
             {"Irrtum und Änderungen vorbehalten", ""}};
         qsizetype at = 0;
+        int position = 0;
         for (const auto& [line, emphasis] : lines) {
             at = spoken.indexOf(line.trimmed(), at);
             QVERIFY2(at > 0, qPrintable(line));
             const bool lineStart =
                 spoken[at - 1] == u'\n' || spoken[at - 1] == QChar::LineSeparator;
             QVERIFY2(lineStart != line.startsWith(u' '), qPrintable(line));
-            const QTextCursor found = guide->find(line.trimmed(), int(at) - 1);
+            const QTextCursor found = guide->find(line.trimmed(), position);
             QVERIFY2(!found.isNull(), qPrintable(line));
+            position = found.selectionEnd();
             for (int i = found.selectionStart() + 1; i <= found.selectionEnd(); ++i) {
                 QTextCursor cursor(about.guide()->document());
                 cursor.setPosition(i);
@@ -134,6 +136,43 @@ private slots:
             }
             ++at;
         }
+    }
+
+    // Reading line by line with the caret on a picture, a screen reader hears the picture's
+    // description in place of an object character, from a box it takes for read-only text.
+    void picturesSpokenByDescription_data() {
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("calendar") << 0 << "Aufgeklappter Kalender, November 1953";
+        QTest::newRow("print") << 1 << "Schaltfläche Drucken";
+        QTest::newRow("persons") << 2 << "Schaltfläche Personen";
+    }
+    void picturesSpokenByDescription() {
+        QFETCH(int, picture);
+        QFETCH(QString, description);
+        HelpWindow about;
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(about.guide());
+        QCOMPARE(box->role(), QAccessible::EditableText);
+        QVERIFY(box->state().readOnly && box->state().focusable);
+        QTextCursor cursor =
+            about.guide()->document()->find(QString(QChar::ObjectReplacementCharacter));
+        for (int i = 0; i < picture; ++i)
+            cursor =
+                about.guide()->document()->find(QString(QChar::ObjectReplacementCharacter), cursor);
+        cursor.setPosition(cursor.selectionStart());
+        about.guide()->setTextCursor(cursor);
+        QAccessibleTextInterface* reader = box->textInterface();
+        int start = -1;
+        int end = -1;
+        const QString line =
+            reader->textAtOffset(reader->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(line, description + u'\n');
+        QCOMPARE(reader->text(start, end), line);
+        QVERIFY(
+            !reader->text(0, reader->characterCount()).contains(QChar::ObjectReplacementCharacter));
+        // The caret set from the reader's side lands where the reader put it.
+        reader->setCursorPosition(end);
+        QCOMPARE(about.guide()->textCursor().position(), cursor.position() + 2);
     }
 
     void documentsStartAtTopOnEveryOpening() {
