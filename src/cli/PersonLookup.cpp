@@ -4,7 +4,6 @@
 #include "PersonFile.h"
 #include "PersonFileLocation.h"
 #include "PersonList.h"
-#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,7 +38,7 @@ int indexOf(const PersonList& list, const QString& name) {
 
 FoundPerson findPerson(const PersonFileLocation& location, const QString& name) {
     const QString path = QDir::toNativeSeparators(location.filePath());
-    const RegularFile::Result file = RegularFile::read(location.filePath());
+    const PersonFile::OnDisk file = PersonFile::readFile(location.filePath());
     if (!file.exists)
         return failed(Texts::tr("Die Person „%1“ ist nicht zu finden: es gibt keine "
                                 "Personenliste %2.")

@@ -1,10 +1,12 @@
 #include "PersonFile.h"
 
 #include "PersonList.h"
+#include "RegularFile.h"
 #include "WholeFile.h"
 #include "Windows1252.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QIODevice>
 #include <algorithm>
 #include <array>
@@ -238,6 +240,15 @@ Contents readAll(QIODevice& device) {
             return tooLarge();
     }
     bytes.resize(size);
+    return result;
+}
+
+OnDisk readFile(const QString& path) {
+    OnDisk result;
+    QFile file;
+    result.opened = RegularFile::open(path, file, &result.exists, &result.error);
+    if (result.opened)
+        result.contents = readAll(file);
     return result;
 }
 

@@ -28,6 +28,16 @@ struct Contents {
 // gives a readError (in the interface's language, without the file name) and is not read further.
 Contents readAll(QIODevice& device);
 
+// The file at path as found on disk: only an ordinary file is read (see RegularFile), never
+// more than MaxFileSize bytes.
+struct OnDisk {
+    bool exists = false; // something, or a link to something, lies under the name
+    bool opened = false; // it was an ordinary file and could be opened; contents holds it
+    Contents contents;
+    QString error; // why it was not opened, without the file name
+};
+OnDisk readFile(const QString& path);
+
 // Reads the list from the device. The device is read as a sequence of fields separated by
 // commas or line ends; a field that begins with a double quote ends at the next double quote,
 // and the two numbers of the first line are signed 16-bit integers.

@@ -20,7 +20,7 @@ QString fileName() {
 }
 
 // What lies under the name now, in the form PersonStore::m_seen keeps.
-std::optional<QByteArray> onDisk(const RegularFile::Result& file) {
+std::optional<QByteArray> onDisk(const PersonFile::OnDisk& file) {
     if (!file.exists)
         return QByteArray();
     if (!file.opened || !file.contents.complete())
@@ -34,7 +34,7 @@ PersonStore::PersonStore(PersonList& persons, const PersonFileLocation& location
     : m_persons(persons), m_location(location), m_dialogs(dialogs) {}
 
 void PersonStore::LoadPersons(QWidget* parent) {
-    const RegularFile::Result file = RegularFile::read(m_location.filePath());
+    const PersonFile::OnDisk file = PersonFile::readFile(m_location.filePath());
     m_seen = onDisk(file);
     if (!file.exists)
         return;

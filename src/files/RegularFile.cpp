@@ -83,13 +83,4 @@ Comparison compare(const QString& path, const QByteArray& bytes) {
     }
 }
 
-Result read(const QString& path) {
-    Result result;
-    QFile file;
-    result.opened = open(path, file, &result.exists, &result.error);
-    if (result.opened)
-        result.contents = PersonFile::readAll(file);
-    return result;
-}
-
 } // namespace RegularFile
