@@ -18,16 +18,6 @@ struct Texts {
 QString fileName() {
     return QLatin1String(PersonFile::FileName);
 }
-
-// What lies under the name now, in the form PersonStore::m_seen keeps.
-std::optional<QByteArray> onDisk(const PersonFile::OnDisk& file) {
-    if (!file.exists)
-        return QByteArray();
-    if (!file.opened || !file.contents.complete())
-        return std::nullopt;
-    // An empty file is told apart from no file by being non-null.
-    return file.contents.bytes.isNull() ? QByteArray("") : file.contents.bytes;
-}
 } // namespace
 
 PersonStore::PersonStore(PersonList& persons, const PersonFileLocation& location, Dialogs& dialogs)
@@ -35,9 +25,14 @@ PersonStore::PersonStore(PersonList& persons, const PersonFileLocation& location
 
 void PersonStore::LoadPersons(QWidget* parent) {
     const PersonFile::OnDisk file = PersonFile::readFile(m_location.filePath());
-    m_seen = onDisk(file);
-    if (!file.exists)
+    if (!file.exists) {
+        m_seen = {Seen::State::NoFile, {}};
         return;
+    }
+    if (file.opened && file.contents.complete())
+        m_seen = {Seen::State::Bytes, file.contents.bytes};
+    else
+        m_seen = {Seen::State::Unknown, {}};
     QString error;
     if (!file.opened)
         error =
@@ -49,7 +44,7 @@ void PersonStore::LoadPersons(QWidget* parent) {
 }
 
 bool PersonStore::keepLoadedFile(QWidget* parent) {
-    const Backups::Kept kept = Backups::keep(m_location.backupPath(), *m_seen);
+    const Backups::Kept kept = Backups::keep(m_location.backupPath(), m_seen.bytes);
     if (!kept.outcome.worked()) {
         m_dialogs.warn(
             parent, programTitle(),
@@ -83,17 +78,17 @@ void PersonStore::SavePersons(QWidget* parent) {
     const QByteArray list = PersonFile::bytes(m_persons);
     const QString path = m_location.filePath();
     if (!m_loadFailed && RegularFile::compare(path, list) == RegularFile::Comparison::Same) {
-        m_seen = list; // someone saved the same list meanwhile
+        m_seen = {Seen::State::Bytes, list}; // someone saved the same list meanwhile
         return;
     }
     // The file may be replaced while it is as it was loaded, or missing.
-    const bool seenFile = m_seen && !m_seen->isNull();
-    const RegularFile::Comparison now = RegularFile::compare(path, m_seen.value_or(QByteArray()));
+    const bool seenFile = m_seen.state == Seen::State::Bytes;
+    const RegularFile::Comparison now = RegularFile::compare(path, m_seen.bytes);
     if (now != RegularFile::Comparison::Missing &&
         !(seenFile && now == RegularFile::Comparison::Same)) {
         divert(
             parent, list,
-            now == RegularFile::Comparison::Unreadable || !m_seen
+            now == RegularFile::Comparison::Unreadable || m_seen.state == Seen::State::Unknown
                 ? Texts::tr("%1 kann nicht gelesen werden und wird darum nicht überschrieben.")
                       .arg(fileName())
                 : Texts::tr("%1 wurde seit dem Laden von einem anderen Programm geändert und wird "
@@ -112,13 +107,13 @@ void PersonStore::SavePersons(QWidget* parent) {
         m_dialogs.warn(parent, programTitle(), written.text());
         return;
     }
-    m_seen = list;
+    m_seen = {Seen::State::Bytes, list};
 }
 
 // Written in place, a failed save may have cut the file short; it gets its old bytes back.
 void PersonStore::restoreSeen() {
-    if (!m_seen || m_seen->isNull() ||
-        RegularFile::compare(m_location.filePath(), *m_seen) == RegularFile::Comparison::Same)
+    if (m_seen.state != Seen::State::Bytes ||
+        RegularFile::compare(m_location.filePath(), m_seen.bytes) == RegularFile::Comparison::Same)
         return;
-    writeWholeFile(m_location.filePath(), *m_seen, true);
+    writeWholeFile(m_location.filePath(), m_seen.bytes, true);
 }

@@ -3,7 +3,6 @@
 #include "PersonFileLocation.h"
 
 #include <QByteArray>
-#include <optional>
 
 class Dialogs;
 class PersonList;
@@ -33,6 +32,16 @@ public:
     bool lastLoadFailed() const { return m_loadFailed; }
 
 private:
+    // What lay under the file's name when it was last loaded or saved:
+    //   Unknown  not looked at yet, or it could not be read whole;
+    //   NoFile   nothing lay there;
+    //   Bytes    an ordinary file holding bytes, perhaps none (an empty file is not NoFile).
+    struct Seen {
+        enum class State { Unknown, NoFile, Bytes };
+        State state = State::Unknown;
+        QByteArray bytes; // empty unless state is Bytes
+    };
+
     bool keepLoadedFile(QWidget* parent);
     void divert(QWidget* parent, const QByteArray& list, const QString& reason);
     void restoreSeen();
@@ -41,7 +50,5 @@ private:
     PersonFileLocation m_location;
     Dialogs& m_dialogs;
     bool m_loadFailed = false;
-    // The file's bytes as last loaded or saved; an empty QByteArray (null) when there was no
-    // file, nothing while that is unknown (before loading, or when it could not be read whole).
-    std::optional<QByteArray> m_seen;
+    Seen m_seen;
 };
