@@ -33,12 +33,12 @@ int main(int argc, char* argv[]) {
     WidgetDialogs dialogs;
     bool written = true;
     QString error;
-    const auto writePdf = [&] {
-        const Outcome saved = saveDayReportPdf(pdf, report);
+    const auto note = [&](const Outcome& saved) {
         if (!saved.worked())
             error = saved.text();
         written = saved.worked() && written;
     };
+    const auto writePdf = [&] { note(saveDayReportPdf(pdf, report)); };
 
     int rows = 0;
     const auto [openMs, openFloorMs] = timeInTurns(
@@ -55,9 +55,8 @@ int main(int argc, char* argv[]) {
         Runs, WarmUp,
         [&] {
             const CriticalDayList list = criticalDays(Birth, First, 365);
-            written = saveCalendar(ics, {QStringLiteral("Jürgen"), Birth}, list.days,
-                                   QDateTime::currentDateTimeUtc(), &error) &&
-                      written;
+            note(saveCalendar(ics, {QStringLiteral("Jürgen"), Birth}, list.days,
+                              QDateTime::currentDateTimeUtc()));
         },
         writePdf);
     if (!written || rows == 0) {

@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
         in.close();
         QFile out(programPath);
         openOrFail(out, QIODevice::WriteOnly);
-        roundTripHeld = PersonFile::write(out, loaded, &error) && roundTripHeld;
+        roundTripHeld = PersonFile::write(out, loaded).worked() && roundTripHeld;
     };
     const qsizetype headSize = bytes.indexOf("\r\n") + 2;
     const std::vector<TextPlace> places = textPlaces(original, headSize);

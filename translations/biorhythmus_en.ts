@@ -187,8 +187,8 @@ the list of people), 2 when the call was wrong.
         <translation>%1 for %2: %3</translation>
     </message>
     <message>
-        <source>Die Kalenderdatei kann nicht geschrieben werden: %1</source>
-        <translation>The calendar file cannot be written: %1</translation>
+        <source>Die Kalenderdatei kann nicht geschrieben werden</source>
+        <translation>The calendar file cannot be written</translation>
     </message>
 </context>
 <context>
@@ -241,8 +241,8 @@ the list of people), 2 when the call was wrong.
 </translation>
     </message>
     <message>
-        <source>Die Standardausgabe lässt sich nicht schreiben: %1</source>
-        <translation>Standard output cannot be written: %1</translation>
+        <source>Die Standardausgabe lässt sich nicht schreiben</source>
+        <translation>Standard output cannot be written</translation>
     </message>
     <message>
         <source>Geburts-Datum</source>
@@ -403,8 +403,8 @@ the list of people), 2 when the call was wrong.
 <context>
     <name>DayPictures</name>
     <message>
-        <source>%1 ließ sich nicht schreiben: %2</source>
-        <translation>%1 could not be written: %2</translation>
+        <source>%1 ließ sich nicht schreiben</source>
+        <translation>%1 could not be written</translation>
     </message>
     <message>
         <source>Anzeige-Datum</source>
@@ -801,8 +801,8 @@ Please print again a little later.</translation>
         <translation>More entries than the number of people %1 says</translation>
     </message>
     <message>
-        <source>%1: Schreibfehler: %2</source>
-        <translation>%1: Write error: %2</translation>
+        <source>%1: Schreibfehler</source>
+        <translation>%1: Write error</translation>
     </message>
     <message>
         <source>Zeilenumbruch zwischen Anführungszeichen</source>

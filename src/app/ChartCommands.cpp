@@ -53,9 +53,9 @@ void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
                              Texts::tr("PNG-Bilder (*.png);;SVG-Bilder (*.svg)"));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!saveChartPicture(path, birth, display, &error)) {
-        dialogs.warn(parent, programTitle(), error);
+    const Outcome saved = saveChartPicture(path, birth, display);
+    if (!saved.worked()) {
+        dialogs.warn(parent, programTitle(), saved.text());
         return;
     }
     dialogs.inform(parent, programTitle(),

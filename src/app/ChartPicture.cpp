@@ -83,20 +83,15 @@ QImage chartPictureImage(const QDate& birth, const QDate& display) {
     return image;
 }
 
-bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                      PictureFormat format, QString* error) {
-    const Outcome written = writeWholeFile(
+Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
+                         PictureFormat format) {
+    return writeWholeFile(
         path, format == PictureFormat::Svg ? svgBytes(birth, display) : pngBytes(birth, display),
         false);
-    if (!written.worked())
-        *error = written.text();
-    return written.worked();
 }
 
-bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                      QString* error) {
+Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display) {
     const bool svg =
         QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    return saveChartPicture(path, birth, display, svg ? PictureFormat::Svg : PictureFormat::Png,
-                            error);
+    return saveChartPicture(path, birth, display, svg ? PictureFormat::Svg : PictureFormat::Png);
 }

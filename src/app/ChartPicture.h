@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QDate>
 #include <QImage>
 #include <QSize>
@@ -22,11 +24,9 @@ QImage chartPictureImage(const QDate& birth, const QDate& display);
 
 enum class PictureFormat { Png, Svg };
 
-// The picture in the format, written whole or not at all. False with a German *error naming
-// the file.
-bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                      PictureFormat format, QString* error);
+// The picture in the format, written whole or not at all; a failure's sentence names the file.
+Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
+                         PictureFormat format);
 
 // The same as PNG or, for a path ending in ".svg", as SVG.
-bool saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                      QString* error);
+Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display);

@@ -53,8 +53,8 @@ public:
     std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) override {
         return pictures().makeApplication(argc, argv);
     }
-    bool write(const CommandLineRequest& request, const Subject& subject, QString* error) override {
-        return pictures().write(request, subject, error);
+    Outcome write(const CommandLineRequest& request, const Subject& subject) override {
+        return pictures().write(request, subject);
     }
 
 private:

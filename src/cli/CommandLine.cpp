@@ -45,21 +45,18 @@ QStringList argumentList(int argc, char* argv[]) {
     return arguments;
 }
 
-bool writeStandardOutput(const QByteArray& bytes, QString* error) {
+Outcome writeStandardOutput(const QByteArray& bytes) {
     QFile out;
     if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
-        return true;
-    *error = Texts::tr("Die Standardausgabe lässt sich nicht schreiben: %1").arg(out.errorString());
-    return false;
+        return Outcome();
+    return Outcome::failure(Texts::tr("Die Standardausgabe lässt sich nicht schreiben"),
+                            out.errorString());
 }
 
-bool writeOutput(const QString& path, const QByteArray& bytes, QString* error) {
+Outcome writeOutput(const QString& path, const QByteArray& bytes) {
     if (path == QLatin1String("-"))
-        return writeStandardOutput(bytes, error);
-    const Outcome written = writeWholeFile(path, bytes, false);
-    if (!written.worked())
-        *error = written.text();
-    return written.worked();
+        return writeStandardOutput(bytes);
+    return writeWholeFile(path, bytes, false);
 }
 
 QByteArray listing(const CommandLineRequest& request, const Subject& subject) {
@@ -71,12 +68,12 @@ QByteArray listing(const CommandLineRequest& request, const Subject& subject) {
     return valuesListing(subject, request.date, request.format);
 }
 
-bool writeCalendar(const CommandLineRequest& request, const Subject& subject, QString* error) {
+Outcome writeCalendar(const CommandLineRequest& request, const Subject& subject) {
     const int span = request.critical > 0 ? request.critical : DefaultCalendarSpan;
     const CriticalDayList list = criticalDays(subject.birth, request.date, span);
     const CalendarPerson person{request.person.isEmpty() ? QString() : subject.caption,
                                 subject.birth};
-    return saveCalendar(request.ics, person, list.days, QDateTime::currentDateTimeUtc(), error);
+    return saveCalendar(request.ics, person, list.days, QDateTime::currentDateTimeUtc());
 }
 
 // Runs the request under an application object already made.
@@ -89,13 +86,16 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
             return fail(ExitStatus::Failed, found.error);
         subject = {found.name, found.birth};
     }
-    QString error;
-    if (!request.ics.isEmpty() && !writeCalendar(request, subject, &error))
-        return fail(ExitStatus::Failed, error);
-    if (request.wantsPictures() && !pictures.write(request, subject, &error))
-        return fail(ExitStatus::Failed, error);
-    if (request.wantsListing() && !writeOutput(request.output, listing(request, subject), &error))
-        return fail(ExitStatus::Failed, error);
+    // Each file in turn, until one fails.
+    Outcome written;
+    if (!request.ics.isEmpty())
+        written = writeCalendar(request, subject);
+    if (written.worked() && request.wantsPictures())
+        written = pictures.write(request, subject);
+    if (written.worked() && request.wantsListing())
+        written = writeOutput(request.output, listing(request, subject));
+    if (!written.worked())
+        return fail(ExitStatus::Failed, written.text());
     return int(ExitStatus::Success);
 }
 
@@ -121,9 +121,9 @@ int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
     switch (parsed.kind) {
     case ParsedArguments::Kind::Help:
     case ParsedArguments::Kind::Version: {
-        QString error;
-        if (!writeStandardOutput(parsed.text.toLocal8Bit(), &error))
-            return fail(ExitStatus::Failed, error);
+        const Outcome shown = writeStandardOutput(parsed.text.toLocal8Bit());
+        if (!shown.worked())
+            return fail(ExitStatus::Failed, shown.text());
         return int(ExitStatus::Success);
     }
     case ParsedArguments::Kind::UsageError:

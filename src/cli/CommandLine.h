@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandLineRequest.h"
+#include "Outcome.h"
 
 #include <QString>
 #include <memory>
@@ -15,10 +16,9 @@ public:
     virtual ~PictureOutput() = default;
     // The application object the pictures are drawn under; it connects to no display.
     virtual std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) = 0;
-    // Writes the files of --pdf, --png and --svg, each whole or not at all; false with a German
-    // *error naming the file at the first that fails.
-    virtual bool write(const CommandLineRequest& request, const Subject& subject,
-                       QString* error) = 0;
+    // Writes the files of --pdf, --png and --svg, each whole or not at all, and stops at the
+    // first that fails; its sentence names the file.
+    virtual Outcome write(const CommandLineRequest& request, const Subject& subject) = 0;
 };
 
 enum class ExitStatus { Success = 0, Failed = 1, UsageError = 2 };

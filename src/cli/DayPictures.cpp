@@ -15,9 +15,6 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(DayPictures)
 };
 
-QString namingFile(const QString& path, const QString& error) {
-    return Texts::tr("%1 ließ sich nicht schreiben: %2").arg(QDir::toNativeSeparators(path), error);
-}
 } // namespace
 
 std::unique_ptr<QCoreApplication> DayPictures::makeApplication(int& argc, char* argv[]) {
@@ -25,19 +22,24 @@ std::unique_ptr<QCoreApplication> DayPictures::makeApplication(int& argc, char* 
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-bool DayPictures::write(const CommandLineRequest& request, const Subject& subject, QString* error) {
+Outcome DayPictures::write(const CommandLineRequest& request, const Subject& subject) {
     const DayReport report =
         dayReportFor(subject.caption, subject.birth, Texts::tr("Anzeige-Datum"), request.date);
     if (!request.pdf.isEmpty()) {
         const Outcome saved = saveDayReportPdf(request.pdf, report);
-        if (!saved.worked()) {
-            *error = namingFile(request.pdf, saved.detail());
-            return false;
-        }
+        // The day report's own sentence speaks to the window's user; here the file is named.
+        if (!saved.worked())
+            return Outcome::failure(Texts::tr("%1 ließ sich nicht schreiben")
+                                        .arg(QDir::toNativeSeparators(request.pdf)),
+                                    saved.detail());
     }
     for (const auto& [path, format] :
-         {std::pair{request.png, PictureFormat::Png}, std::pair{request.svg, PictureFormat::Svg}})
-        if (!path.isEmpty() && !saveChartPicture(path, subject.birth, request.date, format, error))
-            return false;
-    return true;
+         {std::pair{request.png, PictureFormat::Png}, std::pair{request.svg, PictureFormat::Svg}}) {
+        if (path.isEmpty())
+            continue;
+        const Outcome saved = saveChartPicture(path, subject.birth, request.date, format);
+        if (!saved.worked())
+            return saved;
+    }
+    return Outcome();
 }

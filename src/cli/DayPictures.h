@@ -7,5 +7,5 @@
 class DayPictures final : public PictureOutput {
 public:
     std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) override;
-    bool write(const CommandLineRequest& request, const Subject& subject, QString* error) override;
+    Outcome write(const CommandLineRequest& request, const Subject& subject) override;
 };

@@ -139,9 +139,10 @@ void CriticalDaysWindow::saveCalendarFile() {
         QDir(folder).filePath(calendarFileName(m_person, m_first)), tr("Kalenderdateien (*.ics)"));
     if (path.isEmpty())
         return;
-    QString error;
-    if (!saveCalendar(path, m_person, m_list.days, QDateTime::currentDateTimeUtc(), &error)) {
-        m_dialogs.warn(this, programTitle(), error);
+    const Outcome saved =
+        saveCalendar(path, m_person, m_list.days, QDateTime::currentDateTimeUtc());
+    if (!saved.worked()) {
+        m_dialogs.warn(this, programTitle(), saved.text());
         return;
     }
     m_dialogs.inform(this, programTitle(),

@@ -84,21 +84,17 @@ QByteArray calendarFile(const CalendarPerson& person, const std::vector<Critical
     return bytes;
 }
 
-bool writeCalendar(QIODevice& device, const CalendarPerson& person,
-                   const std::vector<CriticalDay>& days, const QDateTime& stamp, QString* error) {
+Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
+                      const std::vector<CriticalDay>& days, const QDateTime& stamp) {
     if (writeAll(device, calendarFile(person, days, stamp)))
-        return true;
-    *error =
-        Texts::tr("Die Kalenderdatei kann nicht geschrieben werden: %1").arg(device.errorString());
-    return false;
+        return Outcome();
+    return Outcome::failure(Texts::tr("Die Kalenderdatei kann nicht geschrieben werden"),
+                            device.errorString());
 }
 
-bool saveCalendar(const QString& path, const CalendarPerson& person,
-                  const std::vector<CriticalDay>& days, const QDateTime& stamp, QString* error) {
-    const Outcome written = writeWholeFile(path, calendarFile(person, days, stamp), false);
-    if (!written.worked())
-        *error = written.text();
-    return written.worked();
+Outcome saveCalendar(const QString& path, const CalendarPerson& person,
+                     const std::vector<CriticalDay>& days, const QDateTime& stamp) {
+    return writeWholeFile(path, calendarFile(person, days, stamp), false);
 }
 
 QString calendarFileName(const CalendarPerson& person, const QDate& firstDay) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CriticalDays.h"
+#include "Outcome.h"
 
 #include <QDateTime>
 #include <QString>
@@ -22,13 +23,13 @@ struct CalendarPerson {
 QByteArray calendarFile(const CalendarPerson& person, const std::vector<CriticalDay>& days,
                         const QDateTime& stamp);
 
-// Writes the file to an open device; false with a German *error when the device fails.
-bool writeCalendar(QIODevice& device, const CalendarPerson& person,
-                   const std::vector<CriticalDay>& days, const QDateTime& stamp, QString* error);
+// Writes the file to an open device; a failure's detail is the device's errorString().
+Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
+                      const std::vector<CriticalDay>& days, const QDateTime& stamp);
 
-// Saves the file at path, whole or not at all; false with a German *error naming the file.
-bool saveCalendar(const QString& path, const CalendarPerson& person,
-                  const std::vector<CriticalDay>& days, const QDateTime& stamp, QString* error);
+// Saves the file at path, whole or not at all; a failure's sentence names the file.
+Outcome saveCalendar(const QString& path, const CalendarPerson& person,
+                     const std::vector<CriticalDay>& days, const QDateTime& stamp);
 
 // "Biorhythmus-<name or birth date>-<dd.MM.yyyy of the first day>.ics", with the characters
 // that file systems refuse replaced by '_' and a long name cut to its first 64 characters.

@@ -330,12 +330,10 @@ QByteArray bytes(const PersonList& list) {
     return out;
 }
 
-bool write(QIODevice& device, const PersonList& list, QString* error, const QString& fileName) {
+Outcome write(QIODevice& device, const PersonList& list, const QString& fileName) {
     if (writeAll(device, bytes(list)))
-        return true;
-    if (error)
-        *error = Texts::tr("%1: Schreibfehler: %2").arg(fileName, device.errorString());
-    return false;
+        return Outcome();
+    return Outcome::failure(Texts::tr("%1: Schreibfehler").arg(fileName), device.errorString());
 }
 
 } // namespace PersonFile

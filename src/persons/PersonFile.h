@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Outcome.h"
+
 #include <QString>
 
 class PersonList;
@@ -63,8 +65,9 @@ bool parse(const Contents& contents, PersonList& list, QString* error,
 // The bytes of the file for the list. Characters that Windows-1252 cannot hold become '?'.
 QByteArray bytes(const PersonList& list);
 
-// Writes the file's bytes to the device; false with an *error when the device fails.
-bool write(QIODevice& device, const PersonList& list, QString* error,
-           const QString& fileName = QLatin1String(FileName));
+// Writes the file's bytes to the device; a failure's sentence names the file and its detail is
+// the device's errorString().
+Outcome write(QIODevice& device, const PersonList& list,
+              const QString& fileName = QLatin1String(FileName));
 
 } // namespace PersonFile

@@ -26,10 +26,11 @@ constexpr qint64 Stamp = 1796772600;
 QString write(const QTemporaryDir& dir, const QString& file, const CalendarPerson& person,
               const QDate& first, int span, qint64 stamp) {
     const QString path = dir.filePath(file);
-    QString error;
     const CriticalDayList list = criticalDays(person.birth, first, span);
-    if (!saveCalendar(path, person, list.days, QDateTime::fromSecsSinceEpoch(stamp), &error))
-        qWarning("%s", qPrintable(error));
+    const Outcome saved =
+        saveCalendar(path, person, list.days, QDateTime::fromSecsSinceEpoch(stamp));
+    if (!saved.worked())
+        qWarning("%s", qPrintable(saved.text()));
     return path;
 }
 } // namespace
@@ -115,9 +116,13 @@ void TestCalendarFile::failedWrites() {
     if (path.isEmpty()) {
         FailingDevice device({}, 1000);
         QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        QVERIFY(!writeCalendar(device, {}, list.days, stamp, &error));
+        const Outcome written = writeCalendar(device, {}, list.days, stamp);
+        QVERIFY(!written.worked());
+        error = written.text();
     } else {
-        QVERIFY(!saveCalendar(dir.filePath(path), {}, list.days, stamp, &error));
+        const Outcome saved = saveCalendar(dir.filePath(path), {}, list.days, stamp);
+        QVERIFY(!saved.worked());
+        error = saved.text();
     }
     QVERIFY2(error.startsWith(message), qPrintable(error));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());

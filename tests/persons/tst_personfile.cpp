@@ -146,10 +146,9 @@ void TestPersonFile::writtenBytes() {
 
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QString error;
-    QVERIFY(PersonFile::write(buffer, list, &error));
+    const Outcome written = PersonFile::write(buffer, list);
+    QVERIFY2(written.worked(), qPrintable(written.text()));
     QCOMPARE(buffer.data(), bytes);
-    QVERIFY(error.isEmpty());
 }
 
 void TestPersonFile::roundTrip_data() {
@@ -360,8 +359,9 @@ void TestPersonFile::failingDevices() {
 
     FailingDevice writing({}, failAfter);
     writing.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    QVERIFY(!PersonFile::write(writing, listOf({{"Anna", "08.11.1999"}}, 1), &error));
-    QCOMPARE(error, QString("DATA.DAT: Schreibfehler: Kein Platz mehr auf dem Gerät"));
+    const Outcome written = PersonFile::write(writing, listOf({{"Anna", "08.11.1999"}}, 1));
+    QVERIFY(!written.worked());
+    QCOMPARE(written.text(), QString("DATA.DAT: Schreibfehler: Kein Platz mehr auf dem Gerät"));
 }
 
 void TestPersonFile::missingFileIsSilent() {
