@@ -1,3 +1,5 @@
 #include "Clock.h"
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}

@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -176,15 +177,24 @@ QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format)
                << QStringLiteral("kritisch") << QStringLiteral("anzahl");
     QString text = Texts::tr("Kritische Tage vom %1 bis %2\n")
                        .arg(displayDateText(list.first), displayDateText(list.last));
+    // The text's columns are as wide as their widest entry, so that they line up in any
+    // language and with all three cycles named.
+    QStringList dates, cycles;
+    qsizetype dateWidth = 0, cyclesWidth = 0;
     for (const CriticalDay& day : list.days) {
         const QString weekday = locale.dayName(day.date.dayOfWeek());
         const QJsonArray names = namesOf(day.cycles);
         table.rows.push_back({isoDate(day.date), weekday, names, day.count()});
-        text += QStringLiteral("%1  %2  %3\n")
-                    .arg(QStringLiteral("%1, %2").arg(weekday, displayDateText(day.date)), -22)
-                    .arg(joined(names), -26)
-                    .arg(criticalDayHeading(day));
+        dates << QStringLiteral("%1, %2").arg(weekday, displayDateText(day.date));
+        cycles << joined(names);
+        dateWidth = std::max(dateWidth, dates.last().size());
+        cyclesWidth = std::max(cyclesWidth, cycles.last().size());
     }
+    for (qsizetype i = 0; i < dates.size(); ++i)
+        text += QStringLiteral("%1  %2  %3\n")
+                    .arg(dates[i], -int(dateWidth))
+                    .arg(cycles[i], -int(cyclesWidth))
+                    .arg(criticalDayHeading(list.days[i]));
     if (list.endsAtLatest)
         text += Texts::tr("Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm "
                           "kennt.\n");
