@@ -431,6 +431,7 @@ void TestPersonFile::changedOnDisk_data() {
     const QByteArray berta = "1,1\r\n\"Berta\"\r\n\"01.02.2003\"\r\n";
     QTest::newRow("rewritten by another program") << Anna << berta << true;
     QTest::newRow("created meanwhile") << QByteArray() << berta << true;
+    QTest::newRow("created empty meanwhile") << QByteArray() << QByteArray("") << true;
     QTest::newRow("removed meanwhile") << Anna << QByteArray() << false;
     QTest::newRow("written again, same bytes") << Anna << Anna << false;
     QTest::newRow("the same list saved by another program")
