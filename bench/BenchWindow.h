@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Clock.h"
-#include "Dialogs.h"
-#include "MainWindow.h"
-#include "PersonFileLocation.h"
-#include "PersonList.h"
-#include "ScreenSwitch.h"
-#include "SystemPrinterService.h"
+#include "core/Clock.h"
+#include "core/PersonFileLocation.h"
+#include "core/PersonList.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/platform/Dialogs.h"
+#include "gui/platform/ScreenSwitch.h"
+#include "gui/platform/SystemPrinterService.h"
 
 #include <QTemporaryDir>
 

@@ -3,11 +3,11 @@
 // a PDF file, timed in turns with each figure in the same run.
 
 #include "BenchReport.h"
-#include "CalendarFile.h"
-#include "CriticalDaysWindow.h"
-#include "Dialogs.h"
-#include "ReportPdf.h"
 #include "SampleDayReport.h"
+#include "core/CalendarFile.h"
+#include "drawing/ReportPdf.h"
+#include "gui/days/CriticalDaysWindow.h"
+#include "gui/platform/Dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

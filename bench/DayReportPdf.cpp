@@ -2,8 +2,8 @@
 // It has no floor; the figure is reported on its own.
 
 #include "BenchReport.h"
-#include "ReportPdf.h"
 #include "SampleDayReport.h"
+#include "drawing/ReportPdf.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -5,13 +5,13 @@
 
 #include "BenchReport.h"
 #include "BenchWindow.h"
-#include "ChartPainter.h"
-#include "ChartSurfaces.h"
-#include "Cycle.h"
-#include "DateInput.h"
-#include "DateRules.h"
-#include "Phase.h"
-#include "PhaseTexts.h"
+#include "core/Cycle.h"
+#include "core/DateRules.h"
+#include "core/Phase.h"
+#include "core/PhaseTexts.h"
+#include "drawing/ChartPainter.h"
+#include "gui/controls/DateInput.h"
+#include "gui/mainwindow/ChartSurfaces.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -4,9 +4,9 @@
 // into the same strings, encoding them into one buffer and writing it back.
 
 #include "BenchReport.h"
-#include "PersonFile.h"
-#include "PersonList.h"
-#include "Windows1252.h"
+#include "core/PersonFile.h"
+#include "core/PersonList.h"
+#include "core/Windows1252.h"
 
 #include <QCoreApplication>
 #include <QDate>

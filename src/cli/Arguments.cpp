@@ -1,7 +1,7 @@
 #include "Arguments.h"
 
-#include "DateRules.h"
-#include "UiLanguage.h"
+#include "core/DateRules.h"
+#include "core/UiLanguage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,13 +1,14 @@
 #include "CommandLine.h"
 
-#include "Arguments.h"
-#include "CalendarFile.h"
-#include "CriticalDays.h"
-#include "Listings.h"
-#include "PersonFileLocation.h"
-#include "PersonLookup.h"
-#include "UiLanguage.h"
-#include "WholeFile.h"
+#include "cli/Arguments.h"
+#include "cli/Listings.h"
+#include "cli/PersonLookup.h"
+#include "cli/PictureOutput.h"
+#include "core/CalendarFile.h"
+#include "core/CriticalDays.h"
+#include "core/PersonFileLocation.h"
+#include "core/UiLanguage.h"
+#include "core/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

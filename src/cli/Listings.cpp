@@ -1,10 +1,10 @@
 #include "Listings.h"
 
-#include "CriticalDays.h"
-#include "Cycle.h"
-#include "DateRules.h"
-#include "Phase.h"
-#include "PhaseTexts.h"
+#include "core/CriticalDays.h"
+#include "core/Cycle.h"
+#include "core/DateRules.h"
+#include "core/Phase.h"
+#include "core/PhaseTexts.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandLineRequest.h"
+#include "cli/CommandLineRequest.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,9 +1,9 @@
 #include "PersonLookup.h"
 
-#include "DateRules.h"
-#include "PersonFile.h"
-#include "PersonFileLocation.h"
-#include "PersonList.h"
+#include "core/DateRules.h"
+#include "core/PersonFile.h"
+#include "core/PersonFileLocation.h"
+#include "core/PersonList.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // libFuzzer target for the DATA.DAT reader. Besides crashes and sanitizer findings it stops on
 // a broken list invariant, and on a list that does not survive being written and read again.
 
-#include "PersonFile.h"
-#include "PersonList.h"
+#include "core/PersonFile.h"
+#include "core/PersonList.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -5,11 +5,11 @@
 // the list that was saved is found in no file afterwards, or when a saved file does not load
 // cleanly.
 
-#include "PersonFile.h"
-#include "PersonFileLocation.h"
-#include "PersonList.h"
-#include "PersonStore.h"
 #include "ScriptedDialogs.h"
+#include "core/PersonFile.h"
+#include "core/PersonFileLocation.h"
+#include "core/PersonList.h"
+#include "gui/persons/PersonStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrinterService.h"
+#include "gui/platform/PrinterService.h"
 
 #include <QBuffer>
 #include <QCursor>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Clock.h"
 #include "FakePrinters.h"
-#include "MainWindow.h"
-#include "PersonFileLocation.h"
-#include "PersonList.h"
 #include "RecordingDisplayMode.h"
-#include "ScreenSwitch.h"
 #include "ScriptedDialogs.h"
+#include "core/Clock.h"
+#include "core/PersonFileLocation.h"
+#include "core/PersonList.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/platform/ScreenSwitch.h"
 
 #include <QTemporaryDir>
 

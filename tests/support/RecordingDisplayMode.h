@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DisplayMode.h"
+#include "gui/platform/DisplayMode.h"
 
 #include <QList>
 #include <QSize>

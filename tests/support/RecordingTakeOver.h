@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PersonTakeOver.h"
+#include "gui/persons/PersonTakeOver.h"
 
 #include <QDate>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dialogs.h"
+#include "gui/platform/Dialogs.h"
 
 #include <QGuiApplication>
 #include <QQueue>

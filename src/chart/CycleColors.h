@@ -1,8 +1,0 @@
-#pragma once
-
-#include "Cycle.h"
-
-#include <QColor>
-
-// Physical is red, emotional blue, intellectual green, on screen and on paper.
-QColor cycleColor(Cycle cycle);

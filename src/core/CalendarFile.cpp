@@ -1,0 +1,112 @@
+#include "CalendarFile.h"
+
+#include "core/ContentLines.h"
+#include "core/DateRules.h"
+#include "core/Phase.h"
+#include "core/PhaseTexts.h"
+#include "core/WholeFile.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QIODevice>
+#include <QStringList>
+
+namespace {
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CalendarFile)
+};
+
+QString dateValue(const QDate& date) {
+    return date.toString(QStringLiteral("yyyyMMdd"));
+}
+
+// The same person and day always give the same UID; the hash keeps name and birth date out.
+QString uid(const CalendarPerson& person, const QDate& day) {
+    const QByteArray key = "Biorhythmus critical day\x1f" + person.name.trimmed().toUtf8() +
+                           '\x1f' + dateValue(person.birth).toLatin1() + '\x1f' +
+                           dateValue(day).toLatin1();
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
+    return QString::fromLatin1(hash.left(32)) + QStringLiteral("@biorhythmus");
+}
+
+QString summary(const CalendarPerson& person, const CriticalDay& day) {
+    const QString name = person.name.trimmed();
+    if (name.isEmpty())
+        return Texts::tr("%1: %2").arg(criticalDayHeading(day), criticalCycleNames(day));
+    return Texts::tr("%1 für %2: %3").arg(criticalDayHeading(day), name, criticalCycleNames(day));
+}
+
+QString description(const CriticalDay& day) {
+    QStringList lines;
+    for (Cycle cycle : AllCycles) {
+        if (day.cycles[int(cycle)])
+            lines << cycleName(cycle) + QStringLiteral(": ") +
+                         leadSentence(phaseIndex(cycle, 0)); // day 0 is every cycle's critical day
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QByteArray event(const CalendarPerson& person, const CriticalDay& day, const QString& stamp) {
+    // A DATE has four digits of year, so the last accepted day cannot name its next day.
+    const QString end = day.date < latestDate()
+                            ? QStringLiteral("DTEND;VALUE=DATE:") + dateValue(day.date.addDays(1))
+                            : QStringLiteral("DURATION:P1D");
+    const QStringList lines{
+        QStringLiteral("BEGIN:VEVENT"),
+        QStringLiteral("UID:") + uid(person, day.date),
+        QStringLiteral("DTSTAMP:") + stamp,
+        QStringLiteral("DTSTART;VALUE=DATE:") + dateValue(day.date),
+        end,
+        QStringLiteral("SUMMARY:") + escapedText(summary(person, day)),
+        QStringLiteral("DESCRIPTION:") + escapedText(description(day)),
+        QStringLiteral("TRANSP:TRANSPARENT"),
+        QStringLiteral("END:VEVENT"),
+    };
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += foldedLine(line);
+    return bytes;
+}
+} // namespace
+
+QByteArray calendarFile(const CalendarPerson& person, const std::vector<CriticalDay>& days,
+                        const QDateTime& stamp) {
+    const QString stampValue = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QByteArray bytes = "BEGIN:VCALENDAR\r\n"
+                       "VERSION:2.0\r\n"
+                       "PRODID:-//Biorhythmus//Biorhythmus//DE\r\n"
+                       "CALSCALE:GREGORIAN\r\n"
+                       "METHOD:PUBLISH\r\n";
+    for (const CriticalDay& day : days)
+        bytes += event(person, day, stampValue);
+    bytes += "END:VCALENDAR\r\n";
+    return bytes;
+}
+
+Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
+                      const std::vector<CriticalDay>& days, const QDateTime& stamp) {
+    if (writeAll(device, calendarFile(person, days, stamp)))
+        return Outcome();
+    return Outcome::failure(Texts::tr("Die Kalenderdatei kann nicht geschrieben werden"),
+                            device.errorString());
+}
+
+Outcome saveCalendar(const QString& path, const CalendarPerson& person,
+                     const std::vector<CriticalDay>& days, const QDateTime& stamp) {
+    return writeWholeFile(path, calendarFile(person, days, stamp), false);
+}
+
+QString calendarFileName(const CalendarPerson& person, const QDate& firstDay) {
+    // 64 UTF-16 units are at most 192 octets: the name fits the 255 a file name may have.
+    QString who = person.name.trimmed().left(64);
+    if (!who.isEmpty() && who.back().isHighSurrogate())
+        who.chop(1);
+    for (QChar& ch : who) {
+        if (ch.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(ch))
+            ch = QLatin1Char('_');
+    }
+    if (who.isEmpty())
+        who = shortDateText(person.birth);
+    return QStringLiteral("Biorhythmus-%1-%2.ics").arg(who, shortDateText(firstDay));
+}

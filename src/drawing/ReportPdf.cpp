@@ -1,0 +1,46 @@
+#include "ReportPdf.h"
+
+#include "core/WholeFile.h"
+#include "drawing/DayReportPage.h"
+#include "drawing/PdfPage.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+
+namespace {
+constexpr double MarginMillimetres = 5;
+} // namespace
+
+Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
+    const QString notSaved =
+        QCoreApplication::translate("DayReport", "Die Datei „%1“ konnte nicht gespeichert werden.")
+            .arg(QDir::toNativeSeparators(path));
+    // The page is made in memory and written in one go, so that a full disk is told as such
+    // and never leaves half a file.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        const std::unique_ptr<QPdfWriter> writer =
+            pdfPageWriter(&pdf,
+                          QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(MarginMillimetres, MarginMillimetres,
+                                                MarginMillimetres, MarginMillimetres),
+                                      QPageLayout::Millimeter),
+                          QCoreApplication::translate("DayReport", "Biorhythmus-Tagesbericht"));
+        QPainter painter;
+        if (!painter.begin(writer.get()))
+            return Outcome::failure(
+                notSaved, QCoreApplication::translate(
+                              "DayReport", "Die PDF-Seite konnte nicht angelegt werden."));
+        paintDayReport(painter, report);
+        painter.end();
+    }
+    const Outcome written = writeWholeFile(path, pdf.data(), false);
+    if (!written.worked())
+        return Outcome::failure(notSaved, written.text());
+    return Outcome();
+}

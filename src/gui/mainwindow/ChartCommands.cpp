@@ -1,0 +1,68 @@
+#include "ChartCommands.h"
+
+#include "core/DateRules.h"
+#include "drawing/ChartPicture.h"
+#include "gui/mainwindow/ChartSurfaces.h"
+#include "gui/mainwindow/MainWindowControls.h"
+#include "gui/platform/Dialogs.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QStandardPaths>
+
+namespace {
+// The context of this file's texts for translators (lupdate reads it from here).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartCommands)
+};
+
+QAction* command(QWidget* window, const QString& text, const std::function<void()>& handler) {
+    auto* action = new QAction(text, window);
+    QObject::connect(action, &QAction::triggered, window, handler);
+    return action;
+}
+} // namespace
+
+void addChartCommands(QWidget* window, const MainWindowControls& controls,
+                      const ChartCommandHandlers& handlers) {
+    QAction* days = command(window, Texts::tr("Kritische Tage..."), handlers.criticalDays);
+    days->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    days->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(days);
+    const QList<QAction*> menu{
+        days, command(window, Texts::tr("Diagramm als Bild speichern..."), handlers.savePicture),
+        command(window, Texts::tr("Diagramm kopieren"), handlers.copyPicture)};
+    for (DaySurface* surface : std::initializer_list<DaySurface*>{controls.P1, controls.P2}) {
+        surface->addActions(menu);
+        surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
+                        const QDate& display) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QString suggested =
+        QDir(folder).filePath(QStringLiteral("Biorhythmus-%1.png").arg(shortDateText(display)));
+    const QString path =
+        dialogs.saveFileName(parent, Texts::tr("Diagramm als Bild speichern"), suggested,
+                             Texts::tr("PNG-Bilder (*.png);;SVG-Bilder (*.svg)"));
+    if (path.isEmpty())
+        return;
+    const Outcome saved = saveChartPicture(path, birth, display);
+    if (!saved.worked()) {
+        dialogs.warn(parent, programTitle(), saved.text());
+        return;
+    }
+    dialogs.inform(parent, programTitle(),
+                   Texts::tr("Das Diagramm ist in der Datei „%1“ gespeichert.")
+                       .arg(QDir::toNativeSeparators(path)));
+}
+
+void copyChartPicture(const QDate& birth, const QDate& display) {
+    QGuiApplication::clipboard()->setImage(chartPictureImage(birth, display));
+}

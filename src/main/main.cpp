@@ -1,0 +1,33 @@
+// The program's entry. Without arguments (or with --lang alone) it opens the window, which lives
+// in a library beside the program (libbiorhythmus-gui.so) loaded only then; anything else is a
+// run of the command line, which needs Qt Core alone.
+
+#include "cli/CommandLine.h"
+#include "cli/PictureLibrary.h"
+#include "core/ProgramLibrary.h"
+#include "core/UiLanguage.h"
+#include "gui/WindowEntry.h"
+
+#include <QStringList>
+
+namespace {
+// Without arguments, or with no more than a language the program speaks, the window opens;
+// anything else is a run of the command line, which also tells of a wrong language.
+bool opensWindow(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const int languageWords = arguments.contains(QLatin1String("--lang")) ? 2 : 1;
+    return argc == 1 || (argc == 1 + languageWords && uiLanguageNamed(languageArgument(arguments)));
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!opensWindow(argc, argv)) {
+        PictureLibrary pictures;
+        return runCommandLine(argc, argv, pictures);
+    }
+    using Entry = decltype(&biorhythmusWindow);
+    return reinterpret_cast<Entry>(
+        programLibraryEntry("libbiorhythmus-gui.so", "biorhythmusWindow"))(argc, argv);
+}

@@ -1,5 +1,0 @@
-#include "ScreenGuardian.h"
-
-int main(int argc, char* argv[]) {
-    return runScreenGuardian(argc, argv);
-}

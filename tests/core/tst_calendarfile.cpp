@@ -1,0 +1,149 @@
+#include "FailingDevice.h"
+#include "core/CalendarFile.h"
+#include "core/CriticalDays.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <ctime>
+
+class TestCalendarFile : public QObject {
+    Q_OBJECT
+private slots:
+    void readBack_data();
+    void readBack();
+    void failedWrites_data();
+    void failedWrites();
+    void suggestedNames_data();
+    void suggestedNames();
+};
+
+namespace {
+// 23:30 UTC on 08.12.2026: already the next day in Berlin, still the afternoon in Los Angeles.
+constexpr qint64 Stamp = 1796772600;
+
+QString write(const QTemporaryDir& dir, const QString& file, const CalendarPerson& person,
+              const QDate& first, int span, qint64 stamp) {
+    const QString path = dir.filePath(file);
+    const CriticalDayList list = criticalDays(person.birth, first, span);
+    const Outcome saved =
+        saveCalendar(path, person, list.days, QDateTime::fromSecsSinceEpoch(stamp));
+    if (!saved.worked())
+        qWarning("%s", qPrintable(saved.text()));
+    return path;
+}
+} // namespace
+
+// Each row is written three times: the file itself, the same person from three days later,
+// and another person over the same days; a real iCalendar parser reads them back.
+void TestCalendarFile::readBack_data() {
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<int>("span");
+    QTest::newRow("birthday: triple, then the mid-cycle pairs")
+        << "Europe/Berlin"
+        << "" << QDate(2000, 1, 1) << QDate(2000, 1, 1) << 90;
+    QTest::newRow("a year of a named person")
+        << "America/Los_Angeles"
+        << "Anna Berg" << QDate(1953, 11, 20) << QDate(2026, 12, 8) << 365;
+    QTest::newRow("name with quotes, commas, semicolons, a line break, non-Latin-1")
+        << "America/Los_Angeles"
+        << QString::fromUtf8("Zoë \"Ω\"; Müller,\nJr. \\ 北京 🎉 ") + QString(40, QChar(0x00FC))
+        << QDate(1990, 2, 28) << QDate(2026, 1, 1) << 30;
+    QTest::newRow("before the birth date") << "Europe/Berlin"
+                                           << "" << QDate(2030, 6, 15) << QDate(2030, 3, 1) << 120;
+    QTest::newRow("the last days before 31.12.9999")
+        << "Europe/Berlin"
+        << "Ende" << QDate(9999, 12, 15) << QDate(9999, 11, 1) << 365;
+}
+
+void TestCalendarFile::readBack() {
+    QFETCH(QString, timeZone);
+    QFETCH(QString, name);
+    QFETCH(QDate, birth);
+    QFETCH(QDate, first);
+    QFETCH(int, span);
+    qputenv("TZ", timeZone.toLatin1());
+    tzset();
+    QTemporaryDir dir;
+    const CalendarPerson person{name, birth};
+    const QString file = write(dir, QStringLiteral("a.ics"), person, first, span, Stamp);
+    const QString same =
+        write(dir, QStringLiteral("same.ics"), person, first.addDays(3), span, Stamp + 3600);
+    const QString other = write(dir, QStringLiteral("other.ics"), {name + QLatin1Char('2'), birth},
+                                first, span, Stamp);
+
+    QProcess reader;
+    reader.setProcessChannelMode(QProcess::MergedChannels);
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(CALENDAR_READER), file, QStringLiteral("--same=") + same,
+                  QStringLiteral("--other=") + other,
+                  QStringLiteral("--birth=") + birth.toString(Qt::ISODate),
+                  QStringLiteral("--first=") + first.toString(Qt::ISODate),
+                  QStringLiteral("--span=%1").arg(span), QStringLiteral("--name=") + name,
+                  QStringLiteral("--stamp=%1").arg(Stamp)});
+    QVERIFY(reader.waitForFinished(60000));
+    const QByteArray output = reader.readAll();
+    QVERIFY2(reader.exitStatus() == QProcess::NormalExit && reader.exitCode() == 0,
+             output.constData());
+}
+
+// A failed write says so in German, naming the file, and leaves no file behind.
+void TestCalendarFile::failedWrites_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("the name is a folder") << "folder"
+                                          << "folder: Die Datei kann nicht angelegt werden: ";
+    QTest::newRow("a folder that does not exist")
+        << "missing/x.ics"
+        << "x.ics: Die Datei kann nicht angelegt werden: ";
+    QTest::newRow("the disk fills up") << ""
+                                       << "Die Kalenderdatei kann nicht geschrieben werden: "
+                                          "Kein Platz mehr auf dem Gerät";
+}
+
+void TestCalendarFile::failedWrites() {
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const CriticalDayList list = criticalDays(QDate(2000, 1, 1), QDate(2000, 1, 1), 365);
+    const QDateTime stamp = QDateTime::fromSecsSinceEpoch(Stamp);
+    QString error;
+    if (path.isEmpty()) {
+        FailingDevice device({}, 1000);
+        QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const Outcome written = writeCalendar(device, {}, list.days, stamp);
+        QVERIFY(!written.worked());
+        error = written.text();
+    } else {
+        const Outcome saved = saveCalendar(dir.filePath(path), {}, list.days, stamp);
+        QVERIFY(!saved.worked());
+        error = saved.text();
+    }
+    QVERIFY2(error.startsWith(message), qPrintable(error));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCalendarFile::suggestedNames_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("no name: the birth date") << " "
+                                             << "Biorhythmus-20.11.1953-01.01.2000.ics";
+    QTest::newRow("no folders in a name") << "A/B\\C:\"D\""
+                                          << "Biorhythmus-A_B_C__D_-01.01.2000.ics";
+    QTest::newRow("a long name cut short, not inside a character")
+        << QString(63, 'x') + QString::fromUtf8("🎉")
+        << "Biorhythmus-" + QString(63, 'x') + "-01.01.2000.ics";
+}
+
+void TestCalendarFile::suggestedNames() {
+    QFETCH(QString, name);
+    QTEST(calendarFileName({name, QDate(1953, 11, 20)}, QDate(2000, 1, 1)), "file");
+}
+
+QTEST_APPLESS_MAIN(TestCalendarFile)
+#include "tst_calendarfile.moc"

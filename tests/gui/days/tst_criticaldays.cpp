@@ -1,0 +1,153 @@
+#include "MainWindowFixture.h"
+#include "gui/controls/DateInput.h"
+#include "gui/days/CriticalDaysWindow.h"
+#include "gui/mainwindow/ChartSurfaces.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTest>
+
+class TestCriticalDays : public QObject {
+    Q_OBJECT
+private slots:
+    void chooseADayFromTheList_data();
+    void chooseADayFromTheList();
+    void chartPicture();
+};
+
+namespace {
+enum Pick { Enter, DoubleClick };
+
+// The chart and the strip as the window painted them, one directly above the other.
+QImage shownChartAndStrip(const MainWindow& window) {
+    const QImage chart = window.findChild<QWidget*>("P1")->grab().toImage();
+    const QImage strip = window.findChild<QWidget*>("P2")->grab().toImage();
+    QImage both(chart.width(), chart.height() + strip.height(), QImage::Format_RGB32);
+    QPainter painter(&both);
+    painter.drawImage(0, 0, chart);
+    painter.drawImage(0, chart.height(), strip);
+    return both;
+}
+
+QAction* chartCommand(const MainWindow& window, const char* text) {
+    for (QAction* action : window.findChild<QWidget*>("P1")->actions()) {
+        if (action->text() == QLatin1String(text))
+            return action;
+    }
+    return nullptr;
+}
+} // namespace
+
+// From the display date field, Ctrl+Shift+K opens the list; a span is chosen with the keyboard
+// and a row is picked. Row counts and dates worked out by hand from the phase tables for a
+// birth date equal to the display date 01.01.2000.
+void TestCriticalDays::chooseADayFromTheList_data() {
+    QTest::addColumn<int>("spanSteps"); // Down (+) or Up (-) presses in the span field
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<QString>("cycles");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("90 days, Enter on the birthday")
+        << 0 << 26 << 0 << +Enter << QDate(2000, 1, 1) << "Physisch, Seelisch, Geistig"
+        << "dreifach";
+    QTest::newRow("30 days, Enter on the emotional mid-cycle day")
+        << -1 << 8 << 3 << +Enter << QDate(2000, 1, 16) << "Seelisch"
+        << "";
+    QTest::newRow("365 days, double-click on the second physical day")
+        << 1 << 100 << 2 << +DoubleClick << QDate(2000, 1, 13) << "Physisch"
+        << "";
+}
+
+void TestCriticalDays::chooseADayFromTheList() {
+    QFETCH(int, spanSteps);
+    QFETCH(int, rows);
+    QFETCH(int, row);
+    QFETCH(int, pick);
+    QFETCH(QDate, shown);
+    Fixture f(QDate(2000, 1, 1));
+    f.window.load();
+    f.window.takeOver(QStringLiteral("Anna"), QDate(2000, 1, 1));
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    auto* displayDate = f.window.findChild<DateInput*>("M2");
+    displayDate->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_K,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    CriticalDaysWindow* days = nullptr;
+    QTRY_VERIFY((days = f.window.findChild<CriticalDaysWindow*>("Days")) && days->isVisible());
+    QCOMPARE(days->findChild<QLabel*>("lblPerson")->text(),
+             QString("Anna, geboren am 01.01.2000, ab 01.01.2000"));
+
+    auto* table = days->findChild<QTableWidget*>("DayList");
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    auto* span = days->findChild<QComboBox*>("Span");
+    for (int i = 0; i < std::abs(spanSteps); ++i)
+        QTest::keyClick(span, spanSteps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(table->rowCount(), rows);
+    QTEST(table->item(row, 1)->text(), "cycles");
+    QTEST(table->item(row, 2)->text(), "mark");
+    QAccessibleInterface* readTable = QAccessible::queryAccessibleInterface(table);
+    QCOMPARE(readTable->role(), QAccessible::Table);
+    QCOMPARE(readTable->tableInterface()->columnDescription(1), QString("Zyklen"));
+
+    table->setFocus();
+    for (int i = 0; i < row; ++i)
+        QTest::keyClick(table, Qt::Key_Down);
+    if (pick == Enter) {
+        QTest::keyClick(table, Qt::Key_Return);
+    } else {
+        const QPoint centre = table->visualRect(table->model()->index(row, 0)).center();
+        // A double click is a click and then the second press, which QTest sends alone.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(displayDate->date(), shown);
+    QCOMPARE(f.window.dayCount(), int(QDate(2000, 1, 1).daysTo(shown)));
+    QVERIFY(days->isVisible());
+
+    // The listed days go into the calendar file, suggested in the documents folder.
+    QTemporaryDir folder;
+    f.dialogs.saveFileNames << folder.filePath("days.ics");
+    days->findChild<QPushButton*>("C3_0")->click();
+    QCOMPARE(f.dialogs.suggestedPath,
+             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                 .filePath("Biorhythmus-Anna-01.01.2000.ics"));
+    QFile saved(folder.filePath("days.ics"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().count("BEGIN:VEVENT"), rows);
+}
+
+// Saved as PNG and copied, the picture is the window's own picture of the chart and the
+// strip; saved as SVG, it has the same size.
+void TestCriticalDays::chartPicture() {
+    Fixture f(QDate(2000, 1, 1));
+    f.window.load();
+    f.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.window.findChild<QWidget*>("M2")->setFocus(); // no focus frame on the chart
+    QTemporaryDir folder;
+    f.dialogs.saveFileNames << folder.filePath("chart.png") << folder.filePath("chart.svg");
+    for (const char* command :
+         {"Diagramm als Bild speichern...", "Diagramm als Bild speichern...", "Diagramm kopieren"})
+        chartCommand(f.window, command)->trigger();
+
+    const QImage shown = shownChartAndStrip(f.window);
+    QCOMPARE(QImage(folder.filePath("chart.png")).convertToFormat(QImage::Format_RGB32), shown);
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
+    QCOMPARE(QSvgRenderer(folder.filePath("chart.svg")).viewBox().size(), shown.size());
+    QCOMPARE(f.dialogs.messages.filter("Das Diagramm ist in der Datei").size(), 2);
+}
+
+QTEST_MAIN(TestCriticalDays)
+#include "tst_criticaldays.moc"

@@ -1,0 +1,244 @@
+#include "FakePrinters.h"
+#include "ReportChecks.h"
+#include "ScriptedDialogs.h"
+#include "drawing/DayReportPage.h"
+#include "drawing/PageSurface.h"
+#include "gui/report/PrintDayReport.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using reportcheck::sampleReport;
+
+namespace {
+
+// Writes the report on a page of the given paper and printable margins (points).
+void writeReport(const QString& path, const DayReport& report, const QPageSize& paper,
+                 const QMarginsF& margins) {
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, margins, QPageLayout::Point));
+    writer.setResolution(600);
+    QPainter painter(&writer);
+    paintDayReport(painter, report);
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textLines_data();
+    void textLines();
+    void chartScale_data();
+    void chartScale();
+    void pageLayout_data();
+    void pageLayout();
+    void printPaths_data();
+    void printPaths();
+};
+
+void TestReport::textLines_data() {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QList<int>>("lineLengths");
+    QTest::newRow("empty") << 0 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("one line full") << 99 << QList<int>{99, 0, 0, 0};
+    QTest::newRow("second line starts") << 100 << QList<int>{99, 1, 0, 0};
+    QTest::newRow("shortest text") << 264 << QList<int>{99, 100, 65, 0};
+    QTest::newRow("fourth line empty") << 299 << QList<int>{99, 100, 100, 0};
+    QTest::newRow("fourth line starts") << 300 << QList<int>{99, 100, 100, 1};
+    QTest::newRow("longest text") << 380 << QList<int>{99, 100, 100, 81};
+    QTest::newRow("cut after 398") << 500 << QList<int>{99, 100, 100, 99};
+}
+
+void TestReport::textLines() {
+    QFETCH(int, length);
+    QFETCH(QList<int>, lineLengths);
+    const QString text = reportcheck::digitText(length);
+    const std::array<QString, 4> lines = reportTextLines(text);
+    QString joined;
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(lines[i].size(), lineLengths[i]);
+        joined += lines[i];
+    }
+    QCOMPARE(joined, text.left(398));
+}
+
+void TestReport::chartScale_data() {
+    // Printable height in inches at 100 dots per inch; where the strip's lower edge (chart
+    // y = 20.5) and the scale's bottom (y = 72) land, in device pixels, worked out by hand:
+    // (y + 18) / 90 of the scale height, which is the printable height up to 10.9 inches.
+    QTest::addColumn<double>("heightInches");
+    QTest::addColumn<double>("stripBottomPx");
+    QTest::addColumn<double>("scaleBottomPx");
+    QTest::newRow("short paper follows the area") << 10.0 << 427.7778 << 1000.0;
+    QTest::newRow("10.9 inches exactly") << 10.9 << 466.2778 << 1090.0;
+    QTest::newRow("Letter, no margins") << 11.0 << 466.2778 << 1090.0;
+    QTest::newRow("A4 with 5 mm margins") << 11.3 << 466.2778 << 1090.0;
+    QTest::newRow("A4, no margins") << 11.69 << 466.2778 << 1090.0;
+    QTest::newRow("Legal") << 14.0 << 466.2778 << 1090.0;
+}
+
+void TestReport::chartScale() {
+    QFETCH(double, heightInches);
+    QFETCH(double, stripBottomPx);
+    QFETCH(double, scaleBottomPx);
+    QImage image(800, int(heightInches * 100 + 0.5), QImage::Format_RGB32);
+    image.setDotsPerMeterX(3937);
+    image.setDotsPerMeterY(3937);
+    QPainter painter(&image);
+    PageSurface page(painter);
+    QCOMPARE(page.dpiY(), 100.0);
+
+    page.useScale(ChartScaleLeft, ChartScaleTop, ChartScaleWidth, ChartScaleHeight);
+    QCOMPARE(page.toDevice(QPointF(-7, -18)), QPointF(0, 0));
+    QCOMPARE(page.toDevice(QPointF(39, 20.5)).x(), 800.0);
+    QVERIFY(std::abs(page.toDevice(QPointF(0, 20.5)).y() - stripBottomPx) < 0.01);
+    QVERIFY(std::abs(page.toDevice(QPointF(0, 72)).y() - scaleBottomPx) < 0.01);
+
+    page.useCharacterCells();
+    const double legendTop = page.toDevice(QPointF(13, LegendRowCell)).y();
+    QCOMPARE(legendTop, 466.0 + 2.0 / 3.0);
+    QVERIFY(stripBottomPx < legendTop);
+}
+
+void TestReport::pageLayout_data() {
+    QTest::addColumn<QPageSize>("paper");
+    QTest::addColumn<QMarginsF>("margins");
+    QTest::newRow("A4 without margins") << QPageSize(QPageSize::A4) << QMarginsF(0, 0, 0, 0);
+    QTest::newRow("A4 with printer margins")
+        << QPageSize(QPageSize::A4) << QMarginsF(12, 12, 12, 12);
+    QTest::newRow("Letter without margins")
+        << QPageSize(QPageSize::Letter) << QMarginsF(0, 0, 0, 0);
+    QTest::newRow("Letter, quarter-inch margins")
+        << QPageSize(QPageSize::Letter) << QMarginsF(18, 18, 18, 18);
+    QTest::newRow("short printable area")
+        << QPageSize(QPageSize::Letter) << QMarginsF(18, 36, 18, 36);
+}
+
+void TestReport::pageLayout() {
+    QFETCH(QPageSize, paper);
+    QFETCH(QMarginsF, margins);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    const DayReport report = sampleReport();
+    writeReport(path, report, paper, margins);
+    reportcheck::verifyDayReportPage(path, report, margins);
+}
+
+using State = DefaultPrinter::State;
+Q_DECLARE_METATYPE(State)
+Q_DECLARE_METATYPE(Handover)
+Q_DECLARE_METATYPE(PrintOutcome)
+
+void TestReport::printPaths_data() {
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QString>("openError");
+    QTest::addColumn<Handover>("handover");
+    QTest::addColumn<bool>("acceptPdf");
+    QTest::addColumn<QString>("pdfName"); // "" cancels the file dialog, "-" an unwritable path
+    QTest::addColumn<PrintOutcome>("outcome");
+    QTest::addColumn<QString>("message"); // expected in the one message, "" for none
+
+    const auto ready = State::Ready;
+    const auto accepted = Handover::Accepted;
+    const auto failed = PrintOutcome::Failed;
+    QTest::newRow("printed") << ready << "" << accepted << false << "" << PrintOutcome::Printed
+                             << "";
+    QTest::newRow("no default printer")
+        << State::NoDefault << "" << accepted << false << "" << failed << "kein Standarddrucker";
+    QTest::newRow("print system silent at the lookup")
+        << State::NotAnswering << "" << accepted << false << "" << failed
+        << "Der Drucker antwortet nicht";
+    QTest::newRow("printer stopped") << State::Unusable << "" << accepted << false << "" << failed
+                                     << "„Büro“ kann den Druckauftrag nicht annehmen: "
+                                        "Der Drucker ist angehalten.";
+    QTest::newRow("no temporary folder")
+        << ready << "Permission denied" << accepted << false << "" << failed
+        << "nicht angelegt werden. Der Tagesbericht wurde nicht gedruckt.\n\n(Permission denied)";
+    QTest::newRow("print system refuses the page")
+        << ready << "" << Handover::Refused << false << "" << failed
+        << "„Büro“ hat den Druckauftrag abgelehnt. Der Tagesbericht wurde nicht "
+           "gedruckt.\n\n(lp: said so)";
+    QTest::newRow("print system silent at the hand-over")
+        << ready << "" << Handover::NotAnswering << false << "" << failed
+        << "Der Drucker antwortet nicht";
+    QTest::newRow("page not written whole")
+        << ready << "" << Handover::PageIncomplete << false << "" << failed
+        << "nicht vollständig in den temporären Ordner geschrieben";
+    QTest::newRow("no printer, PDF declined")
+        << State::NoPrinters << "" << accepted << false << "" << PrintOutcome::Cancelled << "";
+    QTest::newRow("no printer, file dialog cancelled")
+        << State::NoPrinters << "" << accepted << true << "" << PrintOutcome::Cancelled << "";
+    QTest::newRow("no printer, saved as PDF")
+        << State::NoPrinters << "" << accepted << true << "bericht.pdf" << PrintOutcome::SavedAsPdf
+        << "wurde in der Datei";
+    QTest::newRow("no printer, PDF cannot be written")
+        << State::NoPrinters << "" << accepted << true << "-" << failed
+        << "missing-folder/bericht.pdf“ konnte nicht gespeichert werden";
+}
+
+void TestReport::printPaths() {
+    QFETCH(State, state);
+    QFETCH(QString, openError);
+    QFETCH(Handover, handover);
+    QFETCH(bool, acceptPdf);
+    QFETCH(QString, pdfName);
+    QFETCH(PrintOutcome, outcome);
+    QFETCH(QString, message);
+
+    QTemporaryDir folder;
+    FakePrinters service;
+    service.found.state = state;
+    service.found.name = QStringLiteral("Büro");
+    service.found.reason = QStringLiteral("Der Drucker ist angehalten.");
+    service.openError = openError;
+    service.handover = handover;
+
+    ScriptedDialogs dialogs;
+    dialogs.yesNoAnswers << acceptPdf;
+    QString pdfPath;
+    if (pdfName == QLatin1String("-"))
+        pdfPath = folder.filePath(QStringLiteral("missing-folder/bericht.pdf"));
+    else if (!pdfName.isEmpty())
+        pdfPath = folder.filePath(pdfName);
+    dialogs.saveFileNames << pdfPath;
+
+    const DayReport report = sampleReport();
+    QCOMPARE(printDayReport(nullptr, report, dialogs, service), outcome);
+
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QVERIFY(!dialogs.busyDuringDialog);
+    QCOMPARE(dialogs.messages.size(), message.isEmpty() ? 0 : 1);
+    for (const QString& said : std::as_const(dialogs.messages))
+        QVERIFY2(said.startsWith(QStringLiteral("Biorhythmus|")) && said.contains(message),
+                 qPrintable(said));
+    QCOMPARE(service.sent.startsWith("%PDF"), outcome == PrintOutcome::Printed);
+    QCOMPARE(service.busyWhileBuilding, state == State::Ready && openError.isEmpty());
+    QCOMPARE(dialogs.questions.size(), state == State::NoPrinters ? 1 : 0);
+    for (const QString& asked : std::as_const(dialogs.questions))
+        QVERIFY(asked.contains(QStringLiteral("kein Drucker")));
+    QCOMPARE(dialogs.saveCaption,
+             acceptPdf ? QStringLiteral("Tagesbericht als PDF-Datei speichern") : QString());
+    QCOMPARE(dialogs.suggestedPath,
+             acceptPdf ? QDir::home().filePath("Biorhythmus-01.03.2024.pdf") : QString());
+    if (outcome == PrintOutcome::SavedAsPdf) {
+        // The file holds the day report on A4 with margins of 5 mm; what is on such a page is
+        // pageLayout's test.
+        const QString expected = folder.filePath(QStringLiteral("expected.pdf"));
+        const double margin = 5 * 72 / 25.4;
+        writeReport(expected, report, QPageSize(QPageSize::A4),
+                    QMarginsF(margin, margin, margin, margin));
+        QCOMPARE(pdfPageCount(pdfPath), 1);
+        QCOMPARE(renderPdfPage(pdfPath, 100), renderPdfPage(expected, 100));
+    } else if (!pdfPath.isEmpty())
+        QVERIFY(!QFile::exists(pdfPath));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
