@@ -250,21 +250,6 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
-    <name>CriticalDays</name>
-    <message>
-        <source>Doppelt kritischer Tag</source>
-        <translation>Double critical day</translation>
-    </message>
-    <message>
-        <source>Dreifach kritischer Tag</source>
-        <translation>Triple critical day</translation>
-    </message>
-    <message>
-        <source>Kritischer Tag</source>
-        <translation>Critical day</translation>
-    </message>
-</context>
-<context>
     <name>CriticalDaysWindow</name>
     <message>
         <source>Geburtsdatum %1, ab %2</source>
@@ -273,14 +258,6 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>%1, geboren am %2, ab %3</source>
         <translation>%1, born %2, from %3</translation>
-    </message>
-    <message>
-        <source>doppelt</source>
-        <translation>double</translation>
-    </message>
-    <message>
-        <source>dreifach</source>
-        <translation>triple</translation>
     </message>
     <message>
         <source>Kritische Tage</source>
@@ -321,10 +298,6 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>Die Liste endet am %1, dem letzten Tag, den das Programm kennt.</source>
-        <translation>The list ends on %1, the last day the program knows.</translation>
     </message>
     <message>
         <source>%1 kritische Tage bis %2</source>
@@ -395,10 +368,6 @@ the list of people), 2 when the call was wrong.
         <source>Kein kritischer Tag</source>
         <translation>No critical day</translation>
     </message>
-    <message>
-        <source>Kritischer Tag: %1</source>
-        <translation>Critical day: %1</translation>
-    </message>
 </context>
 <context>
     <name>DayPictures</name>
@@ -454,6 +423,25 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Pfeil links und rechts: ein Tag zurück und vor, Bild auf und ab: ein Monat, Pos1: heute</source>
         <translation>Left and Right arrow: one day back and on, Page Up and Down: one month, Home: today</translation>
+    </message>
+</context>
+<context>
+    <name>DayWords</name>
+    <message>
+        <source>Kritischer Tag</source>
+        <translation>Critical day</translation>
+    </message>
+    <message>
+        <source>Doppelt kritischer Tag</source>
+        <translation>Double critical day</translation>
+    </message>
+    <message>
+        <source>Dreifach kritischer Tag</source>
+        <translation>Triple critical day</translation>
+    </message>
+    <message>
+        <source>Die Liste endet am %1, dem letzten Tag, den das Programm kennt.</source>
+        <translation>The list ends on %1, the last day the program knows.</translation>
     </message>
 </context>
 <context>
@@ -535,12 +523,6 @@ the list of people), 2 when the call was wrong.
         <source>Kritische Tage vom %1 bis %2
 </source>
         <translation>Critical days from %1 to %2
-</translation>
-    </message>
-    <message>
-        <source>Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt.
-</source>
-        <translation>The list ends on 31 December 9999, the last day the program knows.
 </translation>
     </message>
 </context>

@@ -151,10 +151,10 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         return usageError(Texts::tr("Nach „%1“ fehlt ein Wert.").arg(arguments.last()));
     }
     // The language was chosen from the arguments before they were read; here a wrong one is told.
-    const QString language = parser.value(QStringLiteral("lang"));
-    if (parser.isSet(QStringLiteral("lang")) && !uiLanguageNamed(language))
+    const LanguageChoice language = languageChoice(arguments);
+    if (language.given && !language.language())
         return usageError(
-            Texts::tr("Unbekannte Sprache „%1“; möglich sind de und en.").arg(language));
+            Texts::tr("Unbekannte Sprache „%1“; möglich sind de und en.").arg(language.name));
     if (parser.isSet(QStringLiteral("help")))
         return {ParsedArguments::Kind::Help, {}, helpText()};
     if (parser.isSet(QStringLiteral("version")))

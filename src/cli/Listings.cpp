@@ -3,6 +3,7 @@
 #include "core/CriticalDays.h"
 #include "core/Cycle.h"
 #include "core/DateRules.h"
+#include "core/DayWords.h"
 #include "core/Phase.h"
 #include "core/PhaseTexts.h"
 
@@ -36,14 +37,7 @@ QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
 
-std::array<bool, 3> criticalCycles(std::int32_t dayCount) {
-    std::array<bool, 3> critical{};
-    for (Cycle cycle : AllCycles)
-        critical[int(cycle)] = isCriticalDay(cycle, dayCount);
-    return critical;
-}
-
-QJsonArray namesOf(const std::array<bool, 3>& cycles) {
+QJsonArray namesOf(const CycleSet& cycles) {
     QJsonArray names;
     for (Cycle cycle : AllCycles)
         if (cycles[int(cycle)])
@@ -51,6 +45,7 @@ QJsonArray namesOf(const std::array<bool, 3>& cycles) {
     return names;
 }
 
+// A list in a CSV field: its entries separated as in the text.
 QString joined(const QJsonArray& names) {
     QStringList texts;
     for (const QJsonValue& name : names)
@@ -121,7 +116,7 @@ QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat
         row.append(percentage(dayCount, period(cycle)));
     }
     table.keys << QStringLiteral("kritisch");
-    row.append(namesOf(criticalCycles(dayCount)));
+    row.append(namesOf(criticalCyclesOn(dayCount)));
     for (Cycle cycle : AllCycles) {
         table.keys << QStringLiteral("text_") + CycleKeys[int(cycle)];
         row.append(phaseText(phaseIndex(cycle, dayCount)));
@@ -161,9 +156,9 @@ QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, Out
             row.append(percentage(dayCount, period(cycle)));
             line += QStringLiteral("  %1").arg(percentageColumn(dayCount, cycle), 8);
         }
-        const QJsonArray critical = namesOf(criticalCycles(dayCount));
-        row.append(critical);
-        line += QStringLiteral("  ") + joined(critical);
+        const CycleSet critical = criticalCyclesOn(dayCount);
+        row.append(namesOf(critical));
+        line += QStringLiteral("  ") + cycleNames(critical);
         text += line.trimmed() + QLatin1Char('\n');
         table.rows.push_back(row);
     }
@@ -185,8 +180,8 @@ QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format)
         const QString weekday = locale.dayName(day.date.dayOfWeek());
         const QJsonArray names = namesOf(day.cycles);
         table.rows.push_back({isoDate(day.date), weekday, names, day.count()});
-        dates << QStringLiteral("%1, %2").arg(weekday, displayDateText(day.date));
-        cycles << joined(names);
+        dates << dayWithWeekday(day.date);
+        cycles << cycleNames(day.cycles);
         dateWidth = std::max(dateWidth, dates.last().size());
         cyclesWidth = std::max(cyclesWidth, cycles.last().size());
     }
@@ -194,9 +189,8 @@ QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format)
         text += QStringLiteral("%1  %2  %3\n")
                     .arg(dates[i], -int(dateWidth))
                     .arg(cycles[i], -int(cyclesWidth))
-                    .arg(criticalDayHeading(list.days[i]));
+                    .arg(criticalDayWords(list.days[i].count()));
     if (list.endsAtLatest)
-        text += Texts::tr("Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm "
-                          "kennt.\n");
+        text += lastDayNote() + QLatin1Char('\n');
     return written(table, format, text);
 }

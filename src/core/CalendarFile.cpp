@@ -33,8 +33,9 @@ QString uid(const CalendarPerson& person, const QDate& day) {
 QString summary(const CalendarPerson& person, const CriticalDay& day) {
     const QString name = person.name.trimmed();
     if (name.isEmpty())
-        return Texts::tr("%1: %2").arg(criticalDayHeading(day), criticalCycleNames(day));
-    return Texts::tr("%1 für %2: %3").arg(criticalDayHeading(day), name, criticalCycleNames(day));
+        return Texts::tr("%1: %2").arg(criticalDayWords(day.count()), cycleNames(day.cycles));
+    return Texts::tr("%1 für %2: %3")
+        .arg(criticalDayWords(day.count()), name, cycleNames(day.cycles));
 }
 
 QString description(const CriticalDay& day) {

@@ -1,18 +1,8 @@
 #include "CriticalDays.h"
 
 #include "core/DateRules.h"
-#include "core/Phase.h"
 
-#include <QCoreApplication>
-#include <QStringList>
 #include <algorithm>
-
-namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(CriticalDays)
-};
-} // namespace
 
 int CriticalDay::count() const {
     return int(std::count(cycles.begin(), cycles.end(), true));
@@ -35,32 +25,11 @@ CriticalDayList criticalDays(const QDate& birth, const QDate& from, int span) {
     const auto length = static_cast<std::int32_t>(from.daysTo(list.last)) + 1;
     for (std::int32_t offset = 0; offset < length; ++offset) {
         CriticalDay day;
-        for (Cycle cycle : AllCycles)
-            day.cycles[int(cycle)] = isCriticalDay(cycle, firstCount + offset);
+        day.cycles = criticalCyclesOn(firstCount + offset);
         if (day.count() == 0)
             continue;
         day.date = from.addDays(offset);
         list.days.push_back(day);
     }
     return list;
-}
-
-QString criticalDayHeading(const CriticalDay& day) {
-    switch (day.count()) {
-    case 2:
-        return Texts::tr("Doppelt kritischer Tag");
-    case 3:
-        return Texts::tr("Dreifach kritischer Tag");
-    default:
-        return Texts::tr("Kritischer Tag");
-    }
-}
-
-QString criticalCycleNames(const CriticalDay& day) {
-    QStringList names;
-    for (Cycle cycle : AllCycles) {
-        if (day.cycles[int(cycle)])
-            names << cycleName(cycle);
-    }
-    return names.join(QStringLiteral(", "));
 }

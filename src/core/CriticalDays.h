@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Cycle.h"
+#include "core/DayWords.h"
 
 #include <QDate>
 #include <QString>
@@ -10,7 +10,7 @@
 // One day on which at least one cycle has a critical day.
 struct CriticalDay {
     QDate date;
-    std::array<bool, 3> cycles{}; // per cycle, in the order of AllCycles
+    CycleSet cycles{};
 
     // 1, or 2 and 3 on days on which several cycles are critical together.
     int count() const;
@@ -28,9 +28,3 @@ struct CriticalDayList {
 // given birth date, by the same rule as the texts. Dates outside 1601-9999, invalid ones or a
 // span below one day give an empty list without a first and last day.
 CriticalDayList criticalDays(const QDate& birth, const QDate& from, int span);
-
-// "Kritischer Tag", "Doppelt kritischer Tag" or "Dreifach kritischer Tag".
-QString criticalDayHeading(const CriticalDay& day);
-
-// The critical cycles' names, e.g. "Physisch, Geistig".
-QString criticalCycleNames(const CriticalDay& day);

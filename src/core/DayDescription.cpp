@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 // The context of this file's texts for translators (lupdate reads it from here).
@@ -27,17 +28,13 @@ DaySummary summarizeDay(const QDate& date, std::int32_t dayCount) {
     day.dayCount = dayCount;
     for (Cycle cycle : AllCycles) {
         day.percentages[int(cycle)] = percentage(dayCount, period(cycle));
-        day.criticalDays[int(cycle)] = isCriticalDay(cycle, dayCount);
     }
+    day.criticalDays = criticalCyclesOn(dayCount);
     return day;
 }
 
 QString spokenPercentage(Cycle cycle, const QString& shownText) {
     return cycleName(cycle) + QLatin1Char(' ') + shownText.trimmed();
-}
-
-QString dayHeading(const QDate& date) {
-    return uiLocale().toString(date, QStringLiteral("dddd, ") + displayDateFormat());
 }
 
 namespace {
@@ -49,23 +46,20 @@ QString valuesLine(const DaySummary& day) {
 }
 
 QString criticalLine(const DaySummary& day) {
-    QStringList critical;
-    for (Cycle cycle : AllCycles) {
-        if (day.criticalDays[int(cycle)])
-            critical << cycleName(cycle);
-    }
-    return critical.isEmpty() ? Texts::tr("Kein kritischer Tag")
-                              : Texts::tr("Kritischer Tag: %1").arg(critical.join(", "));
+    const int critical = int(std::count(day.criticalDays.begin(), day.criticalDays.end(), true));
+    return critical == 0 ? Texts::tr("Kein kritischer Tag")
+                         : QStringLiteral("%1: %2").arg(criticalDayWords(critical),
+                                                        cycleNames(day.criticalDays));
 }
 } // namespace
 
 QString spokenDay(const DaySummary& day) {
-    return QStringList{dayHeading(day.date), valuesLine(day), criticalLine(day)}.join(
+    return QStringList{dayWithWeekday(day.date), valuesLine(day), criticalLine(day)}.join(
         QStringLiteral(", "));
 }
 
 QString dayDescription(const DaySummary& day) {
-    return QStringList{dayHeading(day.date), dayCountLine(day.dayCount), valuesLine(day),
+    return QStringList{dayWithWeekday(day.date), dayCountLine(day.dayCount), valuesLine(day),
                        criticalLine(day)}
         .join(QLatin1Char('\n'));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Cycle.h"
+#include "core/DayWords.h"
 
 #include <QDate>
 #include <QString>
@@ -13,16 +13,13 @@ struct DaySummary {
     QDate date;
     std::int32_t dayCount = 0;          // days since the birth date, negative before it
     std::array<int, 3> percentages{};   // per cycle, as the percentage labels show them
-    std::array<bool, 3> criticalDays{}; // per cycle: the day is one of its critical days
+    CycleSet criticalDays{}; // per cycle: the day is one of its critical days
 };
 
 DaySummary summarizeDay(const QDate& date, std::int32_t dayCount);
 
 // A percentage label as it is read aloud, e.g. "Physisch 27 %".
 QString spokenPercentage(Cycle cycle, const QString& shownText);
-
-// "Samstag, 01.01.2000".
-QString dayHeading(const QDate& date);
 
 // One line for a screen reader to speak when the day changes: the day, the three percentages
 // and the cycles with a critical day.

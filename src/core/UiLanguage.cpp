@@ -49,19 +49,19 @@ UiLanguage preferredUiLanguage(const QStringList& uiLanguages) {
     return UiLanguage::German;
 }
 
-QString languageArgument(const QStringList& arguments) {
+LanguageChoice languageChoice(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--lang"))
-            return arguments.value(i + 1);
+            return {true, arguments.value(i + 1), 2};
         if (arguments[i].startsWith(QLatin1String("--lang=")))
-            return arguments[i].mid(7);
+            return {true, arguments[i].mid(7), 1};
     }
-    return QString();
+    return {};
 }
 
 UiLanguage startUiLanguage(const QStringList& arguments) {
     for (const QString& name :
-         {languageArgument(arguments), qEnvironmentVariable("BIORHYTHMUS_LANG")}) {
+         {languageChoice(arguments).name, qEnvironmentVariable("BIORHYTHMUS_LANG")}) {
         if (const std::optional<UiLanguage> named = uiLanguageNamed(name))
             return *named;
     }

@@ -15,9 +15,14 @@ std::optional<UiLanguage> uiLanguageNamed(const QString& name);
 // a list with neither (the C or POSIX locale among them) gives German.
 UiLanguage preferredUiLanguage(const QStringList& uiLanguages);
 
-// The value of --lang in a program's arguments, the program's name first ("--lang en" or
-// "--lang=en"); empty when there is none.
-QString languageArgument(const QStringList& arguments);
+// What a program's arguments, its name first, say of the language: "--lang en" or "--lang=en".
+struct LanguageChoice {
+    bool given = false; // --lang is among the arguments
+    QString name;       // its value as written, empty when none follows
+    int words = 0;      // the arguments it takes up: 2 for "--lang en", 1 for "--lang=en"
+    std::optional<UiLanguage> language() const { return uiLanguageNamed(name); }
+};
+LanguageChoice languageChoice(const QStringList& arguments);
 
 // The language to start in: the one --lang names, else the one BIORHYTHMUS_LANG names, else
 // the one the system prefers.

@@ -17,8 +17,8 @@ bool opensWindow(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const int languageWords = arguments.contains(QLatin1String("--lang")) ? 2 : 1;
-    return argc == 1 || (argc == 1 + languageWords && uiLanguageNamed(languageArgument(arguments)));
+    const LanguageChoice language = languageChoice(arguments);
+    return argc == 1 || (argc == 1 + language.words && language.language());
 }
 } // namespace
 

@@ -243,10 +243,10 @@ void TestChart::dayDescriptions_data() {
         << QDate(2000, 1, 2) << 16844
         << "Sonntag, 02.01.2000\nTag 16844 seit der Geburt\n"
            "Physisch 82 %, Seelisch -43 %, Geistig 46 %\nKein kritischer Tag";
-    QTest::newRow("two critical days")
-        << QDate(2000, 1, 5) << 16847
-        << "Mittwoch, 05.01.2000\nTag 16847 seit der Geburt\n"
-           "Physisch 14 %, Seelisch -90 %, Geistig -10 %\nKritischer Tag: Physisch, Geistig";
+    QTest::newRow("two critical days") << QDate(2000, 1, 5) << 16847
+                                       << "Mittwoch, 05.01.2000\nTag 16847 seit der Geburt\n"
+                                          "Physisch 14 %, Seelisch -90 %, Geistig -10 %\nDoppelt "
+                                          "kritischer Tag: Physisch, Geistig";
     QTest::newRow("the day before birth")
         << QDate(1953, 11, 19) << -1
         << "Donnerstag, 19.11.1953\n1 Tag vor der Geburt\n"

@@ -1,7 +1,7 @@
 #include "CriticalDaysWindow.h"
 
 #include "core/DateRules.h"
-#include "core/DayDescription.h"
+#include "core/DayWords.h"
 #include "drawing/Grid.h"
 #include "gui/controls/Form.h"
 #include "gui/platform/Dialogs.h"
@@ -29,17 +29,6 @@ QString whose(const CalendarPerson& person, const QDate& first) {
                                 .arg(displayDateText(person.birth), displayDateText(first))
                           : CriticalDaysWindow::tr("%1, geboren am %2, ab %3")
                                 .arg(name, displayDateText(person.birth), displayDateText(first));
-}
-
-QString multipleMark(const CriticalDay& day) {
-    switch (day.count()) {
-    case 2:
-        return CriticalDaysWindow::tr("doppelt");
-    case 3:
-        return CriticalDaysWindow::tr("dreifach");
-    default:
-        return QString();
-    }
 }
 
 QTableWidgetItem* cell(const QString& text) {
@@ -83,7 +72,7 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     DayList->verticalHeader()->setDefaultSectionSize(20);
     DayList->horizontalHeader()->setStretchLastSection(true);
     DayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    DayList->setColumnWidth(0, 165);
+    DayList->setColumnWidth(0, 130);
     DayList->setColumnWidth(1, 185);
     DayList->setSelectionBehavior(QAbstractItemView::SelectRows);
     DayList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,18 +105,17 @@ void CriticalDaysWindow::showSpan(int days) {
     DayList->setRowCount(int(m_list.days.size()));
     for (int row = 0; row < int(m_list.days.size()); ++row) {
         const CriticalDay& day = m_list.days[std::size_t(row)];
-        DayList->setItem(row, 0, cell(dayHeading(day.date)));
-        DayList->setItem(row, 1, cell(criticalCycleNames(day)));
-        DayList->setItem(row, 2, cell(multipleMark(day)));
+        DayList->setItem(row, 0, cell(dayWithWeekday(day.date)));
+        DayList->setItem(row, 1, cell(cycleNames(day.cycles)));
+        // Only days on which several cycles meet are marked.
+        DayList->setItem(row, 2, cell(day.count() > 1 ? criticalDayWords(day.count()) : QString()));
     }
     if (!m_list.days.empty())
         DayList->setCurrentCell(0, 0);
-    lblEnd->setText(m_list.endsAtLatest
-                        ? tr("Die Liste endet am %1, dem letzten Tag, den das Programm kennt.")
-                              .arg(displayDateText(m_list.last))
-                        : tr("%1 kritische Tage bis %2")
-                              .arg(m_list.days.size())
-                              .arg(displayDateText(m_list.last)));
+    lblEnd->setText(m_list.endsAtLatest ? lastDayNote()
+                                        : tr("%1 kritische Tage bis %2")
+                                              .arg(m_list.days.size())
+                                              .arg(displayDateText(m_list.last)));
 }
 
 void CriticalDaysWindow::saveCalendarFile() {

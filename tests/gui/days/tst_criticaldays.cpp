@@ -60,7 +60,7 @@ void TestCriticalDays::chooseADayFromTheList_data() {
     QTest::addColumn<QString>("mark");
     QTest::newRow("90 days, Enter on the birthday")
         << 0 << 26 << 0 << +Enter << QDate(2000, 1, 1) << "Physisch, Seelisch, Geistig"
-        << "dreifach";
+        << "Dreifach kritischer Tag";
     QTest::newRow("30 days, Enter on the emotional mid-cycle day")
         << -1 << 8 << 3 << +Enter << QDate(2000, 1, 16) << "Seelisch"
         << "";
