@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it with apt, starts the installed program without a
-# display and checks that it runs, plays its clip and keeps the person file in the user's
-# data folder. The package is removed again on every way out.
+# display and checks that it finds its libraries, writes a chart picture, runs, plays its clip
+# and keeps the person file in the user's data folder. The package is removed again on every
+# way out.
 set -euo pipefail
 build=$1
 clip_shown=$2
@@ -40,6 +41,15 @@ done
 
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# The program and its libraries find each other in their folder, and the pictures' library,
+# loaded only for --png, --pdf and --svg, is there too.
+missing=$(ldd /usr/lib/biorhythmus/biorhythmus /usr/lib/biorhythmus/*.so | grep 'not found' || true)
+[ -z "$missing" ] || fail "libraries not found by the installed program: $missing"
+biorhythmus --birth 20.11.1953 --date 01.01.2000 --png "$work/chart.png" >"$work/png.log" 2>&1 ||
+  { cat "$work/png.log"; fail "the installed program wrote no chart picture"; }
+[ "$(head -c 8 "$work/chart.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+  fail "the chart picture is no PNG"
 
 start_x_server xvfb 640x480 || fail "Xvfb did not start"
 

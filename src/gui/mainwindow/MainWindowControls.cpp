@@ -101,8 +101,11 @@ void buildDateRow(QWidget* window, MainWindowControls& c) {
     for (int i = 0; i < 2; ++i) {
         const DateRow& row = DateRows[i];
         const QString caption = Texts::tr(row.captionText);
-        c.T1[i] = place(new QLineEdit(caption, window), indexed("T1", i), row.caption);
+        // The text comes after the font: a line edit made with its text lays it out first in
+        // the application's font and then again in its own.
+        c.T1[i] = place(new QLineEdit(window), indexed("T1", i), row.caption);
         c.T1[i]->setFont(arial(9.75, true));
+        c.T1[i]->setText(caption);
         setColours(c.T1[i], White, Black);
         c.T1[i]->setAccessibleName(Texts::tr(row.captionName));
         inputs[i] = place(new DateInput(window), QLatin1String(row.inputName), row.input);
