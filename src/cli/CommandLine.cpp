@@ -60,15 +60,6 @@ Outcome writeOutput(const QString& path, const QByteArray& bytes) {
     return writeWholeFile(path, bytes, false);
 }
 
-QByteArray listing(const CommandLineRequest& request, const Subject& subject) {
-    if (request.days > 0)
-        return dayTableListing(subject.birth, request.date, request.days, request.format);
-    if (request.critical > 0)
-        return criticalDaysListing(criticalDays(subject.birth, request.date, request.critical),
-                                   request.format);
-    return valuesListing(subject, request.date, request.format);
-}
-
 Outcome writeCalendar(const CommandLineRequest& request, const Subject& subject) {
     const int span = request.critical > 0 ? request.critical : DefaultCalendarSpan;
     const CriticalDayList list = criticalDays(subject.birth, request.date, span);
@@ -94,7 +85,7 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
     if (written.worked() && request.wantsPictures())
         written = pictures.write(request, subject);
     if (written.worked() && request.wantsListing())
-        written = writeOutput(request.output, listing(request, subject));
+        written = writeOutput(request.output, requestedListing(request, subject));
     if (!written.worked())
         return fail(ExitStatus::Failed, written.text());
     return int(ExitStatus::Success);

@@ -194,3 +194,12 @@ QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format)
         text += lastDayNote() + QLatin1Char('\n');
     return written(table, format, text);
 }
+
+QByteArray requestedListing(const CommandLineRequest& request, const Subject& subject) {
+    if (request.days > 0)
+        return dayTableListing(subject.birth, request.date, request.days, request.format);
+    if (request.critical > 0)
+        return criticalDaysListing(criticalDays(subject.birth, request.date, request.critical),
+                                   request.format);
+    return valuesListing(subject, request.date, request.format);
+}

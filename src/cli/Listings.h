@@ -30,3 +30,7 @@ QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, Out
 // The critical days as the list window shows them: weekday, date, the critical cycles and
 // whether two or three fall together.
 QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format);
+
+// The listing a run is asked for: the day table for --days, the critical days for --critical,
+// else the display day's values.
+QByteArray requestedListing(const CommandLineRequest& request, const Subject& subject);

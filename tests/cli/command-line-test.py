@@ -1,14 +1,14 @@
 """Runs the built program from the command line as a user does: a real process with its real
-exit status, real files, no display in its environment. One table of rows; each row names the
-arguments, the exit status, where its result lands (standard output or a file), the reader that
-reads the result the way its own kind of program would, what that reader must give, and the
-German words standard error must hold.
+exit status, real files, no display in its environment. What the listings and messages say is
+tests/cli/tst_commandline.cpp's; here is what needs the program itself. One table of rows; each
+row names the arguments, the exit status, where its result lands (standard output or a file),
+the reader that reads the result the way its own kind of program would, what that reader must
+give, and the German words standard error must hold.
 
     command-line-test.py <program>
 """
 import csv
 import io
-import json
 import os
 import shutil
 import subprocess
@@ -54,17 +54,6 @@ def heads(data):
     return [line[:40] for line in data.decode("utf-8").splitlines() if line.strip()]
 
 
-def words(data):
-    """The blank-separated words of each line."""
-    return [line.split() for line in data.decode("utf-8").splitlines()]
-
-
-def json_tool(data):
-    checked = subprocess.run(["/usr/bin/python3", "-m", "json.tool"], input=data,
-                             capture_output=True, check=True).stdout
-    return json.loads(checked)
-
-
 def csv_rows(data):
     return list(csv.DictReader(io.StringIO(data.decode("utf-8"))))
 
@@ -101,75 +90,36 @@ def nothing(data):
 # --- the rows ----------------------------------------------------------------------------------
 
 CRITICAL_2000 = [  # born 01.01.2000: the critical days of the first 40 days, counted by hand
-    ("2000-01-01", "Samstag", ["Physisch", "Seelisch", "Geistig"], 3),
-    ("2000-01-12", "Mittwoch", ["Physisch"], 1),  # day 11 and 12: the 23-day pair
-    ("2000-01-13", "Donnerstag", ["Physisch"], 1),
-    ("2000-01-16", "Sonntag", ["Seelisch"], 1),  # day 15
-    ("2000-01-17", "Montag", ["Geistig"], 1),  # day 16 and 17: the 33-day pair
-    ("2000-01-18", "Dienstag", ["Geistig"], 1),
-    ("2000-01-24", "Montag", ["Physisch"], 1),
-    ("2000-01-29", "Samstag", ["Seelisch"], 1),
-    ("2000-02-03", "Donnerstag", ["Geistig"], 1),
-    ("2000-02-04", "Freitag", ["Physisch"], 1),
-    ("2000-02-05", "Samstag", ["Physisch"], 1),
+    ("2000-01-01", ["Physisch", "Seelisch", "Geistig"], 3),
+    ("2000-01-12", ["Physisch"], 1),  # day 11 and 12: the 23-day pair
+    ("2000-01-13", ["Physisch"], 1),
+    ("2000-01-16", ["Seelisch"], 1),  # day 15
+    ("2000-01-17", ["Geistig"], 1),  # day 16 and 17: the 33-day pair
+    ("2000-01-18", ["Geistig"], 1),
+    ("2000-01-24", ["Physisch"], 1),
+    ("2000-01-29", ["Seelisch"], 1),
+    ("2000-02-03", ["Geistig"], 1),
+    ("2000-02-04", ["Physisch"], 1),
+    ("2000-02-05", ["Physisch"], 1),
 ]
 BORN_2000 = ["--birth", "01.01.2000", "--date", "01.01.2000"]
 NOT_A_FOLDER = path("plain-file/out")
 FULL = "standard output on a full disk"  # a target: standard output goes to /dev/full
-RANGE = "Das Datum muss zwischen dem 01.01.1601 und dem 31.12.9999 liegen."
 
 ROWS = [
-    Row("birth day itself", BORN_2000, 0, "-", heads, [
-        "Geburts-Datum  01.01.2000", "Anzeige-Datum  01.01.2000", "Tage seit der Geburt  0",
-        "Physischer Zustand  0 %", "Vorsicht ! Kritischer Tag für Ihren körp",
-        "Seelischer Zustand  0 %", "Vorsicht kritischer Tag ! Ihre Stimmung ",
-        "Geistiger Zustand  0 %", "Achtung kritischer Tag ! Ihr logisches D"]),
-    Row("day before birth", ["-b", "2000-01-02", "-d", "2000-01-01"], 0, "-", heads, [
-        "Geburts-Datum  02.01.2000", "Anzeige-Datum  01.01.2000", "Tage seit der Geburt  -1",
-        "Physischer Zustand  -27 %", "Ihr körperlicher Zustand ist immer noch ",
-        "Seelischer Zustand  -22 %", "Die kommenden Tage werden wieder langsam",
-        "Geistiger Zustand  -19 %", "Es dauert noch etwas bis Sie Ihr geistig"]),
-    Row("last day the program knows", ["--birth", "01.01.1601", "--date", "31.12.9999"], 0,
-        "-", heads, [
-            "Geburts-Datum  01.01.1601", "Anzeige-Datum  31.12.9999",
-            "Tage seit der Geburt  3067670", "Physischer Zustand  -27 %",
-            "Ihr körperlicher Zustand ist immer noch ", "Seelischer Zustand  -78 %",
-            "Unsicherheit ,  Lustlosigkeit und Unausg", "Geistiger Zustand  -95 %",
-            "Na ja,auch geistige Hochtage gehen mal z"]),
-    Row("person from the list", ["--person", "anna", "--date", "08.11.2000"], 0, "-", heads, [
-        "Anna  08.11.1999", "Anzeige-Datum  08.11.2000", "Tage seit der Geburt  366",
-        "Physischer Zustand  -52 %", "Ihr körperlicher Zustand ist immer noch ",
-        "Seelischer Zustand  43 %", "Aufgeschlossen und für alle Kontakte off",
-        "Geistiger Zustand  54 %", "Ihr geistiges Bewußtsein steigert sich v"]),
-    Row("23-day mid-cycle pair as CSV",
-        ["--birth", "01.01.2000", "--date", "12.01.2000", "--days", "2", "--format", "csv"], 0,
-        "-", csv_rows, [
-            {"datum": "2000-01-12", "tage": "11", "physisch": "14", "seelisch": "62",
-             "geistig": "87", "kritisch": "Physisch"},
-            {"datum": "2000-01-13", "tage": "12", "physisch": "-14", "seelisch": "43",
-             "geistig": "76", "kritisch": "Physisch"}]),
-    Row("day table as text", ["-b", "01.01.2000", "-d", "12.01.2000", "-n", "3"], 0, "-", words, [
-        ["Datum", "Tage", "Physisch", "Seelisch", "Geistig", "Kritisch"],
-        ["12.01.2000", "11", "14", "%", "62", "%", "87", "%", "Physisch"],
-        ["13.01.2000", "12", "-14", "%", "43", "%", "76", "%", "Physisch"],
-        ["14.01.2000", "13", "-40", "%", "22", "%", "62", "%"]]),
-    Row("33-day mid-cycle pair as JSON",
-        ["-b", "01.01.2000", "-d", "17.01.2000", "-n", "2", "-f", "json"], 0, "-", json_tool, [
-            {"datum": "2000-01-17", "tage": 16, "physisch": -94, "seelisch": -43,
-             "geistig": 10, "kritisch": ["Geistig"]},
-            {"datum": "2000-01-18", "tage": 17, "physisch": -100, "seelisch": -62,
-             "geistig": -10, "kritisch": ["Geistig"]}]),
-    Row("critical days as JSON", BORN_2000 + ["--critical", "40", "--format", "json"], 0, "-",
-        json_tool, [{"datum": d, "wochentag": w, "kritisch": k, "anzahl": n}
-                    for d, w, k, n in CRITICAL_2000]),
-    Row("table stops at 31.12.9999", ["-b", "01.01.2000", "-d", "30.12.9999", "-n", "5",
-                                      "-f", "csv", "-o", path("end.csv")], 0, path("end.csv"),
+    Row("values on standard output", BORN_2000, 0, "-", lambda data: heads(data)[:3], [
+        "Geburts-Datum  01.01.2000", "Anzeige-Datum  01.01.2000", "Tage seit der Geburt  0"]),
+    Row("person from the list", ["--person", "anna", "--date", "08.11.2000"], 0, "-",
+        lambda data: heads(data)[:3],
+        ["Anna  08.11.1999", "Anzeige-Datum  08.11.2000", "Tage seit der Geburt  366"]),
+    Row("-o writes the listing", ["-b", "01.01.2000", "-d", "30.12.9999", "-n", "5",
+                                  "-f", "csv", "-o", path("end.csv")], 0, path("end.csv"),
         lambda data: [row["datum"] for row in csv_rows(data)], ["9999-12-30", "9999-12-31"]),
     Row("calendar file", BORN_2000 + ["--critical", "40", "--ics", path("days.ics")], 0,
         path("days.ics"), calendar_events,
         [(d, str(date.fromisoformat(d) + timedelta(days=1)),
           ("Dreifach kritischer Tag: " if n == 3 else "Kritischer Tag: ") + ", ".join(k))
-         for d, _, k, n in CRITICAL_2000]),
+         for d, k, n in CRITICAL_2000]),
     Row("calendar file prints nothing", BORN_2000 + ["--ics", path("quiet.ics")], 0, "-",
         nothing, b""),
     Row("day report as PDF", ["-b", "20.11.1953", "-d", "01.01.2000", "--pdf", path("r.pdf")],
@@ -179,30 +129,9 @@ ROWS = [
         png_size, (579, 172)),
     Row("chart as SVG", BORN_2000 + ["--svg", path("chart.png")], 0, path("chart.png"),
         svg_root, "{http://www.w3.org/2000/svg}svg"),
-    Row("values in English", ["--lang", "en"] + BORN_2000, 0, "-", heads, [
-        "Birth date  1/1/2000", "Day shown  1/1/2000", "Days since birth  0",
-        "Physical state  0 %", "Careful! A critical day for your physica",
-        "Emotional state  0 %", "Careful, a critical day! Your mood may b",
-        "Intellectual state  0 %", "Attention, a critical day! Your logical "]),
-    Row("help", ["--help"], 0, "-", lambda data: heads(data)[0], "Aufruf: biorhythmus [Optionen]"),
-    Row("version", ["-v"], 0, "-", heads, ["biorhythmus 2.0.0"]),
-    # usage errors: status 2
+    # a wrong call: status 2
     Row("unknown option", ["--birthday", "01.01.2000"], 2, "-", nothing, b"",
         "Unbekannte Option „--birthday“."),
-    Row("bad date", ["--birth", "31.02.2000"], 2, "-", nothing, b"",
-        "„31.02.2000“ ist kein Datum"),
-    Row("date before 1601", ["--birth", "31.12.1600"], 2, "-", nothing, b"", RANGE),
-    Row("missing value", ["--birth"], 2, "-", nothing, b"", "Nach „--birth“ fehlt ein Wert."),
-    Row("no birth date", ["--date", "01.01.2000"], 2, "-", nothing, b"",
-        "Bitte --birth DATUM oder --person NAME angeben."),
-    Row("bad date in English", ["--lang=en", "--birth", "31.02.2000"], 2, "-", nothing, b"",
-        "“31.02.2000” is not a date"),
-    Row("unknown language", BORN_2000 + ["--lang", "fr"], 2, "-", nothing, b"",
-        "Unbekannte Sprache „fr“"),
-    Row("bad format", BORN_2000 + ["--format", "xml"], 2, "-", nothing, b"",
-        "Unbekanntes Format „xml“"),
-    Row("span not a number", BORN_2000 + ["--days", "viele"], 2, "-", nothing, b"",
-        "--days erwartet eine ganze Zahl von 1 bis 100000"),
     # failed runs: status 1, and no file left behind
     Row("unknown person", ["--person", "Bert"], 1, "-", nothing, b"",
         "Die Person „Bert“ steht nicht in der Personenliste"),

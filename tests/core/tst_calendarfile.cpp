@@ -13,8 +13,9 @@ class TestCalendarFile : public QObject {
 private slots:
     void readBack_data();
     void readBack();
-    void failedWrites_data();
-    void failedWrites();
+    void failedSaves_data();
+    void failedSaves();
+    void fullDisk();
     void suggestedNames_data();
     void suggestedNames();
 };
@@ -91,8 +92,8 @@ void TestCalendarFile::readBack() {
              output.constData());
 }
 
-// A failed write says so in German, naming the file, and leaves no file behind.
-void TestCalendarFile::failedWrites_data() {
+// A failed save says so in German, naming the file, and leaves no file behind.
+void TestCalendarFile::failedSaves_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
     QTest::newRow("the name is a folder") << "folder"
@@ -100,32 +101,31 @@ void TestCalendarFile::failedWrites_data() {
     QTest::newRow("a folder that does not exist")
         << "missing/x.ics"
         << "x.ics: Die Datei kann nicht angelegt werden: ";
-    QTest::newRow("the disk fills up") << ""
-                                       << "Die Kalenderdatei kann nicht geschrieben werden: "
-                                          "Kein Platz mehr auf dem Gerät";
 }
 
-void TestCalendarFile::failedWrites() {
+void TestCalendarFile::failedSaves() {
     QFETCH(QString, path);
     QFETCH(QString, message);
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
     const CriticalDayList list = criticalDays(QDate(2000, 1, 1), QDate(2000, 1, 1), 365);
-    const QDateTime stamp = QDateTime::fromSecsSinceEpoch(Stamp);
-    QString error;
-    if (path.isEmpty()) {
-        FailingDevice device({}, 1000);
-        QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const Outcome written = writeCalendar(device, {}, list.days, stamp);
-        QVERIFY(!written.worked());
-        error = written.text();
-    } else {
-        const Outcome saved = saveCalendar(dir.filePath(path), {}, list.days, stamp);
-        QVERIFY(!saved.worked());
-        error = saved.text();
-    }
-    QVERIFY2(error.startsWith(message), qPrintable(error));
+    const Outcome saved =
+        saveCalendar(dir.filePath(path), {}, list.days, QDateTime::fromSecsSinceEpoch(Stamp));
+    QVERIFY(!saved.worked());
+    QVERIFY2(saved.text().startsWith(message), qPrintable(saved.text()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestCalendarFile::fullDisk() {
+    const CriticalDayList list = criticalDays(QDate(2000, 1, 1), QDate(2000, 1, 1), 365);
+    FailingDevice device({}, 1000);
+    QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const Outcome written =
+        writeCalendar(device, {}, list.days, QDateTime::fromSecsSinceEpoch(Stamp));
+    QVERIFY(!written.worked());
+    QVERIFY2(written.text().startsWith(QString("Die Kalenderdatei kann nicht geschrieben werden: "
+                                               "Kein Platz mehr auf dem Gerät")),
+             qPrintable(written.text()));
 }
 
 void TestCalendarFile::suggestedNames_data() {

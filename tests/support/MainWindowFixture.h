@@ -9,6 +9,8 @@
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/platform/ScreenSwitch.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 // A main window on a fixed "today", on a screen of the given size, with its dialogs scripted.
@@ -29,3 +31,15 @@ struct Fixture {
     PersonFileLocation personFile;
     MainWindow window;
 };
+
+// The chart and the day strip as the window painted them, one directly above the other: what
+// every picture of the chart promises to be, pixel for pixel.
+inline QImage shownChartAndStrip(const MainWindow& window) {
+    const QImage chart = window.findChild<QWidget*>("P1")->grab().toImage();
+    const QImage strip = window.findChild<QWidget*>("P2")->grab().toImage();
+    QImage both(chart.width(), chart.height() + strip.height(), QImage::Format_RGB32);
+    QPainter painter(&both);
+    painter.drawImage(0, 0, chart);
+    painter.drawImage(0, chart.height(), strip);
+    return both;
+}

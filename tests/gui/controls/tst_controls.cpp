@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,6 +28,8 @@ class TestControls : public QObject {
 private slots:
     void stepperKeys_data();
     void stepperKeys();
+    void typingADate_data();
+    void typingADate();
     void calendarIsGerman();
     void calendarTodayLine();
     void calendarFromKeys_data();
@@ -64,6 +67,50 @@ void TestControls::stepperKeys() {
     QTest::keyClick(&stepper, Qt::Key(key));
     QCOMPARE(stepsLeft.count(), left);
     QCOMPARE(stepsRight.count(), right);
+}
+
+void TestControls::typingADate_data() {
+    QTest::addColumn<QDate>("shown");
+    QTest::addColumn<int>("clickAt"); // a character of dd.MM.yyyy; -1: the day part selected
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    const QDate february(2024, 2, 15);
+    QTest::newRow("31 into February") << february << -1 << "31" << QDate(2024, 2, 29);
+    QTest::newRow("31.01. into February") << february << -1 << "31.01.2024" << QDate(2024, 1, 31);
+    QTest::newRow("30.04. into February") << february << -1 << "30.04.2023" << QDate(2023, 4, 30);
+    QTest::newRow("short form into February") << february << -1 << "3.3.2023" << QDate(2023, 3, 3);
+    QTest::newRow("31.02. is its last day")
+        << QDate(2024, 1, 31) << -1 << "31.02.2023" << QDate(2023, 2, 28);
+    QTest::newRow("click into the day, whole date")
+        << february << 1 << "08.11.1999" << QDate(1999, 11, 8);
+    QTest::newRow("click before the day, digits only")
+        << february << 0 << "08111999" << QDate(1999, 11, 8);
+    QTest::newRow("click into the year") << february << 8 << "2000" << QDate(2000, 2, 15);
+}
+
+// Typed key by key into the input, after a click or with the day selected.
+void TestControls::typingADate() {
+    QFETCH(QDate, shown);
+    QFETCH(int, clickAt);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    DateInput input;
+    input.setDateQuietly(shown);
+    input.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&input));
+    auto* edit = input.findChild<QLineEdit*>();
+    if (clickAt < 0) {
+        input.setFocus();
+        input.setSelectedSection(QDateTimeEdit::DaySection);
+    } else {
+        int x = 0;
+        while (edit->cursorPositionAt(QPoint(x, edit->height() / 2)) < clickAt)
+            ++x;
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
+        QCOMPARE(edit->cursorPosition(), clickAt);
+    }
+    QTest::keyClicks(&input, typed);
+    QCOMPARE(input.date(), date);
 }
 
 void TestControls::calendarIsGerman() {

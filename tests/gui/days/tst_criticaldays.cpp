@@ -1,18 +1,14 @@
 #include "MainWindowFixture.h"
 #include "gui/controls/DateInput.h"
 #include "gui/days/CriticalDaysWindow.h"
-#include "gui/mainwindow/ChartSurfaces.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QSvgRenderer>
 #include <QTableWidget>
 #include <QTest>
 
@@ -21,30 +17,10 @@ class TestCriticalDays : public QObject {
 private slots:
     void chooseADayFromTheList_data();
     void chooseADayFromTheList();
-    void chartPicture();
 };
 
 namespace {
 enum Pick { Enter, DoubleClick };
-
-// The chart and the strip as the window painted them, one directly above the other.
-QImage shownChartAndStrip(const MainWindow& window) {
-    const QImage chart = window.findChild<QWidget*>("P1")->grab().toImage();
-    const QImage strip = window.findChild<QWidget*>("P2")->grab().toImage();
-    QImage both(chart.width(), chart.height() + strip.height(), QImage::Format_RGB32);
-    QPainter painter(&both);
-    painter.drawImage(0, 0, chart);
-    painter.drawImage(0, chart.height(), strip);
-    return both;
-}
-
-QAction* chartCommand(const MainWindow& window, const char* text) {
-    for (QAction* action : window.findChild<QWidget*>("P1")->actions()) {
-        if (action->text() == QLatin1String(text))
-            return action;
-    }
-    return nullptr;
-}
 } // namespace
 
 // From the display date field, Ctrl+Shift+K opens the list; a span is chosen with the keyboard
@@ -126,27 +102,6 @@ void TestCriticalDays::chooseADayFromTheList() {
     QFile saved(folder.filePath("days.ics"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().count("BEGIN:VEVENT"), rows);
-}
-
-// Saved as PNG and copied, the picture is the window's own picture of the chart and the
-// strip; saved as SVG, it has the same size.
-void TestCriticalDays::chartPicture() {
-    Fixture f(QDate(2000, 1, 1));
-    f.window.load();
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    f.window.findChild<QWidget*>("M2")->setFocus(); // no focus frame on the chart
-    QTemporaryDir folder;
-    f.dialogs.saveFileNames << folder.filePath("chart.png") << folder.filePath("chart.svg");
-    for (const char* command :
-         {"Diagramm als Bild speichern...", "Diagramm als Bild speichern...", "Diagramm kopieren"})
-        chartCommand(f.window, command)->trigger();
-
-    const QImage shown = shownChartAndStrip(f.window);
-    QCOMPARE(QImage(folder.filePath("chart.png")).convertToFormat(QImage::Format_RGB32), shown);
-    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
-    QCOMPARE(QSvgRenderer(folder.filePath("chart.svg")).viewBox().size(), shown.size());
-    QCOMPARE(f.dialogs.messages.filter("Das Diagramm ist in der Datei").size(), 2);
 }
 
 QTEST_MAIN(TestCriticalDays)

@@ -62,11 +62,10 @@ double shareAt(const QImage& picture, const QImage& window, QPoint at) {
 }
 
 // The share of the window's pixels that the compositor shows as the window drew them. The
-// compositor shows a new frame a little later, so a few pictures are taken until one agrees.
+// compositor shows a new frame a little later, so pictures are taken until one agrees.
 double shownShare(QWidget* widget, const QString& pictureFile) {
     double best = 0;
-    for (int attempt = 0; attempt < 6 && best <= 0.97; ++attempt) {
-        QTest::qWait(500);
+    const auto agrees = [&] {
         // In device pixels, as the compositor shows them on a scaled output.
         const QImage window = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage picture = compositorPicture(pictureFile);
@@ -77,7 +76,9 @@ double shownShare(QWidget* widget, const QString& pictureFile) {
             window.devicePixelRatio();
         for (QPoint at : candidatePlaces(picture, window, anchor))
             best = std::max(best, shareAt(picture, window, at));
-    }
+        return best > 0.97;
+    };
+    (void)QTest::qWaitFor(agrees, 10000);
     return best;
 }
 

@@ -143,29 +143,11 @@ Opener throughKeys(const QKeySequence& keys, const char* window, const char* clo
 } // namespace
 
 Q_DECLARE_METATYPE(Opener)
-Q_DECLARE_METATYPE(UiLanguage)
 
 class TestEnglish : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { installUiLanguage(*QCoreApplication::instance(), UiLanguage::English); }
-
-    void languageChoice_data() {
-        QTest::addColumn<QStringList>("uiLanguages");
-        QTest::addColumn<UiLanguage>("chosen");
-        QTest::newRow("C locale") << QStringList{"C"} << UiLanguage::German;
-        QTest::newRow("only French") << QStringList{"fr-FR", "fr"} << UiLanguage::German;
-        QTest::newRow("US English") << QStringList{"en-US", "en"} << UiLanguage::English;
-        QTest::newRow("German before English")
-            << QStringList{"de-AT", "en-GB"} << UiLanguage::German;
-        QTest::newRow("English after French")
-            << QStringList{"fr", "en_GB", "de"} << UiLanguage::English;
-    }
-    void languageChoice() {
-        QFETCH(QStringList, uiLanguages);
-        QFETCH(UiLanguage, chosen);
-        QCOMPARE(preferredUiLanguage(uiLanguages), chosen);
-    }
 
     void windowsReadEnglish_data() {
         QTest::addColumn<Opener>("open");

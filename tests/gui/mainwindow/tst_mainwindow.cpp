@@ -1,31 +1,20 @@
-#include "FakePrinters.h"
 #include "MainWindowFixture.h"
 #include "ModalAction.h"
-#include "core/PersonFileLocation.h"
-#include "core/PersonList.h"
-#include "core/Phase.h"
 #include "core/PhaseTexts.h"
-#include "core/UiLanguage.h"
-#include "drawing/ChartPicture.h"
 #include "drawing/CycleColors.h"
 #include "gui/controls/DateInput.h"
-#include "gui/controls/FramedDialog.h"
 #include "gui/controls/Stepper.h"
-#include "gui/controls/TodayCalendar.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/mainwindow/AnimationStrip.h"
 #include "gui/mainwindow/ChartSurfaces.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/persons/PersonEditor.h"
-#include "gui/platform/Dialogs.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QPainter>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
@@ -56,35 +45,18 @@ QString text(const MainWindow& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
-// Percentage and text of each cycle, physical to intellectual, as the window shows them.
-QStringList shownValues(const MainWindow& window) {
-    QStringList shown;
-    for (const char* block : {"L2_0", "L4_0", "L2_1", "L4_1", "L2_2", "L4_2"})
-        shown << text(window, block);
-    return shown;
-}
-
-// What the window is to show for a day count; the calculation's tests check the values.
-QStringList valuesFor(int dayCount) {
-    QStringList values;
-    for (Cycle cycle : AllCycles)
-        values << percentageText(dayCount, period(cycle)) << phaseText(phaseIndex(cycle, dayCount));
-    return values;
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void startUpState();
+    void shownValues_data();
+    void shownValues();
     void userEditOfBirthDateResetsCaption();
-    void typingADate_data();
-    void typingADate();
     void stepping_data();
     void stepping();
     void stepperClicksStepOnce();
-    void dateBeforeBirthShowsMatchingTexts();
     void takeOverKeepsName();
     void screenModeSwitchedAndRestored_data();
     void screenModeSwitchedAndRestored();
@@ -101,8 +73,6 @@ private slots:
     void personTakenOverThroughTheEditor();
     void helpButtonOpensTheHelpWindow();
     void dayReportCarriesWhatTheWindowShows();
-    void qtDialogsSpeakGerman_data();
-    void qtDialogsSpeakGerman();
     void focusOrder();
     void movingOnTheChart_data();
     void movingOnTheChart();
@@ -113,12 +83,8 @@ private slots:
     void shortcutsOpenWindows_data();
     void shortcutsOpenWindows();
     void helpFromThePersonEditor();
-    void dayReportAsPdf_data();
-    void dayReportAsPdf();
     void printsOneAtATime_data();
     void printsOneAtATime();
-    void commandLinePrintsWhatTheWindowShows_data();
-    void commandLinePrintsWhatTheWindowShows();
 };
 
 void TestMainWindow::startUpState() {
@@ -132,9 +98,39 @@ void TestMainWindow::startUpState() {
     QCOMPARE(f.window.findChild<QLineEdit*>("T1_1")->text(), QString("Anzeige-Datum"));
     QCOMPARE(f.window.dayCount(), 16843);
     QCOMPARE(f.window.chartDayCount(), 16843);
-    QCOMPARE(shownValues(f.window), valuesFor(16843));
     QCOMPARE(f.window.findChild<ChartArea*>("P1")->shownDayCount(), 16843);
     QCOMPARE(f.window.findChild<DayStripArea*>("P2")->shownDate(), QDate(2000, 1, 1));
+}
+
+// Percentages and the opening sentence of each text, physical to intellectual, as the
+// calculation's reference rows give them for the day count.
+void TestMainWindow::shownValues_data() {
+    QTest::addColumn<QDate>("display");
+    QTest::addColumn<QStringList>("percentages");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("start-up, day 16843")
+        << QDate(2000, 1, 1) << QStringList{"94 %", "-22 %", "62 %"}
+        << QStringList{"Ihr körperlicher Zustand ist gut, jedoch", "Vorsicht kritischer Tag !",
+                       "Sie können weiterhin auf Ihre geistiges Potential"};
+    QTest::newRow("the day before birth")
+        << QDate(1953, 11, 19) << QStringList{"-27 %", "-22 %", "-19 %"}
+        << QStringList{"Ihr körperlicher Zustand ist immer noch in der negativen Phase",
+                       "Die kommenden Tage werden wieder langsam besser .",
+                       "Es dauert noch etwas bis Sie Ihr geistiges Potential"};
+}
+
+void TestMainWindow::shownValues() {
+    QFETCH(QDate, display);
+    QFETCH(QStringList, percentages);
+    QFETCH(QStringList, texts);
+    Fixture f(display);
+    f.window.load();
+    QCOMPARE(QStringList({text(f.window, "L2_0"), text(f.window, "L2_1"), text(f.window, "L2_2")}),
+             percentages);
+    for (int k = 0; k < 3; ++k) {
+        const QString shown = text(f.window, qPrintable(QStringLiteral("L4_%1").arg(k)));
+        QVERIFY2(shown.startsWith(texts[k]), qPrintable(shown));
+    }
 }
 
 void TestMainWindow::userEditOfBirthDateResetsCaption() {
@@ -153,51 +149,6 @@ void TestMainWindow::userEditOfBirthDateResetsCaption() {
     QCOMPARE(redrawn.count(), 1);
     QCOMPARE(caption->text(), QString("Geburts-Datum"));
     QCOMPARE(f.window.dayCount(), int(QDate(2000, 11, 8).daysTo(QDate(2000, 1, 1))));
-}
-
-void TestMainWindow::typingADate_data() {
-    QTest::addColumn<QDate>("shown");
-    QTest::addColumn<int>("clickAt"); // a character of dd.MM.yyyy; -1: the day part selected
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QDate>("date");
-    const QDate february(2024, 2, 15);
-    QTest::newRow("31 into February") << february << -1 << "31" << QDate(2024, 2, 29);
-    QTest::newRow("31.01. into February") << february << -1 << "31.01.2024" << QDate(2024, 1, 31);
-    QTest::newRow("30.04. into February") << february << -1 << "30.04.2023" << QDate(2023, 4, 30);
-    QTest::newRow("short form into February") << february << -1 << "3.3.2023" << QDate(2023, 3, 3);
-    QTest::newRow("31.02. is its last day")
-        << QDate(2024, 1, 31) << -1 << "31.02.2023" << QDate(2023, 2, 28);
-    QTest::newRow("click into the day, whole date")
-        << february << 1 << "08.11.1999" << QDate(1999, 11, 8);
-    QTest::newRow("click before the day, digits only")
-        << february << 0 << "08111999" << QDate(1999, 11, 8);
-    QTest::newRow("click into the year") << february << 8 << "2000" << QDate(2000, 2, 15);
-}
-
-// Typed key by key into the input, after a click or with the day selected.
-void TestMainWindow::typingADate() {
-    QFETCH(QDate, shown);
-    QFETCH(int, clickAt);
-    QFETCH(QString, typed);
-    QFETCH(QDate, date);
-    Fixture f;
-    f.window.load();
-    f.window.show();
-    auto* input = f.window.findChild<DateInput*>("M2");
-    input->setDateQuietly(shown);
-    auto* edit = input->findChild<QLineEdit*>();
-    if (clickAt < 0) {
-        input->setFocus();
-        input->setSelectedSection(QDateTimeEdit::DaySection);
-    } else {
-        int x = 0;
-        while (edit->cursorPositionAt(QPoint(x, edit->height() / 2)) < clickAt)
-            ++x;
-        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
-        QCOMPARE(edit->cursorPosition(), clickAt);
-    }
-    QTest::keyClicks(input, typed);
-    QCOMPARE(input->date(), date);
 }
 
 void TestMainWindow::stepping_data() {
@@ -238,13 +189,6 @@ void TestMainWindow::stepperClicksStepOnce() {
     QTest::mouseClick(stepper->rightButton(), Qt::LeftButton);
     QCOMPARE(f.window.dayCount(), before + 1);
     QCOMPARE(redrawn.count(), 3);
-}
-
-void TestMainWindow::dateBeforeBirthShowsMatchingTexts() {
-    Fixture f(QDate(1953, 11, 19));
-    f.window.load();
-    QCOMPARE(f.window.dayCount(), -1);
-    QCOMPARE(shownValues(f.window), valuesFor(-1));
 }
 
 void TestMainWindow::takeOverKeepsName() {
@@ -491,34 +435,7 @@ void TestMainWindow::dayReportCarriesWhatTheWindowShows() {
     QCOMPARE(report.displayDate, QDate(2000, 1, 1));
     QCOMPARE(report.chartDayCount, 1);
     QCOMPARE(report.percentages[0], text(f.window, "L2_0"));
-    QCOMPARE(report.texts[2], phaseText(15));
-}
-
-void TestMainWindow::qtDialogsSpeakGerman_data() {
-    QTest::addColumn<QString>("context");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("german");
-    QTest::newRow("yes") << "QPlatformTheme"
-                         << "&Yes"
-                         << "&Ja";
-    QTest::newRow("no") << "QPlatformTheme"
-                        << "&No"
-                        << "&Nein";
-    QTest::newRow("cancel") << "QPlatformTheme"
-                            << "Cancel"
-                            << "Abbrechen";
-    QTest::newRow("context menu") << "QLineEdit"
-                                  << "&Copy"
-                                  << "&Kopieren";
-}
-
-void TestMainWindow::qtDialogsSpeakGerman() {
-    QFETCH(QString, context);
-    QFETCH(QString, english);
-    QFETCH(QString, german);
-    installUiLanguage(*QCoreApplication::instance(), UiLanguage::German);
-    QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
-    QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
+    QCOMPARE(report.texts[2], text(f.window, "L4_2"));
 }
 
 namespace {
@@ -746,37 +663,6 @@ void TestMainWindow::helpFromThePersonEditor() {
     QVERIFY(helped);
 }
 
-void TestMainWindow::dayReportAsPdf_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("Ctrl+Shift+P") << false << ""
-                                  << "Der Tagesbericht wurde in der Datei";
-    QTest::newRow("menu, missing folder") << true << "fehlt/"
-                                          << "konnte nicht gespeichert";
-}
-
-void TestMainWindow::dayReportAsPdf() {
-    QFETCH(bool, fromMenu);
-    QFETCH(QString, folder);
-    QFETCH(QString, message);
-    Fixture f;
-    showOn(f, QDate(2000, 1, 1));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(folder + "Biorhythmus-01.01.2000.pdf");
-    f.dialogs.saveFileNames.enqueue(path);
-    auto* print = f.window.findChild<QToolButton*>("C1_2");
-    QCOMPARE(print->contextMenuPolicy(), Qt::ActionsContextMenu);
-    if (fromMenu)
-        print->actions().constFirst()->trigger();
-    else
-        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
-    QFile pdf(path);
-    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
-}
-
 void TestMainWindow::printsOneAtATime_data() {
     QTest::addColumn<bool>("pressedAgain"); // while the printer is looked up
     QTest::addColumn<bool>("earlierHangs"); // a lookup of an earlier print still waits
@@ -807,54 +693,6 @@ void TestMainWindow::printsOneAtATime() {
     const int told = int(pressedAgain || earlierHangs); // that the earlier print goes on
     QCOMPARE(f.dialogs.messages.size(), told);
     QCOMPARE(f.dialogs.messages.filter(QStringLiteral("noch nicht beendet")).size(), told);
-}
-
-void TestMainWindow::commandLinePrintsWhatTheWindowShows_data() {
-    QTest::addColumn<QDate>("birth");
-    QTest::addColumn<QDate>("display");
-    QTest::newRow("birth day itself") << QDate(2000, 1, 1) << QDate(2000, 1, 1);
-    QTest::newRow("day before birth") << QDate(2000, 1, 2) << QDate(2000, 1, 1);
-    QTest::newRow("last day") << QDate(1601, 1, 1) << QDate(9999, 12, 31);
-    QTest::newRow("23-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 12);
-    QTest::newRow("23-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 13);
-    QTest::newRow("33-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 17);
-    QTest::newRow("33-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 18);
-    QTest::newRow("start-up dates") << QDate(1953, 11, 20) << QDate(2000, 1, 1);
-}
-
-// The built program's answer against the labels of a window on the same dates, typed in, and
-// its chart against the window's picture of the chart and strip.
-void TestMainWindow::commandLinePrintsWhatTheWindowShows() {
-    QFETCH(QDate, birth);
-    QFETCH(QDate, display);
-    Fixture f(display);
-    f.window.load();
-    f.window.findChild<DateInput*>("M1")->setDate(birth);
-
-    QTemporaryDir folder;
-    const QString picture = folder.filePath("chart.png");
-    QProcess program;
-    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM),
-                  {"--birth", birth.toString("dd.MM.yyyy"), "--date",
-                   display.toString("yyyy-MM-dd"), "--format", "text", "--png", picture});
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitCode(), 0);
-    const QStringList printed =
-        QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-
-    const auto field = [&](const char* name) {
-        return f.window.findChild<QLineEdit*>(name)->text();
-    };
-    QStringList shown{field("T1_0") + "  " + f.window.findChild<DateInput*>("M1")->text(),
-                      field("T1_1") + "  " + f.window.findChild<DateInput*>("M2")->text(),
-                      "Tage seit der Geburt  " + QString::number(f.window.dayCount())};
-    const QStringList headings{"Physischer Zustand", "Seelischer Zustand", "Geistiger Zustand"};
-    for (int k = 0; k < 3; ++k)
-        shown << headings[k] + "  " + text(f.window, qPrintable(QString("L2_%1").arg(k)))
-              << text(f.window, qPrintable(QString("L4_%1").arg(k)));
-    QCOMPARE(printed, shown);
-    QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32),
-             chartPictureImage(birth, display).convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -17,7 +17,7 @@ unit_test=$2
 source "$(dirname "$0")/../../support/x-server.sh"
 
 skip() { echo "SKIP: $*"; exit 77; }
-for tool in xrandr xev xwininfo; do
+for tool in xrandr xev xwininfo xprop; do
   command -v $tool >/dev/null || skip "$tool is not installed"
 done
 
@@ -93,26 +93,28 @@ wait_for_window() {
   return 1
 }
 
-# Sets the screen to $1 and records the modes the server gives its CRTC from then on. The
-# screen takes a detour through another mode until xev reports it, so that xev surely listens.
-start_recording_modes() {
-  local detour=640x480 i
-  [ "$1" = 640x480 ] && detour=800x600
-  xev -root -event randr >"$work/events" 2>&1 &
-  events_pid=$!
+# Sets a property on the root window and waits up to 5 s for xev to report it. The server
+# sends its events in order, so once the mark is reported every event before it has been too;
+# marks are set again until one is, since xev may not listen yet.
+mark_events() {
+  local seen i
+  seen=$(grep -c '(_BIORHYTHMUS_MARK)' "$work/events")
   for i in $(seq 50); do
-    xrandr -s "$detour" && xrandr -s "$1" || return 1
+    xprop -root -f _BIORHYTHMUS_MARK 32c -set _BIORHYTHMUS_MARK "$i"
     sleep 0.1
-    grep -q "crtc [0-9]*, mode $1," "$work/events" && break
+    [ "$(grep -c '(_BIORHYTHMUS_MARK)' "$work/events")" -gt "$seen" ] && return 0
   done
-  # A busy machine may report the detour of a later round only now: wait until xev is quiet.
-  local size=-1
-  while [ "$size" != "$(stat -c %s "$work/events")" ]; do
-    size=$(stat -c %s "$work/events")
-    sleep 0.3
-  done
-  events_from=$((size + 1))
-  [ "$(screen_size)" = "$1" ] && grep -q "crtc [0-9]*, mode $1," "$work/events"
+  return 1
+}
+
+# Sets the screen to $1 and records the modes the server gives its CRTC from then on.
+start_recording_modes() {
+  xrandr -s "$1" || return 1
+  xev -root -event randr -event property >"$work/events" 2>&1 &
+  events_pid=$!
+  mark_events || return 1
+  events_from=$(($(stat -c %s "$work/events") + 1))
+  [ "$(screen_size)" = "$1" ]
 }
 
 # The modes set since start_recording_modes, e.g. "640x480 1024x768".
@@ -121,14 +123,16 @@ recorded_modes() {
     sed -n 's/.*crtc [0-9]*, mode \([0-9]*x[0-9]*\),.*/\1/p' | tr '\n' ' ' | sed 's/ $//'
 }
 
-# Waits up to 5 s for the recorded modes to be $1, then stops recording.
+# Waits up to 5 s for the recorded modes to be $1, then stops recording. Called once the
+# program and its guardian have ended: a mark reported after that shows that no other mode
+# they set is still on its way.
 expect_modes() {
   local i
   for i in $(seq 50); do
     [ "$(recorded_modes)" = "$1" ] && break
     sleep 0.1
   done
-  [ -z "$1" ] && sleep 0.5 # nothing to wait for: give late events a moment to show up
+  mark_events || fail "$case_name: xev reported no mark set on the root window"
   kill "$events_pid" 2>/dev/null
   wait "$events_pid" 2>/dev/null
   events_pid=""
@@ -258,7 +262,10 @@ start_switched_program
 first_pid=$program_pid
 xev -geometry 320x200+0+0 >/dev/null 2>&1 &
 cover_pid=$!
-sleep 1
+for i in $(seq 50); do
+  xwininfo -name "Event Tester" 2>/dev/null | grep -q IsViewable && break
+  sleep 0.1
+done
 person_file=$(dirname "$program")/DATA.DAT
 before=$(stat -c %y "$person_file" 2>/dev/null)
 timeout 10 "$program" >"$work/second.out" 2>&1 ||
@@ -311,7 +318,11 @@ before=$(outputs)
 "$program" >"$work/program.out" 2>&1 &
 program_pid=$!
 wait_for_window || fail "$case_name: no window"
-sleep 0.5
+for i in $(seq 50); do
+  [ "$(outputs)" = "DUMMY0 1024x768+0+0 DUMMY1 640x480+1024+0" ] &&
+    [ "$(window_geometry)" = 640x480+1024+0 ] && break
+  sleep 0.1
+done
 [ "$(outputs)" = "DUMMY0 1024x768+0+0 DUMMY1 640x480+1024+0" ] ||
   fail "$case_name: outputs while the program runs: $(outputs)"
 [ "$(window_geometry)" = 640x480+1024+0 ] ||
@@ -372,14 +383,15 @@ stop_x_server
 if start_x_server xorg 1024x768 xorg-dummy-wide.conf; then
   before=$(outputs)
   xrandr -q | grep -q ' 640x480 ' && fail "$case_name: the screen offers 640x480"
+  start_recording_modes 1024x768 || fail "$case_name: could not watch the screen's modes"
   "$program" >"$work/program.out" 2>&1 &
   program_pid=$!
   wait_for_window || fail "$case_name: no window"
-  sleep 0.5
   [ "$(outputs)" = "$before" ] || fail "$case_name: outputs while the program runs: $(outputs)"
   kill -TERM "$program_pid"
   expect_program_exit
   [ "$(outputs)" = "$before" ] || fail "$case_name: outputs after the program: $(outputs)"
+  expect_modes ""
 else
   fail "$case_name: could not start Xorg with a screen that lacks 640x480"
 fi

@@ -34,11 +34,7 @@ QString visibleWindows(qint64 pid) {
 bool perform(qint64 pid, const QString& action) {
     const QString before = visibleWindows(pid);
     output("xdotool", action.split(u' '));
-    QElapsedTimer waited;
-    waited.start();
-    while (visibleWindows(pid) == before && waited.elapsed() < 5000)
-        QTest::qWait(50);
-    return visibleWindows(pid) != before;
+    return QTest::qWaitFor([&] { return visibleWindows(pid) != before; }, 5000);
 }
 
 // "640x480" and the like, or empty when no X server answers.
@@ -58,11 +54,7 @@ bool start(QProcess& run, const QTemporaryDir& folder) {
             return false;
     const QString program = folder.filePath(original.fileName());
     run.start(program, {});
-    QElapsedTimer waited;
-    waited.start();
-    while (visibleWindows(run.processId()).isEmpty() && waited.elapsed() < 10000)
-        QTest::qWait(50);
-    return !visibleWindows(run.processId()).isEmpty();
+    return QTest::qWaitFor([&run] { return !visibleWindows(run.processId()).isEmpty(); }, 10000);
 }
 
 } // namespace

@@ -44,18 +44,18 @@ bool jobsPending() {
 
 // The PDF that cups-pdf writes for the next completed job; empty after the time-out.
 QString waitForPrintedFile(const QMap<QString, QDateTime>& before, int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        if (!jobsPending()) {
-            const QMap<QString, QDateTime> now = printedFiles();
-            for (auto file = now.cbegin(); file != now.cend(); ++file)
-                if (before.value(file.key()) != file.value())
-                    return file.key();
-        }
-        QTest::qWait(200);
-    }
-    return {};
+    QString printed;
+    const auto written = [&] {
+        if (jobsPending())
+            return false;
+        const QMap<QString, QDateTime> now = printedFiles();
+        for (auto file = now.cbegin(); file != now.cend(); ++file)
+            if (before.value(file.key()) != file.value())
+                printed = file.key();
+        return !printed.isEmpty();
+    };
+    (void)QTest::qWaitFor(written, timeoutMs);
+    return printed;
 }
 
 // The cups-pdf queue as this machine's default printer; empty when it is set up, else what
@@ -78,14 +78,13 @@ QString addDefaultQueue() {
     return ok ? QString() : chosen;
 }
 
-// The queue's jobs and cups-pdf's files at one moment, to see later that nothing more came.
+// The queue's jobs and cups-pdf's files at one moment, to see later that nothing more came. A
+// job is in the server's list (with -W all, finished or not) once lp has handed it over, and
+// the print has waited for lp; a file comes only from a job.
 struct PrintedSoFar {
     int jobs = jobCount();
     QMap<QString, QDateTime> files = printedFiles();
-    bool stillSo() const {
-        QTest::qWait(500);
-        return jobCount() == jobs && printedFiles() == files;
-    }
+    bool stillSo() const { return jobCount() == jobs && printedFiles() == files; }
 };
 
 // The one message shown, when it says that the report was not printed and why.

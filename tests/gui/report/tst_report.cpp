@@ -1,4 +1,5 @@
 #include "FakePrinters.h"
+#include "MainWindowFixture.h"
 #include "ReportChecks.h"
 #include "ScriptedDialogs.h"
 #include "drawing/DayReportPage.h"
@@ -12,6 +13,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 using reportcheck::sampleReport;
 
@@ -41,6 +43,8 @@ private slots:
     void pageLayout();
     void printPaths_data();
     void printPaths();
+    void savedFromTheWindow_data();
+    void savedFromTheWindow();
 };
 
 void TestReport::textLines_data() {
@@ -238,6 +242,41 @@ void TestReport::printPaths() {
         QCOMPARE(renderPdfPage(pdfPath, 100), renderPdfPage(expected, 100));
     } else if (!pdfPath.isEmpty())
         QVERIFY(!QFile::exists(pdfPath));
+}
+
+// The main window saves its day report as PDF from Ctrl+Shift+P and the print button's menu.
+void TestReport::savedFromTheWindow_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("Ctrl+Shift+P") << false << ""
+                                  << "Der Tagesbericht wurde in der Datei";
+    QTest::newRow("menu, missing folder") << true << "fehlt/"
+                                          << "konnte nicht gespeichert";
+}
+
+void TestReport::savedFromTheWindow() {
+    QFETCH(bool, fromMenu);
+    QFETCH(QString, folder);
+    QFETCH(QString, message);
+    Fixture f;
+    f.window.load();
+    f.window.show();
+    f.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.window));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(folder + "Biorhythmus-01.01.2000.pdf");
+    f.dialogs.saveFileNames.enqueue(path);
+    auto* print = f.window.findChild<QToolButton*>("C1_2");
+    QCOMPARE(print->contextMenuPolicy(), Qt::ActionsContextMenu);
+    if (fromMenu)
+        print->actions().constFirst()->trigger();
+    else
+        QTest::keySequence(&f.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
+    QFile pdf(path);
+    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
 }
 
 QTEST_MAIN(TestReport)

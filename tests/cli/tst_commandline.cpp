@@ -1,0 +1,257 @@
+// The command line's answers, in the process: what its arguments ask for and the listing, help
+// or message a run prints, in German and English. Day counts and critical days are counted by
+// hand, percentages and texts are the calculation's reference rows (tests/core/tst_calc.cpp).
+// The built program, with its exit status, files and display, is command-line-test.py's; here
+// it is only held against a window showing the same days.
+
+#include "MainWindowFixture.h"
+#include "cli/Arguments.h"
+#include "cli/Listings.h"
+#include "core/UiLanguage.h"
+#include "gui/controls/DateInput.h"
+
+#include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <QTranslator>
+
+namespace {
+// How a row's expected lines are held against what was said.
+enum Reading {
+    Lines, // the lines, as heads() gives them
+    Start, // the first of those lines are these
+    Json   // the same JSON value
+};
+
+const QDate Today(2000, 1, 12);
+const QStringList Born2000{"--birth", "01.01.2000", "--date", "01.01.2000"};
+
+void speak(UiLanguage language) {
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    installUiLanguage(*qApp, language);
+}
+
+struct Answer {
+    int status; // as the program ends: 0, or 2 for a wrong call
+    QString said;
+};
+
+// What the program answers to the arguments, up to writing it; a name in the person list is
+// the system test's.
+Answer answer(const QStringList& arguments) {
+    const QStringList call = QStringList{"biorhythmus"} + arguments;
+    speak(startUiLanguage(call));
+    const ParsedArguments parsed = parseArguments(call, Today);
+    if (parsed.kind == ParsedArguments::Kind::UsageError)
+        return {2, parsed.text};
+    if (parsed.kind != ParsedArguments::Kind::Run)
+        return {0, parsed.text};
+    const Subject subject{QCoreApplication::translate("CommandLine", "Geburts-Datum"),
+                          parsed.request.birth};
+    return {0, QString::fromUtf8(requestedListing(parsed.request, subject))};
+}
+
+// Each non-empty line with its blanks run together; an interpretation text, a paragraph of
+// hundreds of characters, only up to its 40th.
+QStringList heads(const QString& said) {
+    QStringList lines;
+    for (const QString& line : said.split(u'\n', Qt::SkipEmptyParts)) {
+        const QString simple = line.simplified();
+        if (!simple.isEmpty())
+            lines << (simple.size() > 100 ? simple.left(40).trimmed() : simple);
+    }
+    return lines;
+}
+
+QString text(const MainWindow& window, const QString& name) {
+    if (auto* input = window.findChild<DateInput*>(name))
+        return input->text();
+    if (auto* field = window.findChild<QLineEdit*>(name))
+        return field->text();
+    return window.findChild<QLabel*>(name)->text();
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Reading)
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data();
+    void answers();
+    void wrongCalls_data();
+    void wrongCalls();
+    void printsWhatTheWindowShows_data();
+    void printsWhatTheWindowShows();
+};
+
+void TestCommandLine::answers_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Reading>("reading");
+    QTest::addColumn<QStringList>("expected");
+    const auto row = [](const char* name, const QStringList& arguments, Reading reading,
+                        const QStringList& expected) {
+        QTest::newRow(name) << arguments << reading << expected;
+    };
+    // clang-format off
+    row("birth day itself", Born2000, Lines, {
+        "Geburts-Datum 01.01.2000", "Anzeige-Datum 01.01.2000", "Tage seit der Geburt 0",
+        "Physischer Zustand 0 %", "Vorsicht ! Kritischer Tag für Ihren körp",
+        "Seelischer Zustand 0 %", "Vorsicht kritischer Tag ! Ihre Stimmung",
+        "Geistiger Zustand 0 %", "Achtung kritischer Tag ! Ihr logisches D"});
+    row("day before birth", {"-b", "2000-01-02", "-d", "2000-01-01"}, Lines, {
+        "Geburts-Datum 02.01.2000", "Anzeige-Datum 01.01.2000", "Tage seit der Geburt -1",
+        "Physischer Zustand -27 %", "Ihr körperlicher Zustand ist immer noch",
+        "Seelischer Zustand -22 %", "Die kommenden Tage werden wieder langsam",
+        "Geistiger Zustand -19 %", "Es dauert noch etwas bis Sie Ihr geistig"});
+    row("last day the program knows", {"--birth", "01.01.1601", "--date", "31.12.9999"}, Lines, {
+        "Geburts-Datum 01.01.1601", "Anzeige-Datum 31.12.9999", "Tage seit der Geburt 3067670",
+        "Physischer Zustand -27 %", "Ihr körperlicher Zustand ist immer noch",
+        "Seelischer Zustand -78 %", "Unsicherheit , Lustlosigkeit und Unausge",
+        "Geistiger Zustand -95 %", "Na ja,auch geistige Hochtage gehen mal z"});
+    row("without --date: today", {"-b", "01.01.2000"}, Start, {
+        "Geburts-Datum 01.01.2000", "Anzeige-Datum 12.01.2000", "Tage seit der Geburt 11"});
+    row("values in English", QStringList{"--lang", "en"} + Born2000, Lines, {
+        "Birth date 1/1/2000", "Day shown 1/1/2000", "Days since birth 0",
+        "Physical state 0 %", "Careful! A critical day for your physica",
+        "Emotional state 0 %", "Careful, a critical day! Your mood may b",
+        "Intellectual state 0 %", "Attention, a critical day! Your logical"});
+    row("day table, the 23-day pair", {"-b", "01.01.2000", "-d", "12.01.2000", "-n", "3"}, Lines, {
+        "Datum Tage Physisch Seelisch Geistig Kritisch", "12.01.2000 11 14 % 62 % 87 % Physisch",
+        "13.01.2000 12 -14 % 43 % 76 % Physisch", "14.01.2000 13 -40 % 22 % 62 %"});
+    row("day table as CSV, up to 31.12.9999",
+        {"-b", "01.01.1601", "-d", "30.12.9999", "--days", "5", "--format", "csv"}, Lines, {
+        "datum,tage,physisch,seelisch,geistig,kritisch", "9999-12-30,3067669,-52,-62,-87,",
+        "9999-12-31,3067670,-27,-78,-95,"});
+    row("day table as JSON, the 33-day pair",
+        {"-b", "01.01.2000", "-d", "17.01.2000", "-n", "2", "-f", "json"}, Json, {R"([
+        {"datum": "2000-01-17", "tage": 16, "physisch": -94, "seelisch": -43, "geistig": 10,
+         "kritisch": ["Geistig"]},
+        {"datum": "2000-01-18", "tage": 17, "physisch": -100, "seelisch": -62, "geistig": -10,
+         "kritisch": ["Geistig"]}])"});
+    row("critical days as CSV", Born2000 + QStringList{"--critical", "40", "--format", "csv"},
+        Lines, {"datum,wochentag,kritisch,anzahl",
+        R"(2000-01-01,Samstag,"Physisch, Seelisch, Geistig",3)",
+        "2000-01-12,Mittwoch,Physisch,1", "2000-01-13,Donnerstag,Physisch,1", // the 23-day pair
+        "2000-01-16,Sonntag,Seelisch,1",
+        "2000-01-17,Montag,Geistig,1", "2000-01-18,Dienstag,Geistig,1", // the 33-day pair
+        "2000-01-24,Montag,Physisch,1", "2000-01-29,Samstag,Seelisch,1",
+        "2000-02-03,Donnerstag,Geistig,1", "2000-02-04,Freitag,Physisch,1",
+        "2000-02-05,Samstag,Physisch,1"});
+    row("critical days stop at 31.12.9999",
+        {"-b", "20.12.9999", "-d", "30.12.9999", "-k", "90", "-f", "json", "--lang=en"}, Json,
+        {R"([{"datum": "9999-12-31", "wochentag": "Friday", "kritisch": ["Physical"],
+              "anzahl": 1}])"});
+    row("help", {"--help"}, Start, {"Aufruf: biorhythmus [Optionen]"});
+    row("version", {"-v"}, Lines, {"biorhythmus 2.0.0"});
+    // clang-format on
+}
+
+void TestCommandLine::answers() {
+    QFETCH(QStringList, arguments);
+    QFETCH(Reading, reading);
+    QFETCH(QStringList, expected);
+    const Answer answered = answer(arguments);
+    QCOMPARE(answered.status, 0);
+    if (reading == Json)
+        QCOMPARE(QJsonDocument::fromJson(answered.said.toUtf8()),
+                 QJsonDocument::fromJson(expected.first().toUtf8()));
+    else if (reading == Start)
+        QCOMPARE(heads(answered.said).mid(0, expected.size()), expected);
+    else
+        QCOMPARE(heads(answered.said), expected);
+}
+
+// A wrong call ends with status 2 and a sentence in the language asked for.
+void TestCommandLine::wrongCalls_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown option")
+        << QStringList{"--birthday", "01.01.2000"} << "Unbekannte Option „--birthday“.";
+    QTest::newRow("bad date")
+        << QStringList{"--birth", "31.02.2000"}
+        << "„31.02.2000“ ist kein Datum; erwartet wird TT.MM.JJJJ oder JJJJ-MM-TT.";
+    QTest::newRow("bad date in English")
+        << QStringList{"--lang=en", "--birth", "31.02.2000"}
+        << "“31.02.2000” is not a date; expected is DD.MM.YYYY or YYYY-MM-DD.";
+    QTest::newRow("date before 1601")
+        << QStringList{"--birth", "31.12.1600"}
+        << "Das Datum muss zwischen dem 01.01.1601 und dem 31.12.9999 liegen.";
+    QTest::newRow("missing value") << QStringList{"--birth"} << "Nach „--birth“ fehlt ein Wert.";
+    QTest::newRow("no birth date")
+        << QStringList{"--date", "01.01.2000"} << "Bitte --birth DATUM oder --person NAME angeben.";
+    QTest::newRow("birth date and person") << QStringList{"-b", "01.01.2000", "-p", "Anna"}
+                                           << "--birth und --person schließen einander aus.";
+    QTest::newRow("days and critical days") << Born2000 + QStringList{"-n", "2", "-k", "2"}
+                                            << "--days und --critical schließen einander aus.";
+    QTest::newRow("unknown language") << Born2000 + QStringList{"--lang", "fr"}
+                                      << "Unbekannte Sprache „fr“; möglich sind de und en.";
+    QTest::newRow("bad format") << Born2000 + QStringList{"--format", "xml"}
+                                << "Unbekanntes Format „xml“; möglich sind text, csv und json.";
+    QTest::newRow("span not a number")
+        << Born2000 + QStringList{"--days", "viele"}
+        << "--days erwartet eine ganze Zahl von 1 bis 100000, nicht „viele“.";
+    QTest::newRow("span beyond the longest")
+        << Born2000 + QStringList{"--critical", "100001"}
+        << "--critical erwartet eine ganze Zahl von 1 bis 100000, nicht „100001“.";
+}
+
+void TestCommandLine::wrongCalls() {
+    QFETCH(QStringList, arguments);
+    const Answer answered = answer(arguments);
+    QCOMPARE(answered.status, 2);
+    QTEST(answered.said, "message");
+}
+
+void TestCommandLine::printsWhatTheWindowShows_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("display");
+    QTest::newRow("birth day itself") << QDate(2000, 1, 1) << QDate(2000, 1, 1);
+    QTest::newRow("day before birth") << QDate(2000, 1, 2) << QDate(2000, 1, 1);
+    QTest::newRow("last day") << QDate(1601, 1, 1) << QDate(9999, 12, 31);
+    QTest::newRow("23-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 12);
+    QTest::newRow("23-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 13);
+    QTest::newRow("33-day pair, first") << QDate(2000, 1, 1) << QDate(2000, 1, 17);
+    QTest::newRow("33-day pair, second") << QDate(2000, 1, 1) << QDate(2000, 1, 18);
+    QTest::newRow("start-up dates") << QDate(1953, 11, 20) << QDate(2000, 1, 1);
+}
+
+// The built program's values and chart against a window on the same dates, typed in: the
+// lines of its labels, and the chart and strip as the window painted them.
+void TestCommandLine::printsWhatTheWindowShows() {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, display);
+    speak(UiLanguage::German);
+    Fixture f(display);
+    f.window.load();
+    f.window.findChild<DateInput*>("M1")->setDate(birth);
+
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("chart.png");
+    QProcess program;
+    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM),
+                  {"--birth", birth.toString("dd.MM.yyyy"), "--date",
+                   display.toString("yyyy-MM-dd"), "--format", "text", "--png", picture});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    const QStringList printed =
+        QString::fromUtf8(program.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+
+    QStringList shown{text(f.window, "T1_0") + "  " + text(f.window, "M1"),
+                      text(f.window, "T1_1") + "  " + text(f.window, "M2"),
+                      "Tage seit der Geburt  " + QString::number(f.window.dayCount())};
+    const QStringList headings{"Physischer Zustand", "Seelischer Zustand", "Geistiger Zustand"};
+    for (int k = 0; k < 3; ++k)
+        shown << headings[k] + "  " + text(f.window, QString("L2_%1").arg(k))
+              << text(f.window, QString("L4_%1").arg(k));
+    QCOMPARE(printed, shown);
+    QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32), shownChartAndStrip(f.window));
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
