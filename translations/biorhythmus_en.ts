@@ -866,6 +866,14 @@ Please print again a little later.</translation>
         <source>%1 wurde seit dem Laden von einem anderen Programm geändert und wird darum nicht überschrieben.</source>
         <translation>%1 has been changed by another program since it was loaded and is therefore not overwritten.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 ist beim Speichern gekürzt worden und ließ sich nicht wiederherstellen; ihr bisheriger Inhalt ließ sich auch nicht als Sicherungskopie aufbewahren: %2</source>
+        <translation>The file %1 was cut short while saving and could not be restored; what it held before could not be kept as a backup copy either: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist beim Speichern gekürzt worden und ließ sich nicht wiederherstellen; ihr bisheriger Inhalt ist als %2 aufbewahrt.</source>
+        <translation>The file %1 was cut short while saving and could not be restored; what it held before is kept as %2.</translation>
+    </message>
 </context>
 <context>
     <name>PhaseTexts</name>

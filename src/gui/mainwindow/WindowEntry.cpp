@@ -1,4 +1,5 @@
 #include "gui/WindowEntry.h"
+#include "core/Outcome.h"
 #include "core/UiLanguage.h"
 #include "gui/mainwindow/Application.h"
 #include "gui/mainwindow/StartRefusal.h"

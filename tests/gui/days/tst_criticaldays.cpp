@@ -1,4 +1,6 @@
+#include "FullDisk.h"
 #include "MainWindowFixture.h"
+#include "TestLanguage.h"
 #include "gui/controls/DateInput.h"
 #include "gui/days/CriticalDaysWindow.h"
 #include "gui/mainwindow/ChartSurfaces.h"
@@ -22,6 +24,8 @@ private slots:
     void chooseADayFromTheList_data();
     void chooseADayFromTheList();
     void chartPicture();
+    void calendarFileOnFullDisk_data();
+    void calendarFileOnFullDisk();
 };
 
 namespace {
@@ -147,6 +151,38 @@ void TestCriticalDays::chartPicture() {
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
     QCOMPARE(QSvgRenderer(folder.filePath("chart.svg")).viewBox().size(), shown.size());
     QCOMPARE(f.dialogs.messages.filter("Das Diagramm ist in der Datei").size(), 2);
+}
+
+// A calendar file the disk cannot take whole: told in the window's language, with the file
+// system's own words in parentheses, and no part of the file left.
+void TestCriticalDays::calendarFileOnFullDisk_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("German") << "de"
+                            << "Biorhythmus|days.ics: Die Datei kann nicht geschrieben "
+                               "werden\n\n(File too large)";
+    QTest::newRow("English") << "en"
+                             << "Biorhythmus|days.ics: The file cannot be written\n\n(File too "
+                                "large)";
+}
+
+void TestCriticalDays::calendarFileOnFullDisk() {
+    QFETCH(QString, language);
+    QFETCH(QString, told);
+    const TestLanguage speaking(language);
+    QVERIFY(speaking.installed());
+    ScriptedDialogs dialogs;
+    CriticalDaysWindow days({QStringLiteral("Anna"), QDate(2000, 1, 1)}, QDate(2000, 1, 1),
+                            {dialogs, [](const QDate&) {}});
+    QTemporaryDir folder;
+    dialogs.saveFileNames << folder.filePath("days.ics");
+    {
+        const FullDisk full;
+        QVERIFY(full.limited());
+        days.findChild<QPushButton*>("C3_0")->click();
+    }
+    QCOMPARE(dialogs.messages, QStringList{told});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(TestCriticalDays)
