@@ -501,15 +501,6 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
-    <name>Launcher</name>
-    <message>
-        <source>biorhythmus: Die Programmbibliothek %1 lässt sich nicht laden: %2
-</source>
-        <translation>biorhythmus: the program library %1 cannot be loaded: %2
-</translation>
-    </message>
-</context>
-<context>
     <name>Listings</name>
     <message>
         <source>Anzeige-Datum</source>
@@ -1027,6 +1018,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt werden. Der Druckauftrag wurde abgebrochen; es wurde nichts gedruckt.</source>
         <translation>The page for the printer “%1” could not be finished. The print job was cancelled; nothing was printed.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>Die Programmbibliothek %1 lässt sich nicht laden</source>
+        <translation>The program library %1 cannot be loaded</translation>
     </message>
 </context>
 <context>

@@ -21,8 +21,8 @@ from datetime import date, timedelta
 
 from icalendar import Calendar
 
-Row = namedtuple("Row", "name args status target reader expected message full_disk",
-                 defaults=("", False))
+Row = namedtuple("Row", "name args status target reader expected message full_disk missing",
+                 defaults=("", False, ""))
 
 work = tempfile.mkdtemp()
 # The program runs from a folder of its own, so that the person list it reads lies there and
@@ -238,6 +238,17 @@ ROWS = [
         nothing, None,
         f"biorhythmus: {path('full.pdf')} could not be written: full.pdf: The file cannot be "
         "written: File too large\n", True),
+    # a library that is not beside the program: said in the language chosen, no file left
+    Row("day report without its library, English",
+        ["--lang", "en"] + BORN_2000 + ["--pdf", path("r2.pdf")], 1, path("r2.pdf"), nothing,
+        None, f"biorhythmus: The program library {path('bin/libbiorhythmus-pictures.so')} cannot "
+        "be loaded: ", missing="libbiorhythmus-pictures.so"),
+    Row("window without its library, English", ["--lang", "en"], 1, "-", nothing, b"",
+        f"biorhythmus: The program library {path('bin/libbiorhythmus-gui.so')} cannot be "
+        "loaded: ", missing="libbiorhythmus-gui.so"),
+    Row("window without its library", [], 1, "-", nothing, b"",
+        f"biorhythmus: Die Programmbibliothek {path('bin/libbiorhythmus-gui.so')} lässt sich "
+        "nicht laden: ", missing="libbiorhythmus-gui.so"),
 ]
 
 # The person list replaced by one that cannot be read: a failed run, status 1.
@@ -270,7 +281,13 @@ def run(row):
 
 
 def check(row):
-    status, result, errors = run(row)
+    if row.missing:
+        os.rename(path("bin/" + row.missing), path(row.missing))
+    try:
+        status, result, errors = run(row)
+    finally:
+        if row.missing:
+            os.rename(path(row.missing), path("bin/" + row.missing))
     failures = []
     if status != row.status:
         failures.append(f"exit status {status}, expected {row.status}")
