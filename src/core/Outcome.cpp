@@ -1,5 +1,12 @@
 #include "Outcome.h"
 
+Outcome::Outcome() = default;
+Outcome::Outcome(const Outcome& other) = default;
+Outcome::Outcome(Outcome&& other) noexcept = default;
+Outcome& Outcome::operator=(const Outcome& other) = default;
+Outcome& Outcome::operator=(Outcome&& other) noexcept = default;
+Outcome::~Outcome() = default;
+
 Outcome Outcome::failure(const UserText& sentence, const QString& detail) {
     return failure(sentence, detail.isEmpty() ? UserText() : UserText::verbatim(detail));
 }

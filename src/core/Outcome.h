@@ -11,7 +11,14 @@
 // describes (writeAll) has no sentence, and whoever passes it on gives it one.
 class [[nodiscard]] Outcome {
 public:
-    Outcome() = default; // it worked
+    Outcome(); // it worked
+    // Out of line, so that only the core holds them, whichever binary passes an outcome on.
+    Outcome(const Outcome& other);
+    Outcome(Outcome&& other) noexcept;
+    Outcome& operator=(const Outcome& other);
+    Outcome& operator=(Outcome&& other) noexcept;
+    ~Outcome();
+
     static Outcome failure(const UserText& sentence, const QString& detail = QString());
     static Outcome failure(const UserText& sentence, const UserText& detail);
     // What cause said becomes the detail.

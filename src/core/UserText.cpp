@@ -18,6 +18,15 @@ std::optional<std::pair<int, int>> placeholderAt(const QString& text, qsizetype 
 }
 } // namespace
 
+UserText::UserText() = default;
+UserText::UserText(const char* context, const char* source)
+    : m_context(context), m_source(source) {}
+UserText::UserText(const UserText& other) = default;
+UserText::UserText(UserText&& other) noexcept = default;
+UserText& UserText::operator=(const UserText& other) = default;
+UserText& UserText::operator=(UserText&& other) noexcept = default;
+UserText::~UserText() = default;
+
 UserText UserText::verbatim(const QString& words) {
     UserText text;
     text.m_words = words;

@@ -13,9 +13,15 @@
 //     UserText("WholeFile", QT_TRANSLATE_NOOP("WholeFile", "%1: Die Datei ..."))
 class UserText {
 public:
-    UserText() = default;
+    UserText();
     // source: a string literal, German, as QT_TRANSLATE_NOOP(context, source) marks it.
-    UserText(const char* context, const char* source) : m_context(context), m_source(source) {}
+    UserText(const char* context, const char* source);
+    // Out of line, so that only the core holds them, whichever binary copies a text.
+    UserText(const UserText& other);
+    UserText(UserText&& other) noexcept;
+    UserText& operator=(const UserText& other);
+    UserText& operator=(UserText&& other) noexcept;
+    ~UserText();
 
     // Words that are never translated: the user's, the system's, or a pattern such as "%1: %2".
     static UserText verbatim(const QString& words);
