@@ -209,6 +209,8 @@ ROWS = [
     # failed runs: status 1, and no file left behind
     Row("unknown person", ["--person", "Bert"], 1, "-", nothing, b"",
         "Die Person „Bert“ steht nicht in der Personenliste"),
+    Row("unknown person whose name holds a placeholder", ["--person", "B%2"], 1, "-", nothing,
+        b"", f"Die Person „B%2“ steht nicht in der Personenliste {path('bin/DATA.DAT')}."),
     Row("person without a birth date", ["--person", "Kein Datum"], 1, "-", nothing, b"",
         "hat kein gültiges Geburtsdatum"),
     Row("unwritable output file", BORN_2000 + ["-o", NOT_A_FOLDER], 1, NOT_A_FOLDER, nothing,
