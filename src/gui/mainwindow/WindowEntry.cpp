@@ -1,5 +1,4 @@
 #include "gui/WindowEntry.h"
-#include "core/Outcome.h"
 #include "core/UiLanguage.h"
 #include "gui/mainwindow/Application.h"
 #include "gui/mainwindow/StartRefusal.h"
