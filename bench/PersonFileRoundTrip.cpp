@@ -80,11 +80,10 @@ int main(int argc, char* argv[]) {
     PersonList loaded;
     bool roundTripHeld = true;
     const auto programRun = [&] {
-        QString error;
         QFile in(programPath);
         openOrFail(in, QIODevice::ReadOnly);
         loaded = PersonList();
-        roundTripHeld = PersonFile::read(in, loaded, &error) && roundTripHeld;
+        roundTripHeld = PersonFile::read(in, loaded).worked() && roundTripHeld;
         in.close();
         QFile out(programPath);
         openOrFail(out, QIODevice::WriteOnly);

@@ -489,15 +489,6 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
-    <name>Launcher</name>
-    <message>
-        <source>biorhythmus: Die Programmbibliothek %1 lässt sich nicht laden: %2
-</source>
-        <translation>biorhythmus: the program library %1 cannot be loaded: %2
-</translation>
-    </message>
-</context>
-<context>
     <name>Listings</name>
     <message>
         <source>Anzeige-Datum</source>
@@ -848,6 +839,14 @@ Please print again a little later.</translation>
         <source>%1 wurde seit dem Laden von einem anderen Programm geändert und wird darum nicht überschrieben.</source>
         <translation>%1 has been changed by another program since it was loaded and is therefore not overwritten.</translation>
     </message>
+    <message>
+        <source>Die Datei %1 ist beim Speichern gekürzt worden und ließ sich nicht wiederherstellen; ihr bisheriger Inhalt ließ sich auch nicht als Sicherungskopie aufbewahren: %2</source>
+        <translation>The file %1 was cut short while saving and could not be restored; what it held before could not be kept as a backup copy either: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist beim Speichern gekürzt worden und ließ sich nicht wiederherstellen; ihr bisheriger Inhalt ist als %2 aufbewahrt.</source>
+        <translation>The file %1 was cut short while saving and could not be restored; what it held before is kept as %2.</translation>
+    </message>
 </context>
 <context>
     <name>PhaseTexts</name>
@@ -1001,6 +1000,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Die Druckseite für den Drucker „%1“ konnte nicht fertiggestellt werden. Der Druckauftrag wurde abgebrochen; es wurde nichts gedruckt.</source>
         <translation>The page for the printer “%1” could not be finished. The print job was cancelled; nothing was printed.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>Die Programmbibliothek %1 lässt sich nicht laden</source>
+        <translation>The program library %1 cannot be loaded</translation>
     </message>
 </context>
 <context>

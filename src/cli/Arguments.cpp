@@ -91,21 +91,23 @@ QString helpText() {
     return text;
 }
 
-ParsedArguments usageError(const QString& message) {
-    return {ParsedArguments::Kind::UsageError, {}, message};
+ParsedArguments usageError(const UserText& message) {
+    return {ParsedArguments::Kind::UsageError, {}, {}, Outcome::failure(message)};
 }
 
 struct DateReading {
     QDate date;
-    QString error;
+    UserText error;
 };
 
 DateReading readDate(const QString& text) {
     const QDate date = readDateText(text);
     if (!date.isValid())
-        return {
-            {},
-            Texts::tr("„%1“ ist kein Datum; erwartet wird TT.MM.JJJJ oder JJJJ-MM-TT.").arg(text)};
+        return {{},
+                UserText("Arguments",
+                         QT_TRANSLATE_NOOP("Arguments", "„%1“ ist kein Datum; erwartet wird "
+                                                        "TT.MM.JJJJ oder JJJJ-MM-TT."))
+                    .arg(text)};
     if (!isAcceptedDate(date))
         return {{}, dateRangeMessage()};
     return {date, {}};
@@ -113,14 +115,17 @@ DateReading readDate(const QString& text) {
 
 struct SpanReading {
     int days = 0;
-    QString error;
+    UserText error;
 };
 
 SpanReading readSpan(const QString& option, const QString& text) {
     bool ok = false;
     const int days = text.toInt(&ok);
     if (!ok || days < 1 || days > LongestSpan)
-        return {0, Texts::tr("--%1 erwartet eine ganze Zahl von 1 bis %2, nicht „%3“.")
+        return {0, UserText("Arguments",
+                            QT_TRANSLATE_NOOP("Arguments",
+                                              "--%1 erwartet eine ganze Zahl von 1 bis %2, nicht "
+                                              "„%3“."))
                        .arg(option)
                        .arg(LongestSpan)
                        .arg(text)};
@@ -144,35 +149,49 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(
-                Texts::tr("Unbekannte Option „%1“.")
+                UserText("Arguments", QT_TRANSLATE_NOOP("Arguments", "Unbekannte Option „%1“."))
                     .arg((unknown.first().size() == 1 ? QLatin1String("-") : QLatin1String("--")) +
                          unknown.first()));
         // The only other failure: the last argument is an option that takes a value.
-        return usageError(Texts::tr("Nach „%1“ fehlt ein Wert.").arg(arguments.last()));
+        return usageError(
+            UserText("Arguments", QT_TRANSLATE_NOOP("Arguments", "Nach „%1“ fehlt ein Wert."))
+                .arg(arguments.last()));
     }
     // The language was chosen from the arguments before they were read; here a wrong one is told.
     const LanguageChoice language = languageChoice(arguments);
     if (language.given && !language.language())
         return usageError(
-            Texts::tr("Unbekannte Sprache „%1“; möglich sind de und en.").arg(language.name));
+            UserText(
+                "Arguments",
+                QT_TRANSLATE_NOOP("Arguments", "Unbekannte Sprache „%1“; möglich sind de und en."))
+                .arg(language.name));
     if (parser.isSet(QStringLiteral("help")))
-        return {ParsedArguments::Kind::Help, {}, helpText()};
+        return {ParsedArguments::Kind::Help, {}, helpText(), {}};
     if (parser.isSet(QStringLiteral("version")))
         return {ParsedArguments::Kind::Version,
                 {},
-                QStringLiteral("biorhythmus %1\n").arg(QLatin1String(BIO_VERSION))};
+                QStringLiteral("biorhythmus %1\n").arg(QLatin1String(BIO_VERSION)),
+                {}};
     if (!parser.positionalArguments().isEmpty())
         return usageError(
-            Texts::tr("Unerwartetes Argument „%1“.").arg(parser.positionalArguments().first()));
+            UserText("Arguments", QT_TRANSLATE_NOOP("Arguments", "Unerwartetes Argument „%1“."))
+                .arg(parser.positionalArguments().first()));
 
     CommandLineRequest request;
     const bool hasBirth = parser.isSet(QStringLiteral("birth"));
     request.person = parser.value(QStringLiteral("person"));
     if (parser.isSet(QStringLiteral("person")) && request.person.isEmpty())
-        return usageError(Texts::tr("Nach „--person“ fehlt ein Name."));
+        return usageError(UserText(
+            "Arguments", QT_TRANSLATE_NOOP("Arguments", "Nach „--person“ fehlt ein Name.")));
     if (hasBirth == parser.isSet(QStringLiteral("person")))
-        return usageError(hasBirth ? Texts::tr("--birth und --person schließen einander aus.")
-                                   : Texts::tr("Bitte --birth DATUM oder --person NAME angeben."));
+        return usageError(
+            hasBirth
+                ? UserText("Arguments",
+                           QT_TRANSLATE_NOOP("Arguments",
+                                             "--birth und --person schließen einander aus."))
+                : UserText("Arguments",
+                           QT_TRANSLATE_NOOP("Arguments",
+                                             "Bitte --birth DATUM oder --person NAME angeben.")));
     if (hasBirth) {
         const DateReading birth = readDate(parser.value(QStringLiteral("birth")));
         if (!birth.error.isEmpty())
@@ -196,7 +215,9 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         *span = reading.days;
     }
     if (request.days > 0 && request.critical > 0)
-        return usageError(Texts::tr("--days und --critical schließen einander aus."));
+        return usageError(UserText(
+            "Arguments",
+            QT_TRANSLATE_NOOP("Arguments", "--days und --critical schließen einander aus.")));
 
     request.formatGiven = parser.isSet(QStringLiteral("format"));
     const QString format = parser.value(QStringLiteral("format"));
@@ -206,7 +227,10 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         request.format = OutputFormat::Json;
     else if (request.formatGiven && format != QLatin1String("text"))
         return usageError(
-            Texts::tr("Unbekanntes Format „%1“; möglich sind text, csv und json.").arg(format));
+            UserText("Arguments",
+                     QT_TRANSLATE_NOOP("Arguments",
+                                       "Unbekanntes Format „%1“; möglich sind text, csv und json."))
+                .arg(format));
 
     for (const auto& [name, path] : {std::pair{QStringLiteral("output"), &request.output},
                                      std::pair{QStringLiteral("ics"), &request.ics},
@@ -217,8 +241,11 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
             continue;
         *path = parser.value(name);
         if (path->isEmpty())
-            return usageError(Texts::tr("Nach „--%1“ fehlt ein Dateiname.").arg(name));
+            return usageError(
+                UserText("Arguments",
+                         QT_TRANSLATE_NOOP("Arguments", "Nach „--%1“ fehlt ein Dateiname."))
+                    .arg(name));
     }
     request.outputGiven = parser.isSet(QStringLiteral("output"));
-    return {ParsedArguments::Kind::Run, request, {}};
+    return {ParsedArguments::Kind::Run, request, {}, {}};
 }

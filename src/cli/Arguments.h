@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLineRequest.h"
+#include "core/Outcome.h"
 
 #include <QStringList>
 
@@ -10,7 +11,8 @@ struct ParsedArguments {
     enum class Kind { Run, Help, Version, UsageError };
     Kind kind = Kind::Run;
     CommandLineRequest request; // for Run
-    QString text;               // the help text, the version line or the German usage error
+    QString text;               // the help text or the version line
+    Outcome problem;            // for UsageError: what is wrong with the call
 };
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.

@@ -25,8 +25,9 @@ void printTo(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-int fail(ExitStatus status, const QString& message) {
-    printTo(stderr, QStringLiteral("biorhythmus: %1\n").arg(message));
+// The failure in the language installed now, on one line.
+int fail(ExitStatus status, const Outcome& failure) {
+    printTo(stderr, QStringLiteral("biorhythmus: %1\n").arg(failure.text()));
     if (status == ExitStatus::UsageError)
         printTo(stderr, Texts::tr("„biorhythmus --help“ zeigt alle Optionen.\n"));
     return int(status);
@@ -50,8 +51,11 @@ Outcome writeStandardOutput(const QByteArray& bytes) {
     QFile out;
     if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
         return Outcome();
-    return Outcome::failure(Texts::tr("Die Standardausgabe lässt sich nicht schreiben"),
-                            out.errorString());
+    return Outcome::failure(
+        UserText(
+            "CommandLine",
+            QT_TRANSLATE_NOOP("CommandLine", "Die Standardausgabe lässt sich nicht schreiben")),
+        out.errorString());
 }
 
 Outcome writeOutput(const QString& path, const QByteArray& bytes) {
@@ -74,8 +78,8 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
     if (!request.person.isEmpty()) {
         const FoundPerson found =
             findPerson(PersonFileLocation::toReadForThisProgram(), request.person);
-        if (!found.error.isEmpty())
-            return fail(ExitStatus::Failed, found.error);
+        if (!found.problem.worked())
+            return fail(ExitStatus::Failed, found.problem);
         subject = {found.name, found.birth};
     }
     // Each file in turn, until one fails.
@@ -87,7 +91,7 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
     if (written.worked() && request.wantsListing())
         written = writeOutput(request.output, requestedListing(request, subject));
     if (!written.worked())
-        return fail(ExitStatus::Failed, written.text());
+        return fail(ExitStatus::Failed, written);
     return int(ExitStatus::Success);
 }
 
@@ -115,11 +119,11 @@ int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
     case ParsedArguments::Kind::Version: {
         const Outcome shown = writeStandardOutput(parsed.text.toLocal8Bit());
         if (!shown.worked())
-            return fail(ExitStatus::Failed, shown.text());
+            return fail(ExitStatus::Failed, shown);
         return int(ExitStatus::Success);
     }
     case ParsedArguments::Kind::UsageError:
-        return fail(ExitStatus::UsageError, parsed.text);
+        return fail(ExitStatus::UsageError, parsed.problem);
     case ParsedArguments::Kind::Run:
         break;
     }

@@ -5,17 +5,11 @@
 #include "core/PersonFileLocation.h"
 #include "core/PersonList.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(PersonLookup)
-};
-
-FoundPerson failed(const QString& error) {
-    return {{}, {}, error};
+FoundPerson failed(const UserText& sentence) {
+    return {{}, {}, Outcome::failure(sentence)};
 }
 
 // Index from 1 of the person named so; 0 when there is none.
@@ -40,25 +34,41 @@ FoundPerson findPerson(const PersonFileLocation& location, const QString& name) 
     const QString path = QDir::toNativeSeparators(location.filePath());
     const PersonFile::OnDisk file = PersonFile::readFile(location.filePath());
     if (!file.exists)
-        return failed(Texts::tr("Die Person „%1“ ist nicht zu finden: es gibt keine "
-                                "Personenliste %2.")
-                          .arg(name, path));
-    if (!file.opened || !file.contents.complete())
-        return failed(Texts::tr("Die Personenliste %1 ist nicht lesbar: %2")
-                          .arg(path, file.opened ? file.contents.readError : file.error));
+        return failed(UserText("PersonLookup",
+                               QT_TRANSLATE_NOOP("PersonLookup",
+                                                 "Die Person „%1“ ist nicht zu finden: es gibt "
+                                                 "keine Personenliste %2."))
+                          .arg(name)
+                          .arg(path));
+    const bool opened = file.opening.worked();
+    if (!opened || !file.contents.complete())
+        return failed(UserText("PersonLookup",
+                               QT_TRANSLATE_NOOP("PersonLookup", "Die Personenliste %1 ist nicht "
+                                                                 "lesbar: %2"))
+                          .arg(path)
+                          .arg(opened ? file.contents.readError : file.opening.said()));
     PersonList list;
-    QString error;
-    if (!PersonFile::parse(file.contents, list, &error, path))
-        return failed(Texts::tr("Die Personenliste ist nicht lesbar: %1").arg(error));
+    if (const Outcome read = PersonFile::parse(file.contents, list, path); !read.worked())
+        return failed(
+            UserText("PersonLookup",
+                     QT_TRANSLATE_NOOP("PersonLookup", "Die Personenliste ist nicht lesbar: %1"))
+                .arg(read.said()));
     const int index = indexOf(list, name);
     if (index == 0)
-        return failed(
-            Texts::tr("Die Person „%1“ steht nicht in der Personenliste %2.").arg(name, path));
+        return failed(UserText("PersonLookup",
+                               QT_TRANSLATE_NOOP("PersonLookup", "Die Person „%1“ steht nicht in "
+                                                                 "der Personenliste %2."))
+                          .arg(name)
+                          .arg(path));
     const Person& person = list.person(index);
     const QDate birth = parseDateText(person.BirthDate);
     if (!birth.isValid())
-        return failed(Texts::tr("Die Person „%1“ hat kein gültiges Geburtsdatum („%2“) in der "
-                                "Personenliste %3.")
-                          .arg(person.Name, person.BirthDate, path));
+        return failed(UserText("PersonLookup",
+                               QT_TRANSLATE_NOOP("PersonLookup",
+                                                 "Die Person „%1“ hat kein gültiges "
+                                                 "Geburtsdatum („%2“) in der Personenliste %3."))
+                          .arg(person.Name)
+                          .arg(person.BirthDate)
+                          .arg(path));
     return {person.Name, birth, {}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QDate>
 #include <QString>
 
@@ -8,9 +10,9 @@ class PersonFileLocation;
 // A person's birth date, found by name in the person list. The list is only read, never
 // written, and only an ordinary file is opened.
 struct FoundPerson {
-    QString name;  // as the list writes it
-    QDate birth;   // valid on success
-    QString error; // in German, naming the file; empty on success
+    QString name;    // as the list writes it
+    QDate birth;     // valid on success
+    Outcome problem; // otherwise why not, naming the file
 };
 
 // The first person whose name is the given one, or, failing that, the only person whose name

@@ -5,15 +5,20 @@
 #include <QCoreApplication>
 
 std::unique_ptr<QCoreApplication> PictureLibrary::makeApplication(int& argc, char* argv[]) {
-    return pictures().makeApplication(argc, argv);
+    if (PictureOutput* loaded = pictures())
+        return loaded->makeApplication(argc, argv);
+    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 Outcome PictureLibrary::write(const CommandLineRequest& request, const Subject& subject) {
-    return pictures().write(request, subject);
+    if (PictureOutput* loaded = pictures())
+        return loaded->write(request, subject);
+    return m_problem;
 }
 
-PictureOutput& PictureLibrary::pictures() {
+PictureOutput* PictureLibrary::pictures() {
     using Entry = decltype(&biorhythmusPictures);
-    return *reinterpret_cast<Entry>(
-        programLibraryEntry("libbiorhythmus-pictures.so", "biorhythmusPictures"))();
+    const auto entry = reinterpret_cast<Entry>(
+        programLibraryEntry("libbiorhythmus-pictures.so", "biorhythmusPictures", m_problem));
+    return entry ? entry() : nullptr;
 }

@@ -3,15 +3,9 @@
 #include "core/RegularFile.h"
 #include "core/WholeFile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(Backups)
-};
-
 // Enough for a lifetime of broken files; the search for a free name stays short.
 constexpr int MaxCopies = 10000;
 
@@ -36,8 +30,11 @@ Kept keep(const QString& firstName, const QByteArray& bytes) {
             return {QString(), written};
         return {copy.filePath(), Outcome()};
     }
-    return {QString(),
-            Outcome::failure(Texts::tr("Es gibt schon %1 Sicherungskopien").arg(MaxCopies))};
+    return {
+        QString(),
+        Outcome::failure(
+            UserText("Backups", QT_TRANSLATE_NOOP("Backups", "Es gibt schon %1 Sicherungskopien"))
+                .arg(MaxCopies))};
 }
 
 } // namespace Backups

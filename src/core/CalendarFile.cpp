@@ -87,10 +87,14 @@ QByteArray calendarFile(const CalendarPerson& person, const std::vector<Critical
 
 Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
                       const std::vector<CriticalDay>& days, const QDateTime& stamp) {
-    if (writeAll(device, calendarFile(person, days, stamp)))
-        return Outcome();
-    return Outcome::failure(Texts::tr("Die Kalenderdatei kann nicht geschrieben werden"),
-                            device.errorString());
+    const Outcome written = writeAll(device, calendarFile(person, days, stamp));
+    if (written.worked())
+        return written;
+    return Outcome::failure(
+        UserText(
+            "CalendarFile",
+            QT_TRANSLATE_NOOP("CalendarFile", "Die Kalenderdatei kann nicht geschrieben werden")),
+        written);
 }
 
 Outcome saveCalendar(const QString& path, const CalendarPerson& person,

@@ -1,6 +1,7 @@
 #include "DateRules.h"
 
-#include <QCoreApplication>
+#include "core/UserText.h"
+
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -70,8 +71,8 @@ QDate parseDateText(const QString& text) {
     return isAcceptedDate(date) ? date : QDate();
 }
 
-QString dateRangeMessage() {
-    return QCoreApplication::translate("DateRules",
-                                       "Das Datum muss zwischen dem 01.01.1601 und dem "
-                                       "31.12.9999 liegen.");
+UserText dateRangeMessage() {
+    return UserText("DateRules",
+                    QT_TRANSLATE_NOOP("DateRules", "Das Datum muss zwischen dem 01.01.1601 und "
+                                                   "dem 31.12.9999 liegen."));
 }

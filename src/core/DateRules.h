@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+class UserText;
+
 // The dates the program accepts: 1 January 1601 to 31 December 9999.
 QDate earliestDate();
 QDate latestDate();
@@ -44,4 +46,4 @@ QDate readDateText(const QString& text);
 QDate parseDateText(const QString& text);
 
 // What the user is told about a date outside the accepted range.
-QString dateRangeMessage();
+UserText dateRangeMessage();

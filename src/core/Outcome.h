@@ -1,31 +1,44 @@
 #pragma once
 
-#include <QString>
+#include "core/UserText.h"
 
-// How an operation below the windows went: it worked, or it failed, and then a German sentence
-// says what failed for the user and the detail holds what the system said in its own words
-// (errorString(), strerror), or nothing. The window that tells the user decides how to show both.
-class Outcome {
+// How an operation below the windows went: it worked, or it failed, and then a sentence of ours
+// says what failed and the detail holds what the system said in its own words (errorString(),
+// strerror), or nothing. Both are read in the language installed when they are read. A window
+// shows them through showFailure (gui/platform/Dialogs.h); the command line prints text().
+//
+// A failure passed on keeps what the failure below said as its detail; one the system alone
+// describes (writeAll) has no sentence, and whoever passes it on gives it one.
+class [[nodiscard]] Outcome {
 public:
-    Outcome() = default; // it worked
-    static Outcome failure(const QString& sentence, const QString& detail = QString()) {
-        Outcome failed;
-        failed.m_failed = true;
-        failed.m_sentence = sentence;
-        failed.m_detail = detail;
-        return failed;
-    }
+    Outcome(); // it worked
+    // Out of line, so that only the core holds them, whichever binary passes an outcome on.
+    Outcome(const Outcome& other);
+    Outcome(Outcome&& other) noexcept;
+    Outcome& operator=(const Outcome& other);
+    Outcome& operator=(Outcome&& other) noexcept;
+    ~Outcome();
+
+    static Outcome failure(const UserText& sentence, const QString& detail = QString());
+    static Outcome failure(const UserText& sentence, const UserText& detail);
+    // What cause said becomes the detail.
+    static Outcome failure(const UserText& sentence, const Outcome& cause);
 
     bool worked() const { return !m_failed; }
-    const QString& sentence() const { return m_sentence; }
-    const QString& detail() const { return m_detail; }
-    // "<sentence>: <detail>", or the sentence alone when there is no detail.
-    QString text() const {
-        return m_detail.isEmpty() ? m_sentence : m_sentence + QLatin1String(": ") + m_detail;
-    }
+    const UserText& sentence() const { return m_sentence; }
+    const UserText& detail() const { return m_detail; }
+
+    // This failure told in a sentence of the caller's, whose next %n takes this one's
+    // sentence; the detail stays.
+    Outcome within(const UserText& sentence) const;
+
+    // "<sentence>: <detail>", or whichever of the two there is, as one text.
+    UserText said() const;
+    // said() in the language installed now: one line, as the command line prints it.
+    QString text() const { return said().text(); }
 
 private:
     bool m_failed = false;
-    QString m_sentence;
-    QString m_detail;
+    UserText m_sentence;
+    UserText m_detail;
 };

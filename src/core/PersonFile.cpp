@@ -5,7 +5,6 @@
 #include "core/WholeFile.h"
 #include "core/Windows1252.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <algorithm>
@@ -14,11 +13,6 @@
 #include <optional>
 
 namespace {
-
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(PersonFile)
-};
 
 // A signed 16-bit decimal number: an optional sign and digits, nothing else.
 std::optional<int> parseInt16(QByteArrayView text) {
@@ -56,17 +50,17 @@ public:
     explicit FieldReader(const PersonFile::Contents& input) : m_input(input) {}
 
     int line() const { return m_line; }
-    const QString& failure() const { return m_failure; }
+    const UserText& failure() const { return m_failure; }
     // True when the last field ended at a comma rather than at a line end or the end.
     bool endedAtComma() const { return m_lastSeparator == ','; }
 
     // The first place where the file was read but not cleanly: the line, and why.
     struct Unclean {
         int line;
-        QString reason;
+        UserText reason;
     };
     const std::optional<Unclean>& unclean() const { return m_unclean; }
-    void noteUnclean(int line, const QString& reason) {
+    void noteUnclean(int line, const UserText& reason) {
         if (!m_unclean)
             m_unclean = Unclean{line, reason};
     }
@@ -89,19 +83,22 @@ public:
         while (m_pos < data.size() && (data[m_pos] == ' ' || data[m_pos] == '\t'))
             ++m_pos;
         if (atEnd())
-            return fail(Texts::tr("Lesen über das Dateiende hinaus"));
+            return fail(endOfFile());
         QByteArrayView value;
         if (data[m_pos] == '"') {
             const qsizetype close = indexOfByte(data, '"', m_pos + 1);
             value = data.sliced(m_pos + 1, (close < 0 ? data.size() : close) - m_pos - 1);
             if (const int ends = lineEnds(value)) {
-                noteUnclean(m_line, Texts::tr("Zeilenumbruch zwischen Anführungszeichen"));
+                noteUnclean(m_line, UserText("PersonFile",
+                                             QT_TRANSLATE_NOOP(
+                                                 "PersonFile",
+                                                 "Zeilenumbruch zwischen Anführungszeichen")));
                 m_line += ends;
             }
             if (close < 0) {
                 m_pos = data.size();
                 atEnd();
-                return fail(Texts::tr("Lesen über das Dateiende hinaus"));
+                return fail(endOfFile());
             }
             // What stands between the closing quote and the next separator is dropped; unless
             // it is blanks, the text was cut short (an inner quote, as in "Anna "die Große"").
@@ -109,7 +106,10 @@ public:
             const QByteArrayView rest = data.sliced(close + 1, m_pos - close - 1);
             if (!std::all_of(rest.begin(), rest.end(),
                              [](char c) { return c == ' ' || c == '\t'; }))
-                noteUnclean(m_line, Texts::tr("Text nach dem schließenden Anführungszeichen"));
+                noteUnclean(m_line, UserText("PersonFile",
+                                             QT_TRANSLATE_NOOP(
+                                                 "PersonFile",
+                                                 "Text nach dem schließenden Anführungszeichen")));
         } else {
             const qsizetype start = m_pos;
             moveToSeparator(start);
@@ -133,17 +133,28 @@ public:
         const QString shown = decodeWindows1252(text->first(std::min<qsizetype>(text->size(), 20)));
         if (!value) {
             m_line = startLine;
-            return fail(Texts::tr("»%1« ist keine Zahl").arg(shown));
+            return fail(
+                UserText("PersonFile", QT_TRANSLATE_NOOP("PersonFile", "»%1« ist keine Zahl"))
+                    .arg(shown));
         }
         if (*value < -32768 || *value > 32767) {
             m_line = startLine;
-            return fail(Texts::tr("Die Zahl %1 liegt außerhalb von -32768 bis 32767").arg(shown));
+            return fail(
+                UserText("PersonFile",
+                         QT_TRANSLATE_NOOP("PersonFile",
+                                           "Die Zahl %1 liegt außerhalb von -32768 bis 32767"))
+                    .arg(shown));
         }
         return value;
     }
 
 private:
-    std::nullopt_t fail(const QString& reason) {
+    static UserText endOfFile() {
+        return UserText("PersonFile",
+                        QT_TRANSLATE_NOOP("PersonFile", "Lesen über das Dateiende hinaus"));
+    }
+
+    std::nullopt_t fail(const UserText& reason) {
         if (m_failure.isEmpty())
             m_failure = reason;
         return std::nullopt;
@@ -154,7 +165,7 @@ private:
     bool atEnd() {
         if (m_pos < m_input.bytes.size())
             return false;
-        if (!m_input.readError.isEmpty())
+        if (!m_input.complete())
             fail(m_input.readError);
         return true;
     }
@@ -196,12 +207,16 @@ private:
     char m_lastSeparator = 0;
     qsizetype m_pos = 0;
     int m_line = 1;
-    QString m_failure;
+    UserText m_failure;
     std::optional<Unclean> m_unclean;
 };
 
-QString describe(const QString& fileName, const QString& reason, int line) {
-    return Texts::tr("%1: %2 (Zeile %3)").arg(fileName, reason).arg(line);
+Outcome describe(const QString& fileName, const UserText& reason, int line) {
+    return Outcome::failure(
+        UserText("PersonFile", QT_TRANSLATE_NOOP("PersonFile", "%1: %2 (Zeile %3)"))
+            .arg(fileName)
+            .arg(reason)
+            .arg(line));
 }
 
 } // namespace
@@ -214,7 +229,10 @@ Contents readAll(QIODevice& device) {
     const auto tooLarge = [&result] {
         result.bytes.clear();
         result.readError =
-            Texts::tr("Die Datei ist größer als %1 MiB; so viel fasst keine Personenliste")
+            UserText("PersonFile",
+                     QT_TRANSLATE_NOOP(
+                         "PersonFile",
+                         "Die Datei ist größer als %1 MiB; so viel fasst keine Personenliste"))
                 .arg(MaxFileSize >> 20);
         return result;
     };
@@ -230,7 +248,9 @@ Contents readAll(QIODevice& device) {
         const qint64 got = full ? device.read(more.data(), more.size())
                                 : device.read(bytes.data() + size, bytes.size() - size);
         if (got < 0)
-            result.readError = Texts::tr("Lesefehler: %1").arg(device.errorString());
+            result.readError =
+                UserText("PersonFile", QT_TRANSLATE_NOOP("PersonFile", "Lesefehler: %1"))
+                    .arg(device.errorString());
         if (got <= 0)
             break;
         if (full)
@@ -246,22 +266,20 @@ Contents readAll(QIODevice& device) {
 OnDisk readFile(const QString& path) {
     OnDisk result;
     QFile file;
-    result.opened = RegularFile::open(path, file, &result.exists, &result.error);
-    if (result.opened)
+    result.opening = RegularFile::open(path, file, &result.exists);
+    if (result.opening.worked())
         result.contents = readAll(file);
     return result;
 }
 
-bool read(QIODevice& device, PersonList& list, QString* error, const QString& fileName) {
-    return parse(readAll(device), list, error, fileName);
+Outcome read(QIODevice& device, PersonList& list, const QString& fileName) {
+    return parse(readAll(device), list, fileName);
 }
 
-bool parse(const Contents& contents, PersonList& list, QString* error, const QString& fileName) {
+Outcome parse(const Contents& contents, PersonList& list, const QString& fileName) {
     FieldReader reader(contents);
-    const auto report = [&](const QString& reason, int line) {
-        if (error)
-            *error = describe(fileName, reason, line);
-        return false;
+    const auto report = [&](const UserText& reason, int line) {
+        return describe(fileName, reason, line);
     };
 
     // The count and the current person are taken together, so that the list never holds a
@@ -274,14 +292,20 @@ bool parse(const Contents& contents, PersonList& list, QString* error, const QSt
     if (!current)
         return report(reader.failure(), reader.line());
     if (*count < 0)
-        return report(Texts::tr("Die Personenzahl %1 ist ungültig").arg(*count), countLine);
+        return report(UserText("PersonFile",
+                               QT_TRANSLATE_NOOP("PersonFile", "Die Personenzahl %1 ist ungültig"))
+                          .arg(*count),
+                      countLine);
 
     // A field where a line should have ended; reading goes on as before.
     const auto noteComma = [&] {
         if (reader.endedAtComma())
             reader.noteUnclean(
                 reader.line(),
-                Texts::tr("Weiteres Feld nach einem Komma, wo die Zeile enden sollte"));
+                UserText("PersonFile",
+                         QT_TRANSLATE_NOOP(
+                             "PersonFile",
+                             "Weiteres Feld nach einem Komma, wo die Zeile enden sollte")));
     };
     noteComma();
     list.recreate(*count);
@@ -302,9 +326,12 @@ bool parse(const Contents& contents, PersonList& list, QString* error, const QSt
     if (const auto& unclean = reader.unclean())
         return report(unclean->reason, unclean->line);
     if (const auto more = reader.lineOfMore())
-        return report(Texts::tr("Mehr Einträge, als die Personenzahl %1 angibt").arg(*count),
+        return report(UserText("PersonFile",
+                               QT_TRANSLATE_NOOP("PersonFile",
+                                                 "Mehr Einträge, als die Personenzahl %1 angibt"))
+                          .arg(*count),
                       *more);
-    return true;
+    return Outcome();
 }
 
 QByteArray bytes(const PersonList& list) {
@@ -331,9 +358,12 @@ QByteArray bytes(const PersonList& list) {
 }
 
 Outcome write(QIODevice& device, const PersonList& list, const QString& fileName) {
-    if (writeAll(device, bytes(list)))
-        return Outcome();
-    return Outcome::failure(Texts::tr("%1: Schreibfehler").arg(fileName), device.errorString());
+    const Outcome written = writeAll(device, bytes(list));
+    if (written.worked())
+        return written;
+    return Outcome::failure(
+        UserText("PersonFile", QT_TRANSLATE_NOOP("PersonFile", "%1: Schreibfehler")).arg(fileName),
+        written);
 }
 
 } // namespace PersonFile

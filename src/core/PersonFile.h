@@ -22,7 +22,7 @@ inline constexpr qint64 MaxFileSize = qint64(2) << 30;
 // A device's bytes up to its end, its first read error or MaxFileSize.
 struct Contents {
     QByteArray bytes;
-    QString readError; // empty when the end was reached without error
+    UserText readError; // empty when the end was reached without error
     bool complete() const { return readError.isEmpty(); }
 };
 
@@ -34,9 +34,10 @@ Contents readAll(QIODevice& device);
 // more than MaxFileSize bytes.
 struct OnDisk {
     bool exists = false; // something, or a link to something, lies under the name
-    bool opened = false; // it was an ordinary file and could be opened; contents holds it
+    // Worked when it was an ordinary file and could be opened; contents then holds it.
+    // Otherwise why not, without the file name.
+    Outcome opening;
     Contents contents;
-    QString error; // why it was not opened, without the file name
 };
 OnDisk readFile(const QString& path);
 
@@ -44,8 +45,8 @@ OnDisk readFile(const QString& path);
 // commas or line ends; a field that begins with a double quote ends at the next double quote,
 // and the two numbers of the first line are signed 16-bit integers.
 //
-// On failure the return is false, *error describes it with the file name and line
-// ("DATA.DAT: Lesen über das Dateiende hinaus (Zeile 7)"), and what was read before stays:
+// A failure's sentence names the file and the line ("DATA.DAT: Lesen über das Dateiende
+// hinaus (Zeile 7)"), and what was read before stays:
 // a failure in the first line leaves the list untouched; after it the list holds the announced
 // number of persons, those not yet read with empty texts. Storage never exceeds the announced
 // count, which is at most 32767.
@@ -53,14 +54,14 @@ OnDisk readFile(const QString& path);
 // A file whose bytes do not all find their way into the list is read the same way but not
 // cleanly: a field after a comma where a line should end ("Anna","Zusatz" or 1,1,9), text
 // after a closing quote ("Anna "die Große"", read as "Anna "), a line break inside quotes, or
-// anything after the announced persons, makes the return false with the line of the first
-// such place, so the file is kept before it is overwritten.
-bool read(QIODevice& device, PersonList& list, QString* error,
-          const QString& fileName = QLatin1String(FileName));
+// anything after the announced persons, makes it a failure with the line of the first such
+// place, so the file is kept before it is overwritten.
+Outcome read(QIODevice& device, PersonList& list,
+             const QString& fileName = QLatin1String(FileName));
 
 // read() on bytes already taken from a device.
-bool parse(const Contents& contents, PersonList& list, QString* error,
-           const QString& fileName = QLatin1String(FileName));
+Outcome parse(const Contents& contents, PersonList& list,
+              const QString& fileName = QLatin1String(FileName));
 
 // The bytes of the file for the list. Characters that Windows-1252 cannot hold become '?'.
 QByteArray bytes(const PersonList& list);

@@ -1,8 +1,7 @@
 #include "ProgramLibrary.h"
 
-#include <QCoreApplication>
-#include <cstdio>
-#include <cstdlib>
+#include "core/Outcome.h"
+
 #include <dlfcn.h>
 #include <string>
 #include <unistd.h>
@@ -17,22 +16,19 @@ std::string programFolder() {
 }
 } // namespace
 
-void* programLibraryEntry(const char* library, const char* name) {
+void* programLibraryEntry(const char* library, const char* name, Outcome& problem) {
     const std::string path = programFolder() + library;
     // Lazily bound, as a program linked with the library would be: binding all of its calls into
     // Qt at once costs the window's start a tenth more time. A library loaded before is found
     // again by dlopen.
     void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     void* entry = handle ? dlsym(handle, name) : nullptr;
-    if (!entry) {
-        std::fprintf(
-            stderr, "%s",
-            QCoreApplication::translate("Launcher", "biorhythmus: Die Programmbibliothek %1 lässt "
-                                                    "sich nicht laden: %2\n")
-                .arg(QString::fromLocal8Bit(path.c_str()), QString::fromLocal8Bit(dlerror()))
-                .toLocal8Bit()
-                .constData());
-        std::exit(1);
-    }
+    if (!entry)
+        problem = Outcome::failure(
+            UserText("ProgramLibrary",
+                     QT_TRANSLATE_NOOP("ProgramLibrary", "Die Programmbibliothek %1 lässt sich "
+                                                         "nicht laden"))
+                .arg(QString::fromLocal8Bit(path.c_str())),
+            QString::fromLocal8Bit(dlerror()));
     return entry;
 }

@@ -1,6 +1,5 @@
 #include "RegularFile.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <array>
 #include <cerrno>
@@ -10,31 +9,27 @@
 #include <unistd.h>
 
 namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(RegularFile)
-};
-
-QString systemError(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
+Outcome systemError(int error) {
+    return Outcome::failure(UserText(), QString::fromLocal8Bit(std::strerror(error)));
 }
 
-QString notRegular() {
-    return Texts::tr(
-        "Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe)");
+Outcome notRegular() {
+    return Outcome::failure(UserText(
+        "RegularFile",
+        QT_TRANSLATE_NOOP("RegularFile",
+                          "Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder "
+                          "eine Pipe)")));
 }
 } // namespace
 
 namespace RegularFile {
 
-bool open(const QString& path, QFile& file, bool* exists, QString* error) {
+Outcome open(const QString& path, QFile& file, bool* exists) {
     bool found = false;
-    const auto refuse = [&](const QString& reason) {
+    const auto refuse = [&](const Outcome& reason) {
         if (exists)
             *exists = found;
-        if (error)
-            *error = reason;
-        return false;
+        return reason;
     };
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
@@ -58,17 +53,17 @@ bool open(const QString& path, QFile& file, bool* exists, QString* error) {
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return refuse(file.errorString());
+        return refuse(Outcome::failure(UserText(), file.errorString()));
     }
     if (exists)
         *exists = true;
-    return true;
+    return Outcome();
 }
 
 Comparison compare(const QString& path, const QByteArray& bytes) {
     QFile file;
     bool exists = false;
-    if (!open(path, file, &exists))
+    if (!open(path, file, &exists).worked())
         return exists ? Comparison::Unreadable : Comparison::Missing;
     std::array<char, 64 * 1024> piece;
     for (qsizetype done = 0;;) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,8 +17,9 @@ namespace RegularFile {
 enum class Comparison { Missing, Unreadable, Same, Different };
 Comparison compare(const QString& path, const QByteArray& bytes);
 
-// Opens path for reading into file when it is an ordinary file. Otherwise false, with whether
-// something lies under the name and why it was not opened (both may be null).
-bool open(const QString& path, QFile& file, bool* exists = nullptr, QString* error = nullptr);
+// Opens path for reading into file when it is an ordinary file. Otherwise a failure that says
+// why without naming the file: the system's words alone, or that it is no ordinary file; and
+// whether something lies under the name (exists may be null).
+Outcome open(const QString& path, QFile& file, bool* exists = nullptr);
 
 } // namespace RegularFile

@@ -1,15 +1,7 @@
 #include "WholeFile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
-
-namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(WholeFile)
-};
-} // namespace
 
 Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace) {
     const QString name = QFileInfo(path).fileName();
@@ -17,12 +9,18 @@ Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlac
     file.setDirectWriteFallback(inPlace);
     // Unbuffered: a buffered flush cut short by a full disk fails without saying why.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Outcome::failure(Texts::tr("%1: Die Datei kann nicht angelegt werden").arg(name),
-                                file.errorString());
+        return Outcome::failure(
+            UserText("WholeFile",
+                     QT_TRANSLATE_NOOP("WholeFile", "%1: Die Datei kann nicht angelegt werden"))
+                .arg(name),
+            file.errorString());
     // A write cut short by a full disk reports no error; only the next one, for the rest,
     // says why. commit() alone does not notice a failure of the last flush and would put a
     // truncated file in place of the old one.
-    const QString notWritten = Texts::tr("%1: Die Datei kann nicht geschrieben werden").arg(name);
+    const UserText notWritten =
+        UserText("WholeFile",
+                 QT_TRANSLATE_NOOP("WholeFile", "%1: Die Datei kann nicht geschrieben werden"))
+            .arg(name);
     qint64 done = 0;
     for (qint64 written = 0; done < bytes.size(); done += written) {
         written = file.write(bytes.constData() + done, bytes.size() - done);
@@ -39,12 +37,12 @@ Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlac
     return Outcome();
 }
 
-bool writeAll(QIODevice& device, const QByteArray& bytes) {
+Outcome writeAll(QIODevice& device, const QByteArray& bytes) {
     for (qsizetype done = 0; done < bytes.size();) {
         const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
         if (written <= 0)
-            return false;
+            return Outcome::failure(UserText(), device.errorString());
         done += written;
     }
-    return true;
+    return Outcome();
 }

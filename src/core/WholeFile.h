@@ -13,6 +13,6 @@ class QString;
 // rewritten directly instead. A failure's sentence names the file.
 Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace);
 
-// Writes all bytes to an open device, going on after a partial write; false when the device
-// fails, its errorString() then telling why.
-bool writeAll(QIODevice& device, const QByteArray& bytes);
+// Writes all bytes to an open device, going on after a partial write. A failure has no sentence
+// of its own, only the device's errorString() as its detail; the caller says what failed.
+Outcome writeAll(QIODevice& device, const QByteArray& bytes);

@@ -16,8 +16,9 @@ constexpr double MarginMillimetres = 5;
 } // namespace
 
 Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
-    const QString notSaved =
-        QCoreApplication::translate("DayReport", "Die Datei „%1“ konnte nicht gespeichert werden.")
+    const UserText notSaved =
+        UserText("DayReport",
+                 QT_TRANSLATE_NOOP("DayReport", "Die Datei „%1“ konnte nicht gespeichert werden."))
             .arg(QDir::toNativeSeparators(path));
     // The page is made in memory and written in one go, so that a full disk is told as such
     // and never leaves half a file.
@@ -34,13 +35,15 @@ Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
         QPainter painter;
         if (!painter.begin(writer.get()))
             return Outcome::failure(
-                notSaved, QCoreApplication::translate(
-                              "DayReport", "Die PDF-Seite konnte nicht angelegt werden."));
+                notSaved,
+                Outcome::failure(UserText(
+                    "DayReport", QT_TRANSLATE_NOOP(
+                                     "DayReport", "Die PDF-Seite konnte nicht angelegt werden."))));
         paintDayReport(painter, report);
         painter.end();
     }
     const Outcome written = writeWholeFile(path, pdf.data(), false);
     if (!written.worked())
-        return Outcome::failure(notSaved, written.text());
-    return Outcome();
+        return Outcome::failure(notSaved, written);
+    return written;
 }

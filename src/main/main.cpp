@@ -4,11 +4,14 @@
 
 #include "cli/CommandLine.h"
 #include "cli/PictureLibrary.h"
+#include "core/Outcome.h"
 #include "core/ProgramLibrary.h"
 #include "core/UiLanguage.h"
 #include "gui/WindowEntry.h"
 
+#include <QCoreApplication>
 #include <QStringList>
+#include <cstdio>
 
 namespace {
 // Without arguments, or with no more than a language the program speaks, the window opens;
@@ -20,6 +23,14 @@ bool opensWindow(int argc, char* argv[]) {
     const LanguageChoice language = languageChoice(arguments);
     return argc == 1 || (argc == 1 + language.words && language.language());
 }
+
+// Says on standard error, in the language the start chose, why the program ends; the status.
+int fail(int& argc, char* argv[], const Outcome& failure) {
+    QCoreApplication telling(argc, argv);
+    installUiLanguage(telling, startUiLanguage(QCoreApplication::arguments()));
+    std::fprintf(stderr, "biorhythmus: %s\n", qPrintable(failure.text()));
+    return 1;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -28,6 +39,8 @@ int main(int argc, char* argv[]) {
         return runCommandLine(argc, argv, pictures);
     }
     using Entry = decltype(&biorhythmusWindow);
-    return reinterpret_cast<Entry>(
-        programLibraryEntry("libbiorhythmus-gui.so", "biorhythmusWindow"))(argc, argv);
+    Outcome problem;
+    const auto window = reinterpret_cast<Entry>(
+        programLibraryEntry("libbiorhythmus-gui.so", "biorhythmusWindow", problem));
+    return window ? window(argc, argv) : fail(argc, argv, problem);
 }

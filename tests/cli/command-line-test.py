@@ -10,7 +10,9 @@ give, and the German words standard error must hold.
 import csv
 import io
 import os
+import resource
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -19,7 +21,8 @@ from datetime import date, timedelta
 
 from icalendar import Calendar
 
-Row = namedtuple("Row", "name args status target reader expected message", defaults=("",))
+Row = namedtuple("Row", "name args status target reader expected message full_disk missing",
+                 defaults=("", False, ""))
 
 work = tempfile.mkdtemp()
 # The program runs from a folder of its own, so that the person list it reads lies there and
@@ -135,6 +138,8 @@ ROWS = [
     # failed runs: status 1, and no file left behind
     Row("unknown person", ["--person", "Bert"], 1, "-", nothing, b"",
         "Die Person „Bert“ steht nicht in der Personenliste"),
+    Row("unknown person whose name holds a placeholder", ["--person", "B%2"], 1, "-", nothing,
+        b"", f"Die Person „B%2“ steht nicht in der Personenliste {path('bin/DATA.DAT')}."),
     Row("person without a birth date", ["--person", "Kein Datum"], 1, "-", nothing, b"",
         "hat kein gültiges Geburtsdatum"),
     Row("unwritable output file", BORN_2000 + ["-o", NOT_A_FOLDER], 1, NOT_A_FOLDER, nothing,
@@ -145,11 +150,47 @@ ROWS = [
         nothing, None, "out: Die Datei kann nicht angelegt werden"),
     Row("full standard output", BORN_2000, 1, FULL, nothing, None,
         "Die Standardausgabe lässt sich nicht schreiben"),
+    # a disk that takes 4 KiB of each file: the whole message in the language chosen, the
+    # system's words (C locale) after it
+    Row("calendar file on a full disk", BORN_2000 + ["--ics", path("full.ics")], 1,
+        path("full.ics"), nothing, None,
+        "biorhythmus: full.ics: Die Datei kann nicht geschrieben werden: File too large\n",
+        True),
+    Row("calendar file on a full disk, English",
+        ["--lang", "en"] + BORN_2000 + ["--ics", path("full.ics")], 1, path("full.ics"),
+        nothing, None, "biorhythmus: full.ics: The file cannot be written: File too large\n",
+        True),
+    Row("day report on a full disk", BORN_2000 + ["--pdf", path("full.pdf")], 1,
+        path("full.pdf"), nothing, None,
+        f"biorhythmus: {path('full.pdf')} ließ sich nicht schreiben: full.pdf: Die Datei kann "
+        "nicht geschrieben werden: File too large\n", True),
+    Row("day report on a full disk, English",
+        ["--lang", "en"] + BORN_2000 + ["--pdf", path("full.pdf")], 1, path("full.pdf"),
+        nothing, None,
+        f"biorhythmus: {path('full.pdf')} could not be written: full.pdf: The file cannot be "
+        "written: File too large\n", True),
+    # a library that is not beside the program: said in the language chosen, no file left
+    Row("day report without its library, English",
+        ["--lang", "en"] + BORN_2000 + ["--pdf", path("r2.pdf")], 1, path("r2.pdf"), nothing,
+        None, f"biorhythmus: The program library {path('bin/libbiorhythmus-pictures.so')} cannot "
+        "be loaded: ", missing="libbiorhythmus-pictures.so"),
+    Row("window without its library, English", ["--lang", "en"], 1, "-", nothing, b"",
+        f"biorhythmus: The program library {path('bin/libbiorhythmus-gui.so')} cannot be "
+        "loaded: ", missing="libbiorhythmus-gui.so"),
+    Row("window without its library", [], 1, "-", nothing, b"",
+        f"biorhythmus: Die Programmbibliothek {path('bin/libbiorhythmus-gui.so')} lässt sich "
+        "nicht laden: ", missing="libbiorhythmus-gui.so"),
 ]
 
 # The person list replaced by one that cannot be read: a failed run, status 1.
 BROKEN_LIST_ROW = Row("unreadable person list", ["--person", "Anna"], 1, "-", nothing, b"",
                       "Die Personenliste ist nicht lesbar")
+
+
+def full_disk():
+    """In the child: files end at 4 KiB, and a write beyond fails instead of ending it."""
+    signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+    resource.setrlimit(resource.RLIMIT_FSIZE, (4096, resource.getrlimit(resource.RLIMIT_FSIZE)[1]))
 
 
 def run(row):
@@ -159,7 +200,8 @@ def run(row):
     with open("/dev/full", "wb") as full:
         done = subprocess.run([program] + row.args, env=environment,
                               stdout=full if row.target == FULL else subprocess.PIPE,
-                              stderr=subprocess.PIPE, timeout=60)
+                              stderr=subprocess.PIPE, timeout=60,
+                              preexec_fn=full_disk if row.full_disk else None)
     if row.target == FULL:
         result = None
     elif row.target == "-":
@@ -170,7 +212,13 @@ def run(row):
 
 
 def check(row):
-    status, result, errors = run(row)
+    if row.missing:
+        os.rename(path("bin/" + row.missing), path(row.missing))
+    try:
+        status, result, errors = run(row)
+    finally:
+        if row.missing:
+            os.rename(path(row.missing), path("bin/" + row.missing))
     failures = []
     if status != row.status:
         failures.append(f"exit status {status}, expected {row.status}")

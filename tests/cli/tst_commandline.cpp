@@ -48,7 +48,7 @@ Answer answer(const QStringList& arguments) {
     speak(startUiLanguage(call));
     const ParsedArguments parsed = parseArguments(call, Today);
     if (parsed.kind == ParsedArguments::Kind::UsageError)
-        return {2, parsed.text};
+        return {2, parsed.problem.text()};
     if (parsed.kind != ParsedArguments::Kind::Run)
         return {0, parsed.text};
     const Subject subject{QCoreApplication::translate("CommandLine", "Geburts-Datum"),

@@ -1,10 +1,10 @@
 #include "FailingDevice.h"
-#include "ScriptedDialogs.h"
+#include "TestLanguage.h"
 #include "core/PersonFile.h"
 #include "core/PersonFileLocation.h"
 #include "core/PersonList.h"
+#include "core/PersonStore.h"
 #include "gui/persons/NameValidator.h"
-#include "gui/persons/PersonStore.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -37,11 +37,11 @@ Names personsOf(const PersonList& list) {
     return persons;
 }
 
-bool readBytes(const QByteArray& bytes, PersonList& list, QString* error) {
+Outcome readBytes(const QByteArray& bytes, PersonList& list) {
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
-    return PersonFile::read(buffer, list, error);
+    return PersonFile::read(buffer, list);
 }
 
 // The list the broken-file cases start from, as an earlier load left it.
@@ -69,11 +69,24 @@ QMap<QString, QByteArray> filesIn(const QString& folder) {
     return files;
 }
 
+// A store, with what it gave to tell the user, in order, each on one line.
 struct Store {
-    explicit Store(const QString& folder) : store(list, PersonFileLocation(folder), dialogs) {}
+    explicit Store(const QString& folder) : store(list, PersonFileLocation(folder)) {}
     PersonList list;
-    ScriptedDialogs dialogs;
     PersonStore store;
+    QStringList told;
+
+    void load() {
+        if (const Outcome loaded = store.LoadPersons(); !loaded.worked())
+            told << loaded.text();
+    }
+    void save() {
+        const PersonStore::Saved saved = store.SavePersons();
+        if (!saved.keptNotice.isEmpty())
+            told << saved.keptNotice.text();
+        for (const Outcome& failure : saved.failures)
+            told << failure.text();
+    }
 };
 
 const QByteArray Anna = "1,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n";
@@ -169,8 +182,8 @@ void TestPersonFile::roundTrip() {
     QFETCH(int, current);
     const PersonList list = listOf(persons, current);
     PersonList reread = previousList();
-    QString error;
-    QVERIFY2(readBytes(PersonFile::bytes(list), reread, &error), qPrintable(error));
+    const Outcome read = readBytes(PersonFile::bytes(list), reread);
+    QVERIFY2(read.worked(), qPrintable(read.text()));
     QCOMPARE(personsOf(reread), persons);
     QCOMPARE(reread.currentPerson(), current);
     QCOMPARE(reread.personCount(), persons.size());
@@ -207,8 +220,8 @@ void TestPersonFile::codePage() {
     QCOMPARE(PersonFile::bytes(listOf({{name, ""}}, 1)), file);
 
     PersonList list;
-    QString error;
-    QVERIFY2(readBytes(file, list, &error), qPrintable(error));
+    const Outcome read = readBytes(file, list);
+    QVERIFY2(read.worked(), qPrintable(read.text()));
     QCOMPARE(list.person(1).Name == name, readBack);
     QCOMPARE(PersonFile::bytes(list), file);
 }
@@ -242,8 +255,8 @@ void TestPersonFile::lenientReading() {
     QFETCH(Names, persons);
     QFETCH(int, current);
     PersonList list = previousList();
-    QString error;
-    QVERIFY2(readBytes(bytes, list, &error), qPrintable(error));
+    const Outcome read = readBytes(bytes, list);
+    QVERIFY2(read.worked(), qPrintable(read.text()));
     QCOMPARE(personsOf(list), persons);
     QCOMPARE(list.currentPerson(), current);
 }
@@ -327,55 +340,68 @@ void TestPersonFile::brokenFiles() {
     QFETCH(Names, persons);
     QFETCH(int, current);
     PersonList list = previousList();
-    QString description;
-    QVERIFY(!readBytes(bytes, list, &description));
-    QCOMPARE(description, error);
+    const Outcome read = readBytes(bytes, list);
+    QVERIFY(!read.worked());
+    QCOMPARE(read.text(), error);
     QCOMPARE(list.personCount(), persons.size());
     QCOMPARE(personsOf(list), persons);
     QCOMPARE(list.currentPerson(), current);
 }
 
+// A device that fails while it is read or written. The failure is read in the language
+// installed when it is read, not when it was made; the device's own words stay as they are.
 void TestPersonFile::failingDevices_data() {
     QTest::addColumn<qint64>("failAfter");
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("readError");
-    QTest::newRow("at once") << qint64(0)
-                             << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 1)";
+    QTest::addColumn<QString>("writeError");
+    const QString notWritten = "DATA.DAT: Schreibfehler: Kein Platz mehr auf dem Gerät";
+    QTest::newRow("at once") << qint64(0) << "de"
+                             << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 1)"
+                             << notWritten;
     QTest::newRow("inside the name")
-        << qint64(8) << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 2)";
+        << qint64(8) << "de"
+        << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 2)" << notWritten;
     QTest::newRow("before the last byte")
-        << qint64(26) << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 3)";
+        << qint64(26) << "de"
+        << "DATA.DAT: Lesefehler: Das Gerät ist nicht bereit (Zeile 3)" << notWritten;
+    QTest::newRow("read in English") << qint64(8) << "en"
+                                     << "DATA.DAT: Read error: Das Gerät ist nicht bereit (line 2)"
+                                     << "DATA.DAT: Write error: Kein Platz mehr auf dem Gerät";
 }
 
 void TestPersonFile::failingDevices() {
     QFETCH(qint64, failAfter);
-    QFETCH(QString, readError);
+    QFETCH(QString, language);
 
     FailingDevice reading(Anna, failAfter);
     reading.open(QIODevice::ReadOnly);
     PersonList list = previousList();
-    QString error;
-    QVERIFY(!PersonFile::read(reading, list, &error));
-    QCOMPARE(error, readError);
+    const Outcome read = PersonFile::read(reading, list);
 
     FailingDevice writing({}, failAfter);
     writing.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     const Outcome written = PersonFile::write(writing, listOf({{"Anna", "08.11.1999"}}, 1));
+
+    const TestLanguage speaking(language);
+    QVERIFY(speaking.installed());
+    QVERIFY(!read.worked());
+    QTEST(read.text(), "readError");
     QVERIFY(!written.worked());
-    QCOMPARE(written.text(), QString("DATA.DAT: Schreibfehler: Kein Platz mehr auf dem Gerät"));
+    QTEST(written.text(), "writeError");
 }
 
 void TestPersonFile::missingFileIsSilent() {
     QTemporaryDir dir;
     Store s(dir.path());
     s.list = previousList();
-    s.store.LoadPersons(nullptr);
-    QVERIFY(s.dialogs.messages.isEmpty());
+    s.load();
     QCOMPARE(s.list, previousList());
     QVERIFY(!s.store.lastLoadFailed());
 
     s.list = PersonList();
-    s.store.SavePersons(nullptr);
-    QVERIFY(s.dialogs.messages.isEmpty());
+    s.save();
+    QVERIFY(s.told.isEmpty());
     QCOMPARE(readAll(dir.filePath("DATA.DAT")), QByteArray("0,0\r\n"));
     QVERIFY(!QFile::exists(dir.filePath("DATA.DAT.bak")));
 }
@@ -412,13 +438,12 @@ void TestPersonFile::backups() {
     auto files = filesIn(dir.path());
 
     Store s(dir.path());
-    s.store.LoadPersons(nullptr);
-    s.store.SavePersons(nullptr);
-    s.store.SavePersons(nullptr);
-    QCOMPARE(s.dialogs.messages.size(), 2);
-    QCOMPARE(s.dialogs.messages[1], "Biorhythmus|Die Datei DATA.DAT war beschädigt; ihr bisheriger "
-                                    "Inhalt ist als " +
-                                        dir.filePath(kept) + " aufbewahrt.");
+    s.load();
+    s.save();
+    s.save();
+    QCOMPARE(s.told.size(), 2);
+    QCOMPARE(s.told[1], "Die Datei DATA.DAT war beschädigt; ihr bisheriger Inhalt ist als " +
+                            dir.filePath(kept) + " aufbewahrt.");
     files[kept] = broken;
     files["DATA.DAT"] = PersonFile::bytes(s.list);
     QCOMPARE(filesIn(dir.path()), files);
@@ -447,22 +472,21 @@ void TestPersonFile::changedOnDisk() {
     if (!atLoad.isNull())
         writeAll(path, atLoad);
     Store s(dir.path());
-    s.store.LoadPersons(nullptr);
+    s.load();
     s.list = listOf({{"Neu", "01.01.2000"}}, 1);
     QFile::remove(path);
     if (!meanwhile.isNull())
         writeAll(path, meanwhile);
-    s.store.SavePersons(nullptr);
-    s.store.SavePersons(nullptr);
+    s.save();
+    s.save();
 
     const QByteArray list = PersonFile::bytes(s.list);
     QCOMPARE(readAll(path), diverted ? meanwhile : list);
     QCOMPARE(readAll(path + ".bak"), diverted ? list : "<missing>");
-    const QString told = "Biorhythmus|DATA.DAT wurde seit dem Laden von einem anderen Programm "
-                         "geändert und wird darum nicht überschrieben. Die Personenliste ist "
-                         "stattdessen als " +
+    const QString told = "DATA.DAT wurde seit dem Laden von einem anderen Programm geändert und "
+                         "wird darum nicht überschrieben. Die Personenliste ist stattdessen als " +
                          path + ".bak gespeichert.";
-    QCOMPARE(s.dialogs.messages, diverted ? QStringList({told, told}) : QStringList());
+    QCOMPARE(s.told, diverted ? QStringList({told, told}) : QStringList());
 }
 
 void TestPersonFile::notAnOrdinaryFile_data() {
@@ -497,14 +521,13 @@ void TestPersonFile::notAnOrdinaryFile() {
 
     Store s(dir.path());
     s.list = previousList();
-    s.store.LoadPersons(nullptr);
+    s.load();
     QCOMPARE(s.list, previousList());
-    s.store.SavePersons(nullptr);
-    QCOMPARE(s.dialogs.messages,
-             QStringList({"Biorhythmus|DATA.DAT: " + reason,
-                          "Biorhythmus|DATA.DAT kann nicht gelesen werden und wird darum nicht "
-                          "überschrieben. Die Personenliste ist stattdessen als " +
-                              path + ".bak gespeichert."}));
+    s.save();
+    QCOMPARE(s.told, QStringList({"DATA.DAT: " + reason,
+                                  "DATA.DAT kann nicht gelesen werden und wird darum nicht "
+                                  "überschrieben. Die Personenliste ist stattdessen als " +
+                                      path + ".bak gespeichert."}));
     QCOMPARE(readAll(path + ".bak"), PersonFile::bytes(previousList()));
     const auto after = QFileInfo(path);
     QCOMPARE(after.isSymLink(), before.isSymLink());
@@ -513,41 +536,62 @@ void TestPersonFile::notAnOrdinaryFile() {
 }
 
 // A full disk, and a program folder that takes no new files but holds a DATA.DAT the user may
-// write.
+// write. There the file is written in place, and a full disk cuts it short: it gets its old
+// bytes back, or, where it cannot take them, they go to a backup copy, and the user is told.
 void TestPersonFile::diskRefusing_data() {
     QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("name"); // of the person saved
-    QTest::addColumn<bool>("saved");
-    QTest::addColumn<int>("messages"); // a broken file is told of, and that it cannot be kept
-    QTest::addColumn<QString>("said"); // in the last message: why the disk refused
+    QTest::addColumn<QByteArray>("earlier"); // DATA.DAT.bak before the save; null: none
+    QTest::addColumn<QString>("name");       // of the person saved
+    QTest::addColumn<QByteArray>("after");   // DATA.DAT after the save
+    QTest::addColumn<int>("messages");       // a broken file is told of, and that it cannot be kept
+    QTest::addColumn<QString>("said");       // in the last message
     const QString large(20000, 'x');
+    const QByteArray none;
     // The file size limit's own words, as the system gives them for a write cut short.
     const QString full = QString::fromLocal8Bit(strerror(EFBIG));
-    QTest::newRow("full disk, new list") << false << Anna << large << false << 1 << full;
+    // A list larger than the disk's room, which a full disk cuts short when it is put back.
+    const QByteArray big = "1,1\r\n\"" + QByteArray(5000, 'y') + "\"\r\n\"01.01.2000\"\r\n";
+    const QByteArray saved = PersonFile::bytes(listOf({{"Neu", "01.01.2000"}}, 1));
+    const QString cut = "Die Datei DATA.DAT ist beim Speichern gekürzt worden und ließ sich nicht "
+                        "wiederherstellen; ihr bisheriger Inhalt ";
+    QTest::newRow("full disk, new list") << false << Anna << none << large << Anna << 1 << full;
     QTest::newRow("full disk, backup of a broken file")
-        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << "Neu" << false << 2 << full;
-    QTest::newRow("read-only folder, good file") << true << Anna << "Neu" << true << 0 << "";
+        << false << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << none << "Neu"
+        << QByteArray("1,1\r\n\"" + QByteArray(5000, 'x')) << 2 << full;
+    QTest::newRow("read-only folder, good file")
+        << true << Anna << none << "Neu" << saved << 0 << "";
     QTest::newRow("read-only folder, broken file")
-        << true << QByteArray("2,1\r\n") << "Neu" << false << 2 << "Sicherungskopie";
-    QTest::newRow("read-only folder, full disk") << true << Anna << large << false << 1 << full;
+        << true << QByteArray("2,1\r\n") << none << "Neu" << QByteArray("2,1\r\n") << 2
+        << "Sicherungskopie";
+    QTest::newRow("read-only folder, full disk, file put back")
+        << true << Anna << none << large << Anna << 1 << full;
+    QTest::newRow("read-only folder, full disk, file cut short and not kept")
+        << true << big << none << large << big.left(4096) << 2
+        << cut + "ließ sich auch nicht als Sicherungskopie aufbewahren: DATA.DAT.bak: Die Datei "
+                 "kann nicht angelegt werden: ";
+    QTest::newRow("read-only folder, full disk, file cut short, kept before")
+        << true << big << big << large << big.left(4096) << 2 << cut + "ist als ";
 }
 
 void TestPersonFile::diskRefusing() {
     QFETCH(bool, readOnly);
     QFETCH(QByteArray, file);
+    QFETCH(QByteArray, earlier);
     QFETCH(QString, name);
-    QFETCH(bool, saved);
+    QFETCH(QByteArray, after);
     QFETCH(int, messages);
     QFETCH(QString, said);
     QTemporaryDir dir;
     const QString program = dir.filePath("program");
     QVERIFY(QDir().mkdir(program));
     writeAll(program + "/DATA.DAT", file);
+    if (!earlier.isNull())
+        writeAll(program + "/DATA.DAT.bak", earlier);
     QCOMPARE(chmod(QFile::encodeName(program + "/DATA.DAT"), 0666), 0);
     QCOMPARE(chmod(QFile::encodeName(program), readOnly ? 0555 : 0777), 0);
     QCOMPARE(chmod(QFile::encodeName(dir.path()), 0755), 0);
-    const PersonList list = listOf({{name, "01.01.2000"}}, 1);
+    auto files = filesIn(program);
 
     // Root writes into any folder, so the save runs as "nobody" in a child process, where a
     // file size limit stands for a full disk. The child's exit code is its number of messages,
@@ -562,13 +606,11 @@ void TestPersonFile::diskRefusing() {
             setrlimit(RLIMIT_FSIZE, &limit) != 0)
             _exit(99);
         Store s(program);
-        s.store.LoadPersons(nullptr);
-        s.list = list;
-        s.store.SavePersons(nullptr);
-        const QByteArray last = s.dialogs.messages.value(s.dialogs.messages.size() - 1).toUtf8();
-        _exit(write(pipeEnds[1], last.data(), last.size()) == last.size()
-                  ? s.dialogs.messages.size()
-                  : 98);
+        s.load();
+        s.list = listOf({{name, "01.01.2000"}}, 1);
+        s.save();
+        const QByteArray last = s.told.value(s.told.size() - 1).toUtf8();
+        _exit(write(pipeEnds[1], last.data(), last.size()) == last.size() ? s.told.size() : 98);
     }
     close(pipeEnds[1]);
     QFile lastMessage;
@@ -578,8 +620,8 @@ void TestPersonFile::diskRefusing() {
     QCOMPARE(WEXITSTATUS(status), messages);
     const QString last = QString::fromUtf8(lastMessage.readAll());
     QVERIFY2(last.contains(said), qPrintable(last));
-    QCOMPARE(filesIn(program),
-             (QMap<QString, QByteArray>{{"DATA.DAT", saved ? PersonFile::bytes(list) : file}}));
+    files["DATA.DAT"] = after;
+    QCOMPARE(filesIn(program), files);
 }
 
 void TestPersonFile::saveIntoImpossibleFolderIsReportedPerAttempt() {
@@ -587,14 +629,13 @@ void TestPersonFile::saveIntoImpossibleFolderIsReportedPerAttempt() {
     writeAll(dir.filePath("plain file"), "not a folder");
     Store s(dir.filePath("plain file/sub"));
     s.list = listOf({{"Anna", "08.11.1999"}}, 1);
-    s.store.LoadPersons(nullptr);
-    QVERIFY(s.dialogs.messages.isEmpty());
+    s.load();
+    QVERIFY(s.told.isEmpty());
     for (int attempt = 1; attempt <= 3; ++attempt) {
-        s.store.SavePersons(nullptr);
-        QCOMPARE(s.dialogs.messages.size(), attempt);
-        QVERIFY2(s.dialogs.messages.last().startsWith(
-                     "Biorhythmus|DATA.DAT: Die Datei kann nicht angelegt werden: "),
-                 qPrintable(s.dialogs.messages.last()));
+        s.save();
+        QCOMPARE(s.told.size(), attempt);
+        QVERIFY2(s.told.last().startsWith("DATA.DAT: Die Datei kann nicht angelegt werden: "),
+                 qPrintable(s.told.last()));
     }
     QCOMPARE(s.list, listOf({{"Anna", "08.11.1999"}}, 1));
 }

@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     list.append(Person{QStringLiteral("Vorher"), QStringLiteral("01.01.2000")});
     list.setCurrentPerson(1);
     const PersonList before = list;
-    QString error;
-    const bool ok = PersonFile::read(device, list, &error);
+    const Outcome read = PersonFile::read(device, list);
+    const bool ok = read.worked();
+    const QString error = read.text();
 
     check(list.personCount() >= 0 && list.personCount() <= PersonList::MaxCount);
     check(list.personCount() == 0
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QBuffer again(&written);
         again.open(QIODevice::ReadOnly);
         PersonList reread;
-        check(PersonFile::read(again, reread, nullptr));
+        check(PersonFile::read(again, reread).worked());
         check(reread == list);
         check(PersonFile::bytes(reread) == written);
     }

@@ -5,11 +5,10 @@
 // the list that was saved is found in no file afterwards, or when a saved file does not load
 // cleanly.
 
-#include "ScriptedDialogs.h"
 #include "core/PersonFile.h"
 #include "core/PersonFileLocation.h"
 #include "core/PersonList.h"
-#include "gui/persons/PersonStore.h"
+#include "core/PersonStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,17 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         put(location.backupPath(), EarlierBackup);
 
     PersonList list;
-    ScriptedDialogs dialogs;
-    PersonStore store(list, location, dialogs);
-    store.LoadPersons(nullptr);
-    const bool broken = store.lastLoadFailed();
-    check(broken == !dialogs.messages.isEmpty());
+    PersonStore store(list, location);
+    const bool broken = !store.LoadPersons().worked();
+    check(broken == store.lastLoadFailed());
     if (situation & 2)
         put(location.filePath(), OtherProgram);
     list.append(Person{QStringLiteral("Neu"), QStringLiteral("02.02.2002")});
     list.setCurrentPerson(list.personCount());
-    store.SavePersons(nullptr);
-    store.SavePersons(nullptr);
+    for (int save = 0; save < 2; ++save) {
+        // Whatever a save tells, a failure has something to say.
+        const PersonStore::Saved saved = store.SavePersons();
+        for (const Outcome& failure : saved.failures)
+            check(!failure.text().isEmpty());
+    }
 
     // A file read cleanly may be replaced by the list; anything else must still be there.
     const bool rewritten = (situation & 2) && file != OtherProgram;
@@ -82,9 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(saved.open(QIODevice::ReadOnly));
     if (saved.readAll() == PersonFile::bytes(list)) {
         PersonList again;
-        ScriptedDialogs quiet;
-        PersonStore(again, location, quiet).LoadPersons(nullptr);
-        check(quiet.messages.isEmpty() && again.personCount() == list.personCount());
+        check(PersonStore(again, location).LoadPersons().worked() &&
+              again.personCount() == list.personCount());
     }
     return 0;
 }

@@ -33,9 +33,9 @@ public:
         return found;
     }
     std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter&, const QString&,
-                                            QString* detail) override {
+                                            Outcome* problem) override {
         if (!openError.isEmpty()) {
-            *detail = openError;
+            *problem = Outcome::failure(UserText(), openError);
             return nullptr;
         }
         return std::make_unique<Target>(*this);
@@ -54,11 +54,11 @@ private:
                 QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
             return m_writer;
         }
-        Handover submit(QString* detail) override {
+        Handover submit(Outcome* problem) override {
             if (m_service.handover == Handover::Accepted)
                 m_service.sent = m_buffer.data();
             else
-                *detail = QStringLiteral("lp: said so");
+                *problem = Outcome::failure(UserText(), QStringLiteral("lp: said so"));
             return m_service.handover;
         }
 

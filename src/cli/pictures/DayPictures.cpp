@@ -29,9 +29,11 @@ Outcome DayPictures::write(const CommandLineRequest& request, const Subject& sub
         const Outcome saved = saveDayReportPdf(request.pdf, report);
         // The day report's own sentence speaks to the window's user; here the file is named.
         if (!saved.worked())
-            return Outcome::failure(Texts::tr("%1 ließ sich nicht schreiben")
-                                        .arg(QDir::toNativeSeparators(request.pdf)),
-                                    saved.detail());
+            return Outcome::failure(
+                UserText("DayPictures",
+                         QT_TRANSLATE_NOOP("DayPictures", "%1 ließ sich nicht schreiben"))
+                    .arg(QDir::toNativeSeparators(request.pdf)),
+                saved.detail());
     }
     for (const auto& [path, format] :
          {std::pair{request.png, PictureFormat::Png}, std::pair{request.svg, PictureFormat::Svg}}) {

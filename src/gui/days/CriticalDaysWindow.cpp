@@ -5,14 +5,13 @@
 #include "drawing/Grid.h"
 #include "gui/controls/Form.h"
 #include "gui/platform/Dialogs.h"
+#include "gui/platform/SaveAs.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 
 namespace {
@@ -119,23 +118,15 @@ void CriticalDaysWindow::showSpan(int days) {
 }
 
 void CriticalDaysWindow::saveCalendarFile() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    const QString path = m_dialogs.saveFileName(
-        this, tr("Als Kalenderdatei speichern"),
-        QDir(folder).filePath(calendarFileName(m_person, m_first)), tr("Kalenderdateien (*.ics)"));
-    if (path.isEmpty())
-        return;
-    const Outcome saved =
-        saveCalendar(path, m_person, m_list.days, QDateTime::currentDateTimeUtc());
-    if (!saved.worked()) {
-        m_dialogs.warn(this, programTitle(), saved.text());
-        return;
-    }
-    m_dialogs.inform(this, programTitle(),
-                     tr("Die kritischen Tage sind in der Datei „%1“ gespeichert.")
-                         .arg(QDir::toNativeSeparators(path)));
+    const auto saved = saveAs(this, m_dialogs,
+                              {tr("Als Kalenderdatei speichern"), tr("Kalenderdateien (*.ics)"),
+                               tr("Die kritischen Tage sind in der Datei „%1“ gespeichert.")},
+                              calendarFileName(m_person, m_first), [this](const QString& path) {
+                                  return saveCalendar(path, m_person, m_list.days,
+                                                      QDateTime::currentDateTimeUtc());
+                              });
+    if (saved)
+        showFailure(m_dialogs, this, *saved);
 }
 
 void CriticalDaysWindow::paintClient(QPainter& painter) {

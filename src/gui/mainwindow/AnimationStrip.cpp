@@ -16,7 +16,7 @@ bool AnimationStrip::load(const QString& path) {
     // A pipe or a device under the clip's name would hold the start up in open(): only an
     // ordinary file is read, anything else counts as missing.
     auto* file = new QFile;
-    if (!RegularFile::open(path, *file)) {
+    if (!RegularFile::open(path, *file).worked()) {
         delete file;
         return false;
     }

@@ -5,13 +5,12 @@
 #include "gui/mainwindow/ChartSurfaces.h"
 #include "gui/mainwindow/MainWindowControls.h"
 #include "gui/platform/Dialogs.h"
+#include "gui/platform/SaveAs.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 namespace {
 // The context of this file's texts for translators (lupdate reads it from here).
@@ -43,24 +42,15 @@ void addChartCommands(QWidget* window, const MainWindowControls& controls,
 
 void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
                         const QDate& display) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    const QString suggested =
-        QDir(folder).filePath(QStringLiteral("Biorhythmus-%1.png").arg(shortDateText(display)));
-    const QString path =
-        dialogs.saveFileName(parent, Texts::tr("Diagramm als Bild speichern"), suggested,
-                             Texts::tr("PNG-Bilder (*.png);;SVG-Bilder (*.svg)"));
-    if (path.isEmpty())
-        return;
-    const Outcome saved = saveChartPicture(path, birth, display);
-    if (!saved.worked()) {
-        dialogs.warn(parent, programTitle(), saved.text());
-        return;
-    }
-    dialogs.inform(parent, programTitle(),
-                   Texts::tr("Das Diagramm ist in der Datei „%1“ gespeichert.")
-                       .arg(QDir::toNativeSeparators(path)));
+    const auto saved =
+        saveAs(parent, dialogs,
+               {Texts::tr("Diagramm als Bild speichern"),
+                Texts::tr("PNG-Bilder (*.png);;SVG-Bilder (*.svg)"),
+                Texts::tr("Das Diagramm ist in der Datei „%1“ gespeichert.")},
+               QStringLiteral("Biorhythmus-%1.png").arg(shortDateText(display)),
+               [&](const QString& path) { return saveChartPicture(path, birth, display); });
+    if (saved)
+        showFailure(dialogs, parent, *saved);
 }
 
 void copyChartPicture(const QDate& birth, const QDate& display) {

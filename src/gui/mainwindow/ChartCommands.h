@@ -18,8 +18,8 @@ struct ChartCommandHandlers {
 void addChartCommands(QWidget* window, const MainWindowControls& controls,
                       const ChartCommandHandlers& handlers);
 
-// Asks for a file name in the documents folder and saves the chart picture there as PNG or
-// SVG, telling the user in German where it went or what went wrong.
+// Asks for a file name (see saveAs) and saves the chart picture there as PNG or SVG, telling
+// the user where it went or what went wrong.
 void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
                         const QDate& display);
 

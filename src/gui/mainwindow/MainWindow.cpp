@@ -75,8 +75,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         connect(m_controls.C1[i], &QToolButton::clicked, this,
                 [this, i] { command(static_cast<Command>(i)); });
     m_announcer = new Announcer(this);
-    addMainWindowShortcuts(this, m_controls,
-                           [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
+    addMainWindowShortcuts(this, m_controls, [this] {
+        showFailure(m_dialogs, this, saveDayReportAsPdf(this, dayReport(), m_dialogs).failure);
+    });
     addChartCommands(this, m_controls,
                      {[this] { openCriticalDays(); },
                       [this] {
@@ -193,7 +194,7 @@ void MainWindow::printOneAtATime() {
         return;
     }
     m_printing = true;
-    printDayReport(this, dayReport(), m_dialogs, m_printers);
+    showFailure(m_dialogs, this, printDayReport(this, dayReport(), m_dialogs, m_printers).failure);
     m_printing = false;
 }
 

@@ -1,5 +1,6 @@
 #include "StartRefusal.h"
 
+#include "core/Outcome.h"
 #include "core/UiLanguage.h"
 #include "gui/platform/Dialogs.h"
 
@@ -7,15 +8,25 @@
 #include <QMessageBox>
 #include <cstdio>
 
+Outcome startRefusal(const Outcome& problem) {
+    return problem.within(UserText(
+        "StartRefusal", QT_TRANSLATE_NOOP("StartRefusal", "Biorhythmus kann nicht starten. %1")));
+}
+
 namespace {
-QString refusal(const QString& problem) {
-    return QApplication::translate("StartRefusal", "Biorhythmus kann nicht starten. %1")
-        .arg(problem);
+UiLanguage chosenLanguage() {
+    return startUiLanguage(QCoreApplication::arguments());
 }
 } // namespace
 
-int refuseToStart(int& argc, char** argv, const QString& problem) {
-    std::fprintf(stderr, "%s\n", qPrintable(refusal(problem)));
+int refuseToStart(int& argc, char** argv, const Outcome& problem) {
+    // Standard error first, under an application object that needs no display: one that cannot
+    // be reached would end the program before it said anything.
+    {
+        QCoreApplication speaking(argc, argv);
+        installUiLanguage(speaking, chosenLanguage());
+        std::fprintf(stderr, "%s\n", qPrintable(startRefusal(problem).text()));
+    }
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return 1;
     QApplication app(argc, argv);
@@ -23,8 +34,9 @@ int refuseToStart(int& argc, char** argv, const QString& problem) {
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return 1;
-    installUiLanguage(app, startUiLanguage(QCoreApplication::arguments()));
-    QMessageBox box(QMessageBox::Critical, programTitle(), refusal(problem), QMessageBox::Ok);
+    installUiLanguage(app, chosenLanguage());
+    QMessageBox box(QMessageBox::Critical, programTitle(), failureText(startRefusal(problem)),
+                    QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.exec();
     return 1;

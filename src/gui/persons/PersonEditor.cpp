@@ -66,7 +66,7 @@ QLabel* caption(QWidget* parent, const Caption& wanted) {
 PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     : FramedDialog(Twips{0, 0, 8610, 2715}.toPixels().size(), parent), m_persons(services.persons),
       m_takeOver(services.takeOver), m_dialogs(services.dialogs), m_clock(services.clock),
-      m_store(services.persons, services.location, services.dialogs) {
+      m_store(services.persons, services.location) {
     setObjectName(QStringLiteral("Data"));
     setModal(true);
     setWindowTitle(QString());
@@ -136,14 +136,14 @@ PersonEditor::~PersonEditor() {
     if (!m_closed) {
         StoreRecord();
         m_closed = true;
-        m_store.SavePersons(nullptr);
+        save(nullptr);
     }
 }
 
 void PersonEditor::load() {
     // A full list is a gigabyte and takes seconds to read and to write.
     const BusyCursor reading;
-    m_store.LoadPersons(parentWidget());
+    showFailure(m_dialogs, parentWidget(), m_store.LoadPersons());
     ShowRecord();
 }
 
@@ -219,7 +219,7 @@ void PersonEditor::command(Command which) {
     case Command::Save: {
         const BusyCursor writing;
         StoreRecord();
-        m_store.SavePersons(this);
+        save(this);
         break;
     }
     case Command::Exit:
@@ -283,7 +283,16 @@ void PersonEditor::closingSequence() {
     m_closed = true;
     const BusyCursor writing;
     StoreRecord();
-    m_store.SavePersons(this);
+    save(this);
+}
+
+// Writes the list and tells what there is to tell: a broken file kept, then each failure.
+void PersonEditor::save(QWidget* parent) {
+    const PersonStore::Saved saved = m_store.SavePersons();
+    if (!saved.keptNotice.isEmpty())
+        m_dialogs.inform(parent, programTitle(), saved.keptNotice.text());
+    for (const Outcome& failure : saved.failures)
+        showFailure(m_dialogs, parent, failure);
 }
 
 void PersonEditor::paintClient(QPainter& painter) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/PersonStore.h"
 #include "gui/controls/FramedDialog.h"
-#include "gui/persons/PersonStore.h"
 
 #include <array>
 #include <functional>
@@ -60,6 +60,7 @@ private:
     void deletePerson();
     void takeOverPerson();
     void closingSequence();
+    void save(QWidget* parent);
     void showRefused(const QString& characters);
 
     PersonList& m_persons;

@@ -1,5 +1,7 @@
 #include "Dialogs.h"
 
+#include "core/Outcome.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +13,19 @@
 
 QString programTitle() {
     return QStringLiteral("Biorhythmus");
+}
+
+QString failureText(const Outcome& failure) {
+    const QString sentence = failure.sentence().text();
+    const QString detail = failure.detail().text();
+    if (detail.isEmpty() || sentence.isEmpty())
+        return sentence + detail;
+    return sentence + QLatin1String("\n\n(") + detail + u')';
+}
+
+void showFailure(Dialogs& dialogs, QWidget* parent, const Outcome& outcome) {
+    if (!outcome.worked())
+        dialogs.warn(parent, programTitle(), failureText(outcome));
 }
 
 namespace {

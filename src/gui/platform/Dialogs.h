@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class Outcome;
 class QWidget;
 
 // The message boxes and file dialogs the program shows, behind one small interface so that
@@ -42,3 +43,10 @@ private:
 
 // The program's short title, used on its message boxes.
 QString programTitle();
+
+// How the windows put a failure from below them into words, read now: its sentence, and what
+// the system said below it in parentheses, "<sentence>\n\n(<detail>)".
+QString failureText(const Outcome& failure);
+
+// Shows a failure in that form as a warning with the program's title; nothing when it worked.
+void showFailure(Dialogs& dialogs, QWidget* parent, const Outcome& outcome);

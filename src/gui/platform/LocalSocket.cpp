@@ -44,24 +44,27 @@ bool knock(const QByteArray& path) {
     return listening;
 }
 
-Listener listen(const QByteArray& path) {
+Outcome listen(const QByteArray& path, Listener& listener) {
+    const auto failed = [] {
+        return Outcome::failure(UserText(), QString::fromLocal8Bit(std::strerror(errno)));
+    };
+    listener = {};
     sockaddr_un address;
     if (!addressOf(path, address))
-        return {};
-    Listener listener{newSocket()};
-    if (listener.fd < 0)
-        return {};
+        return failed();
+    const int fd = newSocket();
+    if (fd < 0)
+        return failed();
     ::unlink(path.constData());
     struct stat file {};
-    if (::bind(listener.fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(listener.fd, 8) != 0 || ::stat(path.constData(), &file) != 0) {
-        const int error = errno;
-        ::close(listener.fd);
-        errno = error;
-        return {};
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(fd, 8) != 0 || ::stat(path.constData(), &file) != 0) {
+        const Outcome why = failed();
+        ::close(fd);
+        return why;
     }
-    listener.inode = file.st_ino;
-    return listener;
+    listener = {fd, quint64(file.st_ino)};
+    return Outcome();
 }
 
 int acceptAll(int listening) {

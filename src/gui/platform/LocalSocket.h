@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QByteArray>
 
 // The few calls on a local (AF_UNIX) stream socket the single-instance check needs, made
@@ -12,12 +14,12 @@ namespace LocalSocket {
 bool knock(const QByteArray& path);
 
 struct Listener {
-    int fd = -1;       // -1 with errno set when listening failed
+    int fd = -1;       // -1 when not listening
     quint64 inode = 0; // of the socket file, to tell it from one made by a later program
 };
 
-// Listens at path, replacing a socket file left there.
-Listener listen(const QByteArray& path);
+// Listens at path, replacing a socket file left there; a failure holds the system's words.
+Outcome listen(const QByteArray& path, Listener& listener);
 
 // Accepts and closes every connection waiting on a listening socket; how many there were.
 int acceptAll(int listening);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QPageLayout>
 #include <QString>
 #include <memory>
@@ -13,13 +15,13 @@ struct DefaultPrinter {
         NoPrinters,   // no printer is installed at all
         NoDefault,    // there are printers, but none is the default
         NotAnswering, // the print system did not answer in time
-        Unusable,     // the printer cannot take a job now; reason says why, for the user
+        Unusable,     // the printer cannot take a job now; reason says why
         Abandoned     // the program is ending and stopped waiting; nothing is to be said
     };
     State state = State::NoPrinters;
     QString name;
     QPageLayout layout; // the printer's paper and its whole printable area, portrait
-    QString reason;
+    Outcome reason;
 };
 
 // How the hand-over of a finished page to the printer went.
@@ -40,8 +42,8 @@ public:
     virtual QPagedPaintDevice& device() = 0;
 
     // Sends the finished page (the painter has ended) to the printer. Unless it was accepted,
-    // detail holds what the print system or the file system said, as they said it.
-    virtual Handover submit(QString* detail) = 0;
+    // problem holds what the print system or the file system said.
+    virtual Handover submit(Outcome* problem) = 0;
 };
 
 // The printers of the system. Neither call keeps the window from being painted for longer
@@ -56,7 +58,7 @@ public:
     virtual DefaultPrinter defaultPrinter() = 0;
 
     // A page for a printer that defaultPrinter() found Ready: high resolution, one copy, laid
-    // out on its layout. Null with what went wrong in detail when no page can be made.
+    // out on its layout. Null with what went wrong in problem when no page can be made.
     virtual std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter& printer,
-                                                    const QString& jobTitle, QString* detail) = 0;
+                                                    const QString& jobTitle, Outcome* problem) = 0;
 };

@@ -1,6 +1,5 @@
 #include "RuntimeFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <sys/stat.h>
@@ -8,30 +7,29 @@
 #include <unistd.h>
 
 namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(RuntimeFolder)
-};
-
-// Empty when the folder is fit to hold the lock; otherwise why not, in German. A folder given
-// by the environment may be reached through a link; the one made here must not be a link,
-// which someone else could have put there before.
-QString unfitness(const QString& path, bool followLink) {
+// Empty when the folder is fit to hold the lock; otherwise why not. A folder given by the
+// environment may be reached through a link; the one made here must not be a link, which
+// someone else could have put there before.
+UserText unfitness(const QString& path, bool followLink) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if ((followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) != 0)
-        return Texts::tr("ist nicht vorhanden");
+        return UserText("RuntimeFolder", QT_TRANSLATE_NOOP("RuntimeFolder", "ist nicht vorhanden"));
     if (!S_ISDIR(info.st_mode))
-        return Texts::tr("ist kein Ordner");
+        return UserText("RuntimeFolder", QT_TRANSLATE_NOOP("RuntimeFolder", "ist kein Ordner"));
     if (info.st_uid != ::geteuid())
-        return Texts::tr("gehört einem anderen Benutzer");
+        return UserText("RuntimeFolder",
+                        QT_TRANSLATE_NOOP("RuntimeFolder", "gehört einem anderen Benutzer"));
     if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
-        return Texts::tr("ist auch für andere beschreibbar");
+        return UserText("RuntimeFolder",
+                        QT_TRANSLATE_NOOP("RuntimeFolder", "ist auch für andere beschreibbar"));
     // The mode bits as well as access(), which lets root write anywhere.
     if ((info.st_mode & S_IRWXU) != S_IRWXU || ::access(name.constData(), W_OK | X_OK) != 0)
-        return Texts::tr("ist nicht beschreibbar");
+        return UserText("RuntimeFolder",
+                        QT_TRANSLATE_NOOP("RuntimeFolder", "ist nicht beschreibbar"));
     if (name.size() + 1 + RuntimeFolder::LongestName >= int(sizeof(sockaddr_un::sun_path)))
-        return Texts::tr("hat einen zu langen Pfad");
+        return UserText("RuntimeFolder",
+                        QT_TRANSLATE_NOOP("RuntimeFolder", "hat einen zu langen Pfad"));
     return {};
 }
 
@@ -47,20 +45,25 @@ QString ownFolderInTemp() {
 } // namespace
 
 RuntimeFolder RuntimeFolder::find() {
-    QStringList reasons;
+    UserText reasons;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) {
         // A relative path would mean the current folder, different for every start.
-        const QString why = QDir::isAbsolutePath(runtime) ? unfitness(runtime, true)
-                                                          : Texts::tr("ist kein absoluter Pfad");
+        const UserText why =
+            QDir::isAbsolutePath(runtime)
+                ? unfitness(runtime, true)
+                : UserText("RuntimeFolder",
+                           QT_TRANSLATE_NOOP("RuntimeFolder", "ist kein absoluter Pfad"));
         if (why.isEmpty())
             return {runtime, {}};
-        reasons << QStringLiteral("$XDG_RUNTIME_DIR (%1) %2.").arg(runtime, why);
+        reasons =
+            UserText::verbatim(QStringLiteral("$XDG_RUNTIME_DIR (%1) %2.\n")).arg(runtime).arg(why);
     }
     const QString own = ownFolderInTemp();
-    const QString why = unfitness(own, false);
+    const UserText why = unfitness(own, false);
     if (why.isEmpty())
         return {own, {}};
-    reasons << QStringLiteral("%1 %2.").arg(own, why);
-    return {{}, reasons.join(u'\n')};
+    return {{},
+            Outcome::failure(
+                UserText::verbatim(QStringLiteral("%1%2 %3.")).arg(reasons).arg(own).arg(why))};
 }

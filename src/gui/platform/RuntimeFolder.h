@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Outcome.h"
+
 #include <QString>
 
 // The folder that holds the start lock and its socket. It must be the user's alone: whoever
@@ -8,7 +10,7 @@
 // mode 0700 when missing. Never the current folder.
 struct RuntimeFolder {
     QString path;    // empty when no candidate is fit
-    QString problem; // then why not, in German, one line per candidate
+    Outcome problem; // then why not, one line per candidate
 
     // Names longer than this do not fit into a local socket's address.
     static constexpr int LongestName = 60;

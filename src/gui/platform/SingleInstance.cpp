@@ -2,17 +2,11 @@
 
 #include "gui/platform/RuntimeFolder.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
-#include <cerrno>
-#include <cstring>
 
 namespace {
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(SingleInstance)
-};
 
 // ":0" and ":0.0" are one desktop, and each desktop the user runs (an X display, a Wayland
 // compositor) has a program of its own.
@@ -56,9 +50,11 @@ SingleInstance::~SingleInstance() {
 void SingleInstance::decide() {
     const RuntimeFolder folder = RuntimeFolder::find();
     if (folder.path.isEmpty()) {
-        m_problem = Texts::tr("Es fehlt ein Ordner nur für Sie, in dem sich Biorhythmus merkt, "
-                              "dass es schon läuft:\n%1")
-                        .arg(folder.problem);
+        m_problem = folder.problem.within(
+            UserText("SingleInstance",
+                     QT_TRANSLATE_NOOP("SingleInstance",
+                                       "Es fehlt ein Ordner nur für Sie, in dem sich Biorhythmus "
+                                       "merkt, dass es schon läuft:\n%1")));
         return;
     }
     const QString base = folder.path + QStringLiteral("/biorhythmus-") + desktopName();
@@ -87,15 +83,22 @@ void SingleInstance::decide() {
         becomeFirst();
         return;
     }
-    m_problem = Texts::tr("Die Startsperre %1 ließ sich nicht übernehmen.").arg(m_lock->fileName());
+    m_problem = Outcome::failure(
+        UserText(
+            "SingleInstance",
+            QT_TRANSLATE_NOOP("SingleInstance", "Die Startsperre %1 ließ sich nicht übernehmen."))
+            .arg(m_lock->fileName()));
 }
 
 void SingleInstance::becomeFirst() {
-    m_listener = LocalSocket::listen(m_socketPath);
-    if (m_listener.fd < 0) {
-        m_problem =
-            Texts::tr("Am Socket %1 lässt sich nicht horchen: %2")
-                .arg(QFile::decodeName(m_socketPath), QString::fromLocal8Bit(std::strerror(errno)));
+    const Outcome listening = LocalSocket::listen(m_socketPath, m_listener);
+    if (!listening.worked()) {
+        m_problem = Outcome::failure(
+            UserText(
+                "SingleInstance",
+                QT_TRANSLATE_NOOP("SingleInstance", "Am Socket %1 lässt sich nicht horchen: %2"))
+                .arg(QFile::decodeName(m_socketPath))
+                .arg(listening.said()));
         return;
     }
     m_role = Role::First;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "gui/platform/LocalSocket.h"
 
 #include <QLockFile>
@@ -29,7 +30,7 @@ public:
     ~SingleInstance() override;
 
     Role role() const { return m_role; }
-    QString problem() const { return m_problem; }
+    const Outcome& problem() const { return m_problem; }
     // The first program, once the application object exists: knocks from later starts,
     // including those that came while it was starting, arrive as raiseRequested.
     void listen();
@@ -46,5 +47,5 @@ private:
     LocalSocket::Listener m_listener;
     QSocketNotifier* m_notifier = nullptr;
     Role m_role = Role::Impossible;
-    QString m_problem;
+    Outcome m_problem;
 };

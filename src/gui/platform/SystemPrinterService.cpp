@@ -3,7 +3,6 @@
 #include "drawing/PdfPage.h"
 #include "gui/platform/WaitWithinLimit.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -20,11 +19,6 @@ namespace {
 constexpr int LookupTimeoutMs = 5000;
 constexpr int SubmitTimeoutMs = 10000;
 
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(SystemPrinterService)
-};
-
 // Runs on a thread of its own: each of these calls can wait for CUPS.
 DefaultPrinter lookUpDefaultPrinter() {
     DefaultPrinter printer;
@@ -38,11 +32,16 @@ DefaultPrinter lookUpDefaultPrinter() {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer.name);
     printer.state = DefaultPrinter::State::Unusable;
     if (info.isNull()) {
-        printer.reason = Texts::tr("Der Drucker ist nicht mehr vorhanden.");
+        printer.reason = Outcome::failure(UserText(
+            "SystemPrinterService",
+            QT_TRANSLATE_NOOP("SystemPrinterService", "Der Drucker ist nicht mehr vorhanden.")));
         return printer;
     }
     if (info.state() == QPrinter::Error) {
-        printer.reason = Texts::tr("Der Drucker ist angehalten oder meldet einen Fehler.");
+        printer.reason = Outcome::failure(
+            UserText("SystemPrinterService",
+                     QT_TRANSLATE_NOOP("SystemPrinterService",
+                                       "Der Drucker ist angehalten oder meldet einen Fehler.")));
         return printer;
     }
     // The printer's own paper and its whole printable area: QPrinter starts from the locale's
@@ -66,19 +65,19 @@ public:
         m_writer = pdfPageWriter(&m_file, printer.layout, jobTitle);
     }
 
-    // Empty when the page can be drawn, else why not.
-    QString problem() const {
+    // Worked when the page can be drawn, else why not.
+    Outcome problem() const {
         if (!m_folder.isValid())
-            return m_folder.errorString();
-        return m_writer ? QString() : m_file.errorString();
+            return Outcome::failure(UserText(), m_folder.errorString());
+        return m_writer ? Outcome() : Outcome::failure(UserText(), m_file.errorString());
     }
 
     QPagedPaintDevice& device() override { return *m_writer; }
 
     // A write that failed on the way is found here, and reported with the file system's own
     // words; drawing itself cannot fail on a PDF writer.
-    Handover submit(QString* detail) override {
-        if (!isWrittenWhole(detail))
+    Handover submit(Outcome* problem) override {
+        if (!isWrittenWhole(problem))
             return Handover::PageIncomplete;
         QProcess lp;
         lp.setProcessChannelMode(QProcess::MergedChannels);
@@ -93,11 +92,11 @@ public:
             return waited == WaitOutcome::Quitting ? Handover::Abandoned : Handover::NotAnswering;
         }
         if (lp.error() == QProcess::FailedToStart) {
-            *detail = QStringLiteral("lp: ") + lp.errorString();
+            *problem = Outcome::failure(UserText(), QStringLiteral("lp: ") + lp.errorString());
             return Handover::Refused;
         }
         if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
-            *detail = QString::fromLocal8Bit(lp.readAll()).trimmed();
+            *problem = Outcome::failure(UserText(), QString::fromLocal8Bit(lp.readAll()).trimmed());
             return Handover::Refused;
         }
         return Handover::Accepted;
@@ -105,16 +104,20 @@ public:
 
 private:
     // Every write reached the file and the file on disk holds all of them.
-    bool isWrittenWhole(QString* detail) {
+    bool isWrittenWhole(Outcome* problem) {
         const qint64 written = m_file.pos();
         if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
-            *detail = m_file.errorString();
+            *problem = Outcome::failure(UserText(), m_file.errorString());
             return false;
         }
         m_file.close();
         const qint64 onDisk = QFileInfo(m_file.fileName()).size();
         if (written <= 0 || onDisk != written) {
-            *detail = Texts::tr("%1 von %2 Bytes geschrieben").arg(onDisk).arg(written);
+            *problem = Outcome::failure(
+                UserText("SystemPrinterService",
+                         QT_TRANSLATE_NOOP("SystemPrinterService", "%1 von %2 Bytes geschrieben"))
+                    .arg(onDisk)
+                    .arg(written));
             return false;
         }
         return true;
@@ -188,10 +191,10 @@ DefaultPrinter SystemPrinterService::defaultPrinter() {
 
 std::unique_ptr<PageTarget> SystemPrinterService::openPrinter(const DefaultPrinter& printer,
                                                               const QString& jobTitle,
-                                                              QString* detail) {
+                                                              Outcome* problem) {
     auto target = std::make_unique<LpPageTarget>(printer, jobTitle);
-    *detail = target->problem();
-    if (!detail->isEmpty())
+    *problem = target->problem();
+    if (!problem->worked())
         return nullptr;
     return target;
 }

@@ -21,7 +21,7 @@ public:
     bool isBusy() const override;
     DefaultPrinter defaultPrinter() override;
     std::unique_ptr<PageTarget> openPrinter(const DefaultPrinter& printer, const QString& jobTitle,
-                                            QString* detail) override;
+                                            Outcome* problem) override;
 
 private:
     struct Lookup;

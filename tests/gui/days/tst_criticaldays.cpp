@@ -1,4 +1,6 @@
+#include "FullDisk.h"
 #include "MainWindowFixture.h"
+#include "TestLanguage.h"
 #include "gui/controls/DateInput.h"
 #include "gui/days/CriticalDaysWindow.h"
 
@@ -17,6 +19,8 @@ class TestCriticalDays : public QObject {
 private slots:
     void chooseADayFromTheList_data();
     void chooseADayFromTheList();
+    void calendarFileOnFullDisk_data();
+    void calendarFileOnFullDisk();
 };
 
 namespace {
@@ -102,6 +106,38 @@ void TestCriticalDays::chooseADayFromTheList() {
     QFile saved(folder.filePath("days.ics"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll().count("BEGIN:VEVENT"), rows);
+}
+
+// A calendar file the disk cannot take whole: told in the window's language, with the file
+// system's own words in parentheses, and no part of the file left.
+void TestCriticalDays::calendarFileOnFullDisk_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("German") << "de"
+                            << "Biorhythmus|days.ics: Die Datei kann nicht geschrieben "
+                               "werden\n\n(File too large)";
+    QTest::newRow("English") << "en"
+                             << "Biorhythmus|days.ics: The file cannot be written\n\n(File too "
+                                "large)";
+}
+
+void TestCriticalDays::calendarFileOnFullDisk() {
+    QFETCH(QString, language);
+    QFETCH(QString, told);
+    const TestLanguage speaking(language);
+    QVERIFY(speaking.installed());
+    ScriptedDialogs dialogs;
+    CriticalDaysWindow days({QStringLiteral("Anna"), QDate(2000, 1, 1)}, QDate(2000, 1, 1),
+                            {dialogs, [](const QDate&) {}});
+    QTemporaryDir folder;
+    dialogs.saveFileNames << folder.filePath("days.ics");
+    {
+        const FullDisk full;
+        QVERIFY(full.limited());
+        days.findChild<QPushButton*>("C3_0")->click();
+    }
+    QCOMPARE(dialogs.messages, QStringList{told});
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(TestCriticalDays)

@@ -5,6 +5,8 @@
 #include "core/UiLanguage.h"
 #include "drawing/ReportPdf.h"
 #include "gui/controls/DateInput.h"
+#include "gui/mainwindow/StartRefusal.h"
+#include "gui/platform/SingleInstance.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModel>
@@ -16,10 +18,12 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 #include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -196,6 +200,27 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QVERIFY2(bytes.endsWith("\"\"\r\n" + stored), bytes.constData());
+    }
+
+    // No folder of the user's own for the start lock: the box that refuses the start says so in
+    // English, the folder's name as it is.
+    void startRefusalReadsEnglish() {
+        QTemporaryDir temp;
+        const QString own = temp.filePath("biorhythmus-" + QString::number(::geteuid()));
+        QFile plainFile(own);
+        QVERIFY(plainFile.open(QIODevice::WriteOnly));
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        const SingleInstance instance;
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", tmp);
+        QCOMPARE(instance.role(), SingleInstance::Role::Impossible);
+        QCOMPARE(failureText(startRefusal(instance.problem())),
+                 "Biorhythmus cannot start. There is no folder of your own in which Biorhythmus "
+                 "can note that it is already running:\n" +
+                     own + " is not a folder.");
     }
 
     // The printed page: English words in the English date form, none German, none overlapping.

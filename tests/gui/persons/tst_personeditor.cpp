@@ -1,5 +1,7 @@
+#include "FullDisk.h"
 #include "RecordingTakeOver.h"
 #include "ScriptedDialogs.h"
+#include "TestLanguage.h"
 #include "core/Clock.h"
 #include "core/PersonFile.h"
 #include "core/PersonFileLocation.h"
@@ -110,6 +112,8 @@ private slots:
     void fullListRefusesAdd();
     void pastedNameLosesOnlyUnstorableCharacters();
     void brokenFileIsKeptAsBackup();
+    void storeFailuresInTheLanguage_data();
+    void storeFailuresInTheLanguage();
     void nameLongerThanTheField();
     void typingIntoEmptyBirthDate_data();
     void typingIntoEmptyBirthDate();
@@ -442,6 +446,46 @@ void TestPersonEditor::brokenFileIsKeptAsBackup() {
     QVERIFY(backup.open(QIODevice::ReadOnly));
     QCOMPARE(backup.readAll(), broken);
     QCOMPARE(f.file(), QByteArray("2,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n"));
+}
+
+// What the person store has to tell reaches the user in the language shown, the system's own
+// words in parentheses: a save the disk cannot take whole, and a broken file kept as a backup.
+void TestPersonEditor::storeFailuresInTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("fullDisk"); // else the file is broken
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("full disk, German")
+        << "de" << true
+        << QStringList{"Biorhythmus|DATA.DAT: Die Datei kann nicht geschrieben werden\n\n(File "
+                       "too large)"};
+    QTest::newRow("full disk, English")
+        << "en" << true
+        << QStringList{"Biorhythmus|DATA.DAT: The file cannot be written\n\n(File too large)"};
+    QTest::newRow("broken file, English")
+        << "en" << false
+        << QStringList{"Biorhythmus|DATA.DAT: Reading past the end of the file (line 2)",
+                       "Biorhythmus|The file DATA.DAT was damaged; what it held before is kept "
+                       "as %1."};
+}
+
+void TestPersonEditor::storeFailuresInTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(bool, fullDisk);
+    QFETCH(QStringList, told);
+    const TestLanguage speaking(language);
+    QVERIFY(speaking.installed());
+    Fixture f(fullDisk ? QByteArray("0,0\r\n") : QByteArray("1,1\r\n\"Anna"));
+    f.click(0);
+    f.name()->setText(QString(FullDisk::Room, u'x'));
+    {
+        std::optional<FullDisk> full;
+        if (fullDisk)
+            QVERIFY(full.emplace().limited());
+        f.click(2);
+    }
+    if (!fullDisk)
+        told.last() = told.last().arg(f.location.backupPath());
+    QCOMPARE(f.dialogs.messages, told);
 }
 
 // The field holds 32767 characters; a longer name in the file is kept until it is edited.

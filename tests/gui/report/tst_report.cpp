@@ -1,7 +1,9 @@
 #include "FakePrinters.h"
+#include "FullDisk.h"
 #include "MainWindowFixture.h"
 #include "ReportChecks.h"
 #include "ScriptedDialogs.h"
+#include "TestLanguage.h"
 #include "drawing/DayReportPage.h"
 #include "drawing/PageSurface.h"
 #include "gui/report/PrintDayReport.h"
@@ -11,6 +13,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -45,6 +48,8 @@ private slots:
     void printPaths();
     void savedFromTheWindow_data();
     void savedFromTheWindow();
+    void pdfOnFullDisk_data();
+    void pdfOnFullDisk();
 };
 
 void TestReport::textLines_data() {
@@ -200,7 +205,8 @@ void TestReport::printPaths() {
     FakePrinters service;
     service.found.state = state;
     service.found.name = QStringLiteral("Büro");
-    service.found.reason = QStringLiteral("Der Drucker ist angehalten.");
+    service.found.reason =
+        Outcome::failure(UserText::verbatim(QStringLiteral("Der Drucker ist angehalten.")));
     service.openError = openError;
     service.handover = handover;
 
@@ -214,14 +220,20 @@ void TestReport::printPaths() {
     dialogs.saveFileNames << pdfPath;
 
     const DayReport report = sampleReport();
-    QCOMPARE(printDayReport(nullptr, report, dialogs, service), outcome);
+    const PrintResult printed = printDayReport(nullptr, report, dialogs, service);
+    QCOMPARE(printed.how, outcome);
 
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     QVERIFY(!dialogs.busyDuringDialog);
-    QCOMPARE(dialogs.messages.size(), message.isEmpty() ? 0 : 1);
-    for (const QString& said : std::as_const(dialogs.messages))
-        QVERIFY2(said.startsWith(QStringLiteral("Biorhythmus|")) && said.contains(message),
-                 qPrintable(said));
+    // A failure comes back for the window to show; a saved file is told of at once.
+    QCOMPARE(printed.failure.worked(), outcome != PrintOutcome::Failed);
+    QStringList said = dialogs.messages;
+    if (!printed.failure.worked())
+        said << programTitle() + u'|' + failureText(printed.failure);
+    QCOMPARE(said.size(), message.isEmpty() ? 0 : 1);
+    for (const QString& one : std::as_const(said))
+        QVERIFY2(one.startsWith(QStringLiteral("Biorhythmus|")) && one.contains(message),
+                 qPrintable(one));
     QCOMPARE(service.sent.startsWith("%PDF"), outcome == PrintOutcome::Printed);
     QCOMPARE(service.busyWhileBuilding, state == State::Ready && openError.isEmpty());
     QCOMPARE(dialogs.questions.size(), state == State::NoPrinters ? 1 : 0);
@@ -230,7 +242,9 @@ void TestReport::printPaths() {
     QCOMPARE(dialogs.saveCaption,
              acceptPdf ? QStringLiteral("Tagesbericht als PDF-Datei speichern") : QString());
     QCOMPARE(dialogs.suggestedPath,
-             acceptPdf ? QDir::home().filePath("Biorhythmus-01.03.2024.pdf") : QString());
+             acceptPdf ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                             .filePath("Biorhythmus-01.03.2024.pdf")
+                       : QString());
     if (outcome == PrintOutcome::SavedAsPdf) {
         // The file holds the day report on A4 with margins of 5 mm; what is on such a page is
         // pageLayout's test.
@@ -277,6 +291,40 @@ void TestReport::savedFromTheWindow() {
     QVERIFY2(f.dialogs.messages[0].contains(message), qPrintable(f.dialogs.messages[0]));
     QFile pdf(path);
     QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", folder.isEmpty());
+}
+
+// A PDF file that the disk cannot take whole: the sentence is in the language the user reads it
+// in, the file system's own words follow in parentheses, and no part of the file is left.
+void TestReport::pdfOnFullDisk_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("said"); // %1: the path
+    QTest::newRow("German") << "de"
+                            << "Die Datei „%1“ konnte nicht gespeichert werden.\n\n(bericht.pdf: "
+                               "Die Datei kann nicht geschrieben werden: File too large)";
+    QTest::newRow("English") << "en"
+                             << "The file “%1” could not be saved.\n\n(bericht.pdf: The file "
+                                "cannot be written: File too large)";
+}
+
+void TestReport::pdfOnFullDisk() {
+    QFETCH(QString, language);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bericht.pdf"));
+    ScriptedDialogs dialogs;
+    dialogs.saveFileNames << path;
+    const TestLanguage speaking(language);
+    QVERIFY(speaking.installed());
+    PrintResult saved;
+    {
+        const FullDisk full;
+        QVERIFY(full.limited());
+        saved = saveDayReportAsPdf(nullptr, sampleReport(), dialogs);
+    }
+    QCOMPARE(saved.how, PrintOutcome::Failed);
+    QCOMPARE(failureText(saved.failure), said.arg(path));
+    QVERIFY(dialogs.messages.isEmpty());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(TestReport)

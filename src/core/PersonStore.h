@@ -1,33 +1,42 @@
 #pragma once
 
+#include "core/Outcome.h"
 #include "core/PersonFileLocation.h"
 
 #include <QByteArray>
+#include <vector>
 
-class Dialogs;
 class PersonList;
-class QWidget;
 
-// LoadPersons and SavePersons: move the person list between memory and DATA.DAT and tell the
-// user about every failure in a message box with an OK button. One store serves one opening of
-// the person editor.
+// LoadPersons and SavePersons: move the person list between memory and DATA.DAT and say what
+// the user is to be told; the window that uses the store shows it. One store serves one opening
+// of the person editor.
 //
 // Nothing the file held is lost: a file that was not read cleanly is kept as a backup copy
 // (see Backups) before it is first overwritten, and a file that changed on disk since it was
 // loaded, or that could not be read, is never overwritten; the list goes to a backup copy
-// instead. The user is told which copy holds what.
+// instead. A save that cuts the file short (written in place on a full disk) puts the old bytes
+// back, or, where the file cannot take them, into a backup copy. The user is told which copy
+// holds what.
 class PersonStore {
 public:
-    PersonStore(PersonList& persons, const PersonFileLocation& location, Dialogs& dialogs);
+    PersonStore(PersonList& persons, const PersonFileLocation& location);
 
     // Replaces the list with the file's contents. A missing file is no failure and leaves the
     // list as it is; after a failure, what was read before it stays (see PersonFile::read).
     // Only ordinary files are read, never more than PersonFile::MaxFileSize bytes.
-    void LoadPersons(QWidget* parent);
+    Outcome LoadPersons();
+
+    // What a save has to tell, in this order: that the broken file loaded before is now kept as
+    // a backup copy, then each failure.
+    struct [[nodiscard]] Saved {
+        UserText keptNotice; // empty unless the loaded file was just kept
+        std::vector<Outcome> failures;
+    };
 
     // Writes the list whole through a temporary file, so that a failed save leaves the previous
     // file as it was; in a folder that takes no new files the file is rewritten in place.
-    void SavePersons(QWidget* parent);
+    Saved SavePersons();
 
     bool lastLoadFailed() const { return m_loadFailed; }
 
@@ -42,13 +51,12 @@ private:
         QByteArray bytes; // empty unless state is Bytes
     };
 
-    bool keepLoadedFile(QWidget* parent);
-    void divert(QWidget* parent, const QByteArray& list, const QString& reason);
-    void restoreSeen();
+    Outcome keepLoadedFile(UserText& notice);
+    Outcome divert(const QByteArray& list, const UserText& reason);
+    Outcome restoreSeen();
 
     PersonList& m_persons;
     PersonFileLocation m_location;
-    Dialogs& m_dialogs;
     bool m_loadFailed = false;
     Seen m_seen;
 };
