@@ -7,9 +7,11 @@
 #include <QStandardPaths>
 
 namespace {
+// The documents folder where the desktop has one; Qt names ~/Documents even where it was never
+// made, and a suggestion in a missing folder could only fail.
 QString documentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 } // namespace
 

@@ -38,6 +38,7 @@ class TestReport : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void textLines_data();
     void textLines();
     void chartScale_data();
@@ -50,7 +51,16 @@ private slots:
     void savedFromTheWindow();
     void pdfOnFullDisk_data();
     void pdfOnFullDisk();
+
+private:
+    QTemporaryDir m_home; // with a documents folder, where the PDF is suggested
 };
+
+void TestReport::initTestCase() {
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(".config")));
+    QVERIFY(QDir(m_home.path()).mkpath("Documents"));
+}
 
 void TestReport::textLines_data() {
     QTest::addColumn<int>("length");
@@ -242,9 +252,7 @@ void TestReport::printPaths() {
     QCOMPARE(dialogs.saveCaption,
              acceptPdf ? QStringLiteral("Tagesbericht als PDF-Datei speichern") : QString());
     QCOMPARE(dialogs.suggestedPath,
-             acceptPdf ? QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                             .filePath("Biorhythmus-01.03.2024.pdf")
-                       : QString());
+             acceptPdf ? m_home.filePath("Documents/Biorhythmus-01.03.2024.pdf") : QString());
     if (outcome == PrintOutcome::SavedAsPdf) {
         // The file holds the day report on A4 with margins of 5 mm; what is on such a page is
         // pageLayout's test.
