@@ -71,7 +71,7 @@ sleep 1
 # Docks match a window to its desktop entry by the X11 class, the entry's StartupWMClass.
 wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/de.biorhythmus.Biorhythmus.desktop)
 window_classes=$(for window in $(xdotool search --name '^Biorhythmus$'); do
-  xprop -id "$window" WM_CLASS; done)
+  xprop -id "$window" WM_CLASS | grep '^WM_CLASS(' || true; done)
 grep -q "^WM_CLASS(STRING) = \"[^\"]*\", \"$wm_class\"$" <<<"$window_classes" ||
   fail "the window's class ($window_classes) is not the desktop entry's StartupWMClass \"$wm_class\""
 xdotool mousemove 305 12 click 1         # the person database button
