@@ -35,6 +35,8 @@ bool drawInto(const QDir& resources) {
     bool ok = true;
     for (const NamedPicture& picture : drawAllPictures())
         ok = save(resources.filePath(picture.fileName), pngBytes(picture.image)) && ok;
+    const NamedDrawing icon = drawScalableIcon();
+    ok = save(resources.filePath(icon.fileName), icon.svg) && ok;
     QByteArray clip;
     QBuffer buffer(&clip);
     buffer.open(QIODevice::WriteOnly);

@@ -3,6 +3,7 @@
 #include "GifPalette.h"
 #include "PictureSet.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QMovie>
 
@@ -78,5 +79,9 @@ QStringList checkPictures(const QDir& resources) {
         if (!difference.isEmpty())
             problems << QStringLiteral("%1: %2").arg(path, difference);
     }
+    const NamedDrawing icon = drawScalableIcon();
+    QFile drawing(resources.filePath(icon.fileName));
+    if (!drawing.open(QIODevice::ReadOnly) || drawing.readAll() != icon.svg)
+        problems << QStringLiteral("%1: missing, or not what is drawn").arg(drawing.fileName());
     return problems + checkClip(resources.filePath(clipFileName()));
 }

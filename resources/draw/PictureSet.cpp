@@ -25,10 +25,15 @@ QList<NamedPicture> drawAllPictures() {
         {QStringLiteral("pictures/line-blue.png"), drawLineSample(LineSampleSize, Qt::blue)},
         {QStringLiteral("pictures/line-green.png"), drawLineSample(LineSampleSize, Qt::green)},
         {QStringLiteral("pictures/icon.png"), drawAppIcon(32)},
+        {QStringLiteral("pictures/icon-48.png"), drawAppIcon(48)},
         {QStringLiteral("pictures/icon-64.png"), drawAppIcon(64)},
         {QStringLiteral("pictures/icon-128.png"), drawAppIcon(128)},
         {QStringLiteral("pictures/logo.png"), drawLogo(QSize(56, 25))},
     };
+}
+
+NamedDrawing drawScalableIcon() {
+    return {QStringLiteral("pictures/icon.svg"), drawAppIconSvg()};
 }
 
 GifAnimation drawClip() {

@@ -1,7 +1,9 @@
 #include "WaveMotifs.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 #include <array>
 #include <cmath>
@@ -40,15 +42,9 @@ void drawWave(QPainter& painter, const Wave& wave, double left, double right, do
     painter.drawPath(path);
 }
 
-} // namespace
-
-QImage drawAppIcon(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// The icon on its 32-unit grid, for any device scaled to it.
+void paintAppIcon(QPainter& painter) {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-
     QLinearGradient night(0, 0, 0, 32);
     night.setColorAt(0, QColor(28, 36, 96));
     night.setColorAt(1, QColor(4, 6, 30));
@@ -61,7 +57,31 @@ QImage drawAppIcon(int size) {
     // A third of a cycle apart, so each wave can be followed on its own even at 32 pixels.
     for (const Wave& wave : rhythmWaves(0.8, {0.0, 1 / 3.0, 2 / 3.0}))
         drawWave(painter, wave, 5, 27, 16, 7.5, 1.8);
+}
+
+} // namespace
+
+QImage drawAppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(size / 32.0, size / 32.0);
+    paintAppIcon(painter);
     return image;
+}
+
+QByteArray drawAppIconSvg() {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(32, 32));
+    generator.setViewBox(QRect(0, 0, 32, 32));
+    generator.setTitle(QStringLiteral("Biorhythmus"));
+    QPainter painter(&generator);
+    paintAppIcon(painter);
+    painter.end();
+    return bytes;
 }
 
 QImage drawLogo(QSize size) {

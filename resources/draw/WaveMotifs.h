@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QList>
 
 // The window icon, drawn on a 32-unit grid and scaled, so every size shows the same design.
 QImage drawAppIcon(int size);
+// The same icon as a scalable SVG picture on the 32-unit grid.
+QByteArray drawAppIconSvg();
 
 // Three waves crossing on grey, for the title corner.
 QImage drawLogo(QSize size);

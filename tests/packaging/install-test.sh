@@ -34,10 +34,14 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" 2>
   fail "/usr/bin/biorhythmus does not lead to /usr/lib/biorhythmus/biorhythmus"
 [ -f /usr/lib/biorhythmus/za.vdi ] || fail "the clip is not beside the installed program"
 [ -f /usr/share/applications/de.biorhythmus.Biorhythmus.desktop ] || fail "no desktop entry"
-for size in 32 64 128; do
-  [ -f /usr/share/icons/hicolor/${size}x${size}/apps/de.biorhythmus.Biorhythmus.png ] ||
-    fail "no ${size} px icon"
+for size in 32x32 48x48 64x64 128x128 scalable; do
+  ls /usr/share/icons/hicolor/$size/apps/de.biorhythmus.Biorhythmus.* >/dev/null 2>&1 ||
+    fail "no icon in hicolor/$size"
 done
+[ "$(man -w biorhythmus)" = /usr/share/man/man1/biorhythmus.1.gz ] ||
+  fail "man biorhythmus finds $(man -w biorhythmus 2>&1), not the English page"
+[ "$(man -L de -w biorhythmus)" = /usr/share/man/de/man1/biorhythmus.1.gz ] ||
+  fail "man -L de biorhythmus finds $(man -L de -w biorhythmus 2>&1), not the German page"
 
 export HOME="$work/home" XDG_DATA_HOME="$work/home/data" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -64,6 +68,12 @@ biorhythmus >"$work/editor.log" 2>&1 &
 program=$!
 for _ in $(seq 100); do xdotool search --name '^Biorhythmus$' >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
+# Docks match a window to its desktop entry by the X11 class, the entry's StartupWMClass.
+wm_class=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/de.biorhythmus.Biorhythmus.desktop)
+window_classes=$(for window in $(xdotool search --name '^Biorhythmus$'); do
+  xprop -id "$window" WM_CLASS | grep '^WM_CLASS(' || true; done)
+grep -q "^WM_CLASS(STRING) = \"[^\"]*\", \"$wm_class\"$" <<<"$window_classes" ||
+  fail "the window's class ($window_classes) is not the desktop entry's StartupWMClass \"$wm_class\""
 xdotool mousemove 305 12 click 1         # the person database button
 sleep 1
 xdotool key Escape                        # leave the editor; it saves the list

@@ -17,6 +17,9 @@ int biorhythmusWindow(int argc, char* argv[]) {
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));
+    // Wayland's app id and X11's desktop-file hint; the X11 class stays "Biorhythmus", the
+    // desktop entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BIO_APP_ID));
     installUiLanguage(qapp, startUiLanguage(QCoreApplication::arguments()));
     instance.listen();
 

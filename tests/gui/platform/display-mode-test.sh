@@ -158,7 +158,7 @@ expect_program_exit() {
   [ "$status" -eq "$expected" ] ||
     fail "$case_name: the program exited with status $status, expected $expected"
   for i in $(seq 20); do
-    pgrep -f "^biorhythmus-guard $DISPLAY " >/dev/null || return 0
+    pgrep -f "^mode-guardian $DISPLAY " >/dev/null || return 0
     sleep 0.1
   done
   fail "$case_name: a guardian process is left 2 s after the program ended"
@@ -336,11 +336,11 @@ xrandr --output DUMMY1 --off --output DUMMY0 --primary
 # of the program afterwards still has the mode back within a second.
 begin_case "guardian killed, then the program" 1024x768
 start_switched_program
-guardian=$(pgrep -P "$program_pid" -f '^biorhythmus-guard ')
+guardian=$(pgrep -P "$program_pid" -f '^mode-guardian ')
 [ -n "$guardian" ] || fail "$case_name: no guardian runs beside the program"
 kill -KILL $guardian
 for i in $(seq 20); do
-  replacement=$(pgrep -P "$program_pid" -f '^biorhythmus-guard ')
+  replacement=$(pgrep -P "$program_pid" -f '^mode-guardian ')
   [ -n "$replacement" ] && [ "$replacement" != "$guardian" ] && break
   sleep 0.1
 done
@@ -352,15 +352,48 @@ wait_for_size 1024x768 10 ||
 expect_program_exit 137
 expect_modes "640x480 1024x768"
 
+# The program and its guardian killed together by name, as "pkill -9 biorhythmus" does (and
+# with -f, the whole command line): the guardian's name does not match, so it survives the
+# program and puts the mode back. Both run in a PID namespace of their own, where the pattern
+# reaches nothing outside this case; the namespace's first shell waits up to a second for the
+# guardian to end, since everything left in the namespace dies with that shell.
+export -f screen_size wait_for_size wait_for_window
+killed_by_name='
+  "$PROGRAM" >"$OUT" 2>&1 &
+  program=$!
+  wait_for_size 640x480 100 && wait_for_window || exit 3
+  pkill -9 $PATTERN || exit 4
+  wait $program 2>/dev/null
+  status=$?
+  for i in $(seq 10); do pgrep -v -x bash >/dev/null || break; sleep 0.1; done
+  exit $status'
+for pattern in "biorhythmus" "-f biorhythmus"; do
+  begin_case "start at 1024x768, pkill -9 $pattern" 1024x768
+  PROGRAM=$program PATTERN=$pattern OUT=$work/program.out \
+    unshare --pid --fork --mount-proc bash -c "$killed_by_name" &
+  program_pid=$!
+  wait "$program_pid"
+  status=$?
+  program_pid=""
+  case $status in
+  137) ;;
+  3) fail "$case_name: no switch to 640x480 or no window within 10 s" ;;
+  4) fail "$case_name: pkill -9 $pattern matched no process" ;;
+  *) fail "$case_name: the namespace ended with status $status, expected 137 (the program killed)" ;;
+  esac
+  expect_screen 1024x768 "a second after pkill -9 $pattern"
+  expect_modes "640x480 1024x768"
+done
+
 # A program copied without its guardian leaves the screen as it is and says why.
-begin_case "without biorhythmus-guard beside the program" 1024x768
+begin_case "without mode-guardian beside the program" 1024x768
 mkdir -p "$work/alone"
 cp "$program" "$(dirname "$program")/libbiorhythmus-gui.so" "$work/alone/"
 "$work/alone/$(basename "$program")" >"$work/program.out" 2>&1 &
 program_pid=$!
 wait_for_window || fail "$case_name: no window titled Biorhythmus appeared"
 expect_screen 1024x768 "while the program runs"
-grep -q biorhythmus-guard "$work/program.out" ||
+grep -q mode-guardian "$work/program.out" ||
   fail "$case_name: nothing said on standard error about the missing guardian"
 kill -TERM "$program_pid"
 expect_program_exit

@@ -49,7 +49,7 @@ QString screenSize() {
 bool start(QProcess& run, const QTemporaryDir& folder) {
     const QFileInfo original(qEnvironmentVariable("BIO_PROGRAM"));
     for (const QString& name : {original.fileName(), QStringLiteral("libbiorhythmus-gui.so"),
-                                QStringLiteral("biorhythmus-guard")})
+                                QStringLiteral("mode-guardian")})
         if (!QFile::copy(original.dir().filePath(name), folder.filePath(name)))
             return false;
     const QString program = folder.filePath(original.fileName());

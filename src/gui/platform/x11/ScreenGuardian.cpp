@@ -28,22 +28,18 @@ std::string guardianPath() {
     if (length <= 0)
         return {};
     std::string self(path.data(), std::size_t(length));
-    return self.substr(0, self.rfind('/') + 1) + "biorhythmus-guard";
+    return self.substr(0, self.rfind('/') + 1) + ScreenGuardian::GuardianProgram;
 }
 
 std::vector<std::string> argumentsFor(const std::string& displayName, const CrtcSetting& saved,
                                       const ScreenSetting& screen) {
-    std::vector<std::string> arguments{"biorhythmus-guard",
-                                       displayName,
-                                       std::to_string(saved.crtc),
-                                       std::to_string(saved.mode),
-                                       std::to_string(saved.x),
-                                       std::to_string(saved.y),
-                                       std::to_string(saved.rotation),
-                                       std::to_string(screen.width),
-                                       std::to_string(screen.height),
-                                       std::to_string(screen.widthMm),
-                                       std::to_string(screen.heightMm)};
+    std::vector<std::string> arguments{
+        ScreenGuardian::GuardianProgram, displayName,
+        std::to_string(saved.crtc),      std::to_string(saved.mode),
+        std::to_string(saved.x),         std::to_string(saved.y),
+        std::to_string(saved.rotation),  std::to_string(screen.width),
+        std::to_string(screen.height),   std::to_string(screen.widthMm),
+        std::to_string(screen.heightMm)};
     for (unsigned long output : saved.outputs)
         arguments.push_back(std::to_string(output));
     return arguments;

@@ -8,10 +8,15 @@
 
 // A small process, started before the screen is switched, that puts the saved setting of the
 // switched output back when this program ends without doing so itself: killed, crashed or
-// aborted. It is the program "biorhythmus-guard" beside this one; the two hold the ends of a
+// aborted. It is the program GuardianProgram beside this one; the two hold the ends of a
 // socket, and the guardian acts when its end reads the end of the stream.
 class ScreenGuardian {
 public:
+    // The guardian's file and process name. It does not contain the program's name, so that
+    // "pkill -9 biorhythmus" (or -f) kills the program alone and the guardian restores the
+    // screen; 15 characters at most, the length of a process name the system keeps.
+    static constexpr char GuardianProgram[] = "mode-guardian";
+
     // Whether the guardian program lies beside this one.
     static bool isInstalled();
     // Starts the guardian for the setting to go back to; nullptr when it could not be started.

@@ -34,9 +34,9 @@ constexpr int GoingBackWaitMs = 50;
 // Without its guardian, a crash would leave the screen at 640 x 480 for good.
 void sayUnguarded(const char* why) {
     std::fprintf(stderr,
-                 "Biorhythmus: Der Bildschirm bleibt, wie er ist, denn %s. Ohne dieses "
-                 "Hilfsprogramm bliebe er nach einem Absturz auf 640 × 480.\n",
-                 why);
+                 "Biorhythmus: Der Bildschirm bleibt, wie er ist, denn das Hilfsprogramm %s %s. "
+                 "Ohne dieses Hilfsprogramm bliebe er nach einem Absturz auf 640 × 480.\n",
+                 ScreenGuardian::GuardianProgram, why);
 }
 
 struct DisplayCloser {
@@ -72,7 +72,7 @@ public:
             return false;
         if (ScreenGuardian::isInstalled())
             return true;
-        sayUnguarded("das Hilfsprogramm biorhythmus-guard liegt nicht neben dem Programm");
+        sayUnguarded("liegt nicht neben dem Programm");
         return false;
     }
     QRect outputArea() const override {
@@ -97,7 +97,7 @@ public:
         if (!wanted)
             return false;
         if (!goingBack && !m_guardian && !startGuardian()) {
-            sayUnguarded("das Hilfsprogramm biorhythmus-guard lässt sich nicht starten");
+            sayUnguarded("lässt sich nicht starten");
             return false;
         }
         const bool done = setCrtc(m_display.get(), *wanted,
@@ -136,8 +136,7 @@ private:
         m_guardian.reset();
         if (startGuardian())
             return;
-        sayUnguarded("das Hilfsprogramm biorhythmus-guard ist beendet worden und lässt sich "
-                     "nicht wieder starten");
+        sayUnguarded("ist beendet worden und lässt sich nicht wieder starten");
         setSize(m_saved->width, m_saved->height);
         apply();
     }
