@@ -241,10 +241,6 @@ the list of people), 2 when the call was wrong.
 </translation>
     </message>
     <message>
-        <source>Die Standardausgabe lässt sich nicht schreiben</source>
-        <translation>Standard output cannot be written</translation>
-    </message>
-    <message>
         <source>Geburts-Datum</source>
         <translation>Birth date</translation>
     </message>
@@ -1139,6 +1135,18 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>%1: Die Datei kann nicht geschrieben werden</source>
         <translation>%1: The file cannot be written</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei wird nicht ersetzt, denn die neue gehörte nicht mehr demselben Benutzer und derselben Gruppe wie die alte</source>
+        <translation>%1: The file is not replaced, as the new one would no longer belong to the same user and group as the old one</translation>
+    </message>
+    <message>
+        <source>Unter dem Namen liegt ein Ordner, ein Laufwerk oder ein Socket; er wird nicht ersetzt</source>
+        <translation>A folder, a disk or a socket lies under that name; it is not replaced</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe lässt sich nicht schreiben</source>
+        <translation>Standard output cannot be written</translation>
     </message>
 </context>
 </TS>

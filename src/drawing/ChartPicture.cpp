@@ -83,9 +83,8 @@ QImage chartPictureImage(const QDate& birth, const QDate& display) {
 
 Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
                          PictureFormat format) {
-    return writeWholeFile(
-        path, format == PictureFormat::Svg ? svgBytes(birth, display) : pngBytes(birth, display),
-        false);
+    return writeOutputFile(path, format == PictureFormat::Svg ? svgBytes(birth, display)
+                                                              : pngBytes(birth, display));
 }
 
 Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display) {

@@ -32,7 +32,8 @@ QImage chartPictureImage(const QDate& birth, const QDate& display);
 
 enum class PictureFormat { Png, Svg };
 
-// The picture in the format, written whole or not at all; a failure's sentence names the file.
+// The picture in the format, written as writeOutputFile does (core/WholeFile.h); a failure's
+// sentence names the file.
 Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
                          PictureFormat format);
 
