@@ -42,7 +42,16 @@ QByteArray svgBytes(const QDate& birth, const QDate& display) {
     QPainter painter(&svg);
     paintChartPicture(painter, birth, display);
     painter.end();
-    return buffer.data();
+    // The generator gives the size in millimetres to six digits (153.194mm), which renderers
+    // take for a pixel more than the picture has; in pixels it is exact.
+    QByteArray bytes = buffer.data();
+    const qsizetype start = bytes.indexOf("<svg width=");
+    const QSize size = chartPictureSize();
+    return bytes.replace(start, bytes.indexOf('\n', start) - start,
+                         QStringLiteral("<svg width=\"%1\" height=\"%2\"")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .toUtf8());
 }
 
 QByteArray pngBytes(const QDate& birth, const QDate& display) {
