@@ -226,13 +226,6 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
-    <name>ChartPicture</name>
-    <message>
-        <source>Biorhythmus %1</source>
-        <translation>Biorhythmus %1</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>„biorhythmus --help“ zeigt alle Optionen.
@@ -438,6 +431,18 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die Liste endet am %1, dem letzten Tag, den das Programm kennt.</source>
         <translation>The list ends on %1, the last day the program knows.</translation>
+    </message>
+    <message>
+        <source>Biorhythmus zum Geburtsdatum %1, %2 bis %3</source>
+        <translation>Biorhythm for the birth date %1, %2 to %3</translation>
+    </message>
+    <message>
+        <source>Biorhythmus von %1, %2 bis %3</source>
+        <translation>Biorhythm of %1, %2 to %3</translation>
+    </message>
+    <message>
+        <source>Die Kurven %1, %2 und %3; der senkrechte Strich markiert den %4.</source>
+        <translation>The curves %1, %2 and %3; the vertical line marks %4.</translation>
     </message>
 </context>
 <context>

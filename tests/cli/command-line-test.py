@@ -94,6 +94,33 @@ def svg_root(data):
     return ElementTree.fromstring(data).tag
 
 
+def png_words(data):
+    """The PNG's size, and its Title and Description from its text chunks (tEXt, zTXt, iTXt)."""
+    import zlib
+    texts, at = {}, 8
+    while at < len(data):
+        length, kind = int.from_bytes(data[at:at + 4], "big"), data[at + 4:at + 8]
+        body = data[at + 8:at + 8 + length]
+        at += 12 + length
+        key, _, rest = body.partition(b"\0")
+        if kind == b"tEXt":
+            texts[key] = rest.decode("latin-1")
+        elif kind == b"zTXt":
+            texts[key] = zlib.decompress(rest[1:]).decode("latin-1")
+        elif kind == b"iTXt":
+            compressed, rest = rest[0], rest[2:]
+            text = rest.split(b"\0", 2)[2]
+            texts[key] = (zlib.decompress(text) if compressed else text).decode("utf-8")
+    return png_size(data), texts.get(b"Title"), texts.get(b"Description")
+
+
+def svg_words(data):
+    import xml.etree.ElementTree as ElementTree
+    svg = "{http://www.w3.org/2000/svg}"
+    root = ElementTree.fromstring(data)
+    return root.tag, root.findtext(svg + "title"), root.findtext(svg + "desc")
+
+
 def nothing(data):
     return data
 
@@ -136,10 +163,16 @@ ROWS = [
     Row("day report as PDF", ["-b", "20.11.1953", "-d", "01.01.2000", "--pdf", path("r.pdf")],
         0, path("r.pdf"), pdf_headings, [
             "Physischer Zustand 94 %", "Seelischer Zustand -22 %", "Geistiger Zustand 62 %"]),
+    # the title says whose chart it is and which 32 days it shows: 16 before the display date
     Row("chart as PNG", BORN_2000 + ["--png", path("chart.svg")], 0, path("chart.svg"),
-        png_size, (579, 172)),
-    Row("chart as SVG", BORN_2000 + ["--svg", path("chart.png")], 0, path("chart.png"),
-        svg_root, "{http://www.w3.org/2000/svg}svg"),
+        png_words, ((579, 172), "Biorhythmus zum Geburtsdatum 01.01.2000, 16.12.1999 bis "
+                    "16.01.2000", "Die Kurven Physisch, Seelisch und Geistig; der senkrechte "
+                    "Strich markiert den 01.01.2000.")),
+    Row("chart as SVG", ["--person", "anna", "--date", "08.11.2000", "--svg", path("chart.png")],
+        0, path("chart.png"), svg_words,
+        ("{http://www.w3.org/2000/svg}svg", "Biorhythmus von Anna, 23.10.2000 bis 23.11.2000",
+         "Die Kurven Physisch, Seelisch und Geistig; der senkrechte Strich markiert den "
+         "08.11.2000.")),
     # a wrong call: status 2
     Row("unknown option", ["--birthday", "01.01.2000"], 2, "-", nothing, b"",
         "Unbekannte Option „--birthday“."),

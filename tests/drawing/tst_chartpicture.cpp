@@ -1,6 +1,6 @@
 // The chart picture against what it promises to be: the main window's own chart and day strip,
 // pixel for pixel, one above the other; as SVG, drawn by Debian's own SVG renderer as Qt draws
-// it.
+// it; and saying of itself whose chart it is and which days it shows.
 
 #include "MainWindowFixture.h"
 #include "drawing/ChartPicture.h"
@@ -8,14 +8,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QXmlStreamReader>
 
 class TestChartPicture : public QObject {
     Q_OBJECT
 private slots:
+    void savedAndCopiedFromTheWindow_data();
     void savedAndCopiedFromTheWindow();
     void svgDrawnElsewhereAsQtDrawsIt_data();
     void svgDrawnElsewhereAsQtDrawsIt();
@@ -28,6 +31,28 @@ QAction* chartCommand(const MainWindow& window, const char* text) {
             return action;
     }
     return nullptr;
+}
+
+// The SVG's <title> and <desc>, read as XML.
+QStringList svgWords(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList words{QString(), QString()};
+    for (QXmlStreamReader svg(&file); !svg.atEnd();) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (svg.name() == QLatin1String("title"))
+            words[0] = svg.readElementText();
+        else if (svg.name() == QLatin1String("desc"))
+            words[1] = svg.readElementText();
+    }
+    return words;
+}
+
+QStringList pngWords(const QString& path) {
+    QImageReader png(path);
+    return {png.text("Title"), png.text("Description")};
 }
 
 // How far two pictures of one size lie apart within an area: the number of its pixels in which
@@ -47,11 +72,28 @@ int pixelsApart(const QImage& one, const QImage& other, const QRect& area, int t
 }
 } // namespace
 
+void TestChartPicture::savedAndCopiedFromTheWindow_data() {
+    QTest::addColumn<QString>("person"); // taken over from the list; empty: none
+    QTest::addColumn<QString>("title");
+    // 16 days before the display date, 15 after it
+    QTest::newRow("birth date typed in")
+        << ""
+        << "Biorhythmus zum Geburtsdatum 20.11.1953, 16.12.1999 bis 16.01.2000";
+    QTest::newRow("person from the list") << "Anna %2"
+                                          << "Biorhythmus von Anna %2, 16.12.1999 bis 16.01.2000";
+}
+
 // Saved as PNG and copied, the picture is the window's own picture of the chart and the
-// strip; saved as SVG, it has the same size.
+// strip; saved as SVG, it has the same size. Both carry the same title and description.
 void TestChartPicture::savedAndCopiedFromTheWindow() {
+    QFETCH(QString, person);
+    QFETCH(QString, title);
+    const QString description =
+        "Die Kurven Physisch, Seelisch und Geistig; der senkrechte Strich markiert den 01.01.2000.";
     Fixture f(QDate(2000, 1, 1));
     f.window.load();
+    if (!person.isEmpty())
+        f.window.takeOver(person, QDate(1953, 11, 20));
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     f.window.findChild<QWidget*>("M2")->setFocus(); // no focus frame on the chart
@@ -66,6 +108,8 @@ void TestChartPicture::savedAndCopiedFromTheWindow() {
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
     QCOMPARE(QSvgRenderer(folder.filePath("chart.svg")).viewBox().size(), shown.size());
     QCOMPARE(f.dialogs.messages.filter("Das Diagramm ist in der Datei").size(), 2);
+    QCOMPARE(pngWords(folder.filePath("chart.png")), QStringList({title, description}));
+    QCOMPARE(svgWords(folder.filePath("chart.svg")), QStringList({title, description}));
 }
 
 void TestChartPicture::svgDrawnElsewhereAsQtDrawsIt_data() {
@@ -93,7 +137,7 @@ void TestChartPicture::svgDrawnElsewhereAsQtDrawsIt() {
     QTemporaryDir folder;
     const QString svg = folder.filePath("chart.svg");
     const QString rendered = folder.filePath("rendered.png");
-    QVERIFY(saveChartPicture(svg, birth, display, PictureFormat::Svg).worked());
+    QVERIFY(saveChartPicture(svg, QString(), birth, display, PictureFormat::Svg).worked());
     QProcess rsvg;
     rsvg.start(renderer, {"--background-color", "black", "-o", rendered, svg});
     QVERIFY(rsvg.waitForFinished(30000));
