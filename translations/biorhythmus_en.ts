@@ -226,23 +226,12 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
-    <name>ChartPicture</name>
-    <message>
-        <source>Biorhythmus %1</source>
-        <translation>Biorhythmus %1</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>„biorhythmus --help“ zeigt alle Optionen.
 </source>
         <translation>“biorhythmus --help” shows every option.
 </translation>
-    </message>
-    <message>
-        <source>Die Standardausgabe lässt sich nicht schreiben</source>
-        <translation>Standard output cannot be written</translation>
     </message>
     <message>
         <source>Geburts-Datum</source>
@@ -442,6 +431,18 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die Liste endet am %1, dem letzten Tag, den das Programm kennt.</source>
         <translation>The list ends on %1, the last day the program knows.</translation>
+    </message>
+    <message>
+        <source>Biorhythmus zum Geburtsdatum %1, %2 bis %3</source>
+        <translation>Biorhythm for the birth date %1, %2 to %3</translation>
+    </message>
+    <message>
+        <source>Biorhythmus von %1, %2 bis %3</source>
+        <translation>Biorhythm of %1, %2 to %3</translation>
+    </message>
+    <message>
+        <source>Die Kurven %1, %2 und %3; der senkrechte Strich markiert den %4.</source>
+        <translation>The curves %1, %2 and %3; the vertical line marks %4.</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1140,18 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>%1: Die Datei kann nicht geschrieben werden</source>
         <translation>%1: The file cannot be written</translation>
+    </message>
+    <message>
+        <source>%1: Die Datei wird nicht ersetzt, denn die neue gehörte nicht mehr demselben Benutzer und derselben Gruppe wie die alte</source>
+        <translation>%1: The file is not replaced, as the new one would no longer belong to the same user and group as the old one</translation>
+    </message>
+    <message>
+        <source>Unter dem Namen liegt ein Ordner, ein Laufwerk oder ein Socket; er wird nicht ersetzt</source>
+        <translation>A folder, a disk or a socket lies under that name; it is not replaced</translation>
+    </message>
+    <message>
+        <source>Die Standardausgabe lässt sich nicht schreiben</source>
+        <translation>Standard output cannot be written</translation>
     </message>
 </context>
 </TS>

@@ -6,13 +6,14 @@
 #include "cli/PictureOutput.h"
 #include "core/CalendarFile.h"
 #include "core/CriticalDays.h"
+#include "core/FileName.h"
 #include "core/PersonFileLocation.h"
 #include "core/UiLanguage.h"
 #include "core/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -40,28 +41,12 @@ void keepQtNotesOff(QtMsgType type, const QMessageLogContext& context, const QSt
         printTo(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }
 
+// The arguments as the system gives them: a file name that is no UTF-8 keeps its bytes.
 QStringList argumentList(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << fileNameFromBytes(argv[i]);
     return arguments;
-}
-
-Outcome writeStandardOutput(const QByteArray& bytes) {
-    QFile out;
-    if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
-        return Outcome();
-    return Outcome::failure(
-        UserText(
-            "CommandLine",
-            QT_TRANSLATE_NOOP("CommandLine", "Die Standardausgabe lässt sich nicht schreiben")),
-        out.errorString());
-}
-
-Outcome writeOutput(const QString& path, const QByteArray& bytes) {
-    if (path == QLatin1String("-"))
-        return writeStandardOutput(bytes);
-    return writeWholeFile(path, bytes, false);
 }
 
 Outcome writeCalendar(const CommandLineRequest& request, const Subject& subject) {
@@ -89,7 +74,7 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
     if (written.worked() && request.wantsPictures())
         written = pictures.write(request, subject);
     if (written.worked() && request.wantsListing())
-        written = writeOutput(request.output, requestedListing(request, subject));
+        written = writeOutputFile(request.output, requestedListing(request, subject));
     if (!written.worked())
         return fail(ExitStatus::Failed, written);
     return int(ExitStatus::Success);
@@ -98,6 +83,9 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
 } // namespace
 
 int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
+    // A reader that has had enough (| head) ends the run quietly with status 141, as it ends
+    // any filter, even where the shell that started it ignores the signal.
+    std::signal(SIGPIPE, SIG_DFL);
     qInstallMessageHandler(keepQtNotesOff);
     const QStringList arguments = argumentList(argc, argv);
     const UiLanguage language = startUiLanguage(arguments);

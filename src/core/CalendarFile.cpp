@@ -99,7 +99,7 @@ Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
 
 Outcome saveCalendar(const QString& path, const CalendarPerson& person,
                      const std::vector<CriticalDay>& days, const QDateTime& stamp) {
-    return writeWholeFile(path, calendarFile(person, days, stamp), false);
+    return writeOutputFile(path, calendarFile(person, days, stamp));
 }
 
 QString calendarFileName(const CalendarPerson& person, const QDate& firstDay) {

@@ -27,7 +27,8 @@ QByteArray calendarFile(const CalendarPerson& person, const std::vector<Critical
 Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
                       const std::vector<CriticalDay>& days, const QDateTime& stamp);
 
-// Saves the file at path, whole or not at all; a failure's sentence names the file.
+// Saves the file at path as writeOutputFile does (core/WholeFile.h); a failure's sentence names
+// the file.
 Outcome saveCalendar(const QString& path, const CalendarPerson& person,
                      const std::vector<CriticalDay>& days, const QDateTime& stamp);
 

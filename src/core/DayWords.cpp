@@ -46,6 +46,20 @@ QString dayWithWeekday(const QDate& date) {
     return uiLocale().toString(date, QStringLiteral("dddd, ") + displayDateFormat());
 }
 
+ChartPictureWords chartPictureWords(const QString& name, const QDate& birth, const QDate& first,
+                                    const QDate& display, const QDate& last) {
+    // One arg() for all values, so that a name holding "%2" is not filled in again.
+    const QString title =
+        name.isEmpty()
+            ? Texts::tr("Biorhythmus zum Geburtsdatum %1, %2 bis %3")
+                  .arg(displayDateText(birth), displayDateText(first), displayDateText(last))
+            : Texts::tr("Biorhythmus von %1, %2 bis %3")
+                  .arg(name, displayDateText(first), displayDateText(last));
+    return {title, Texts::tr("Die Kurven %1, %2 und %3; der senkrechte Strich markiert den %4.")
+                       .arg(cycleName(Cycle::Physical), cycleName(Cycle::Emotional),
+                            cycleName(Cycle::Intellectual), displayDateText(display))};
+}
+
 QString lastDayNote() {
     return Texts::tr("Die Liste endet am %1, dem letzten Tag, den das Programm kennt.")
         .arg(displayDateText(latestDate()));

@@ -27,3 +27,14 @@ QString dayWithWeekday(const QDate& date);
 
 // What a list of days says when it stops at the last day the program knows.
 QString lastDayNote();
+
+// What a saved chart picture says of itself: whose chart it is (the person's name, or where
+// there is none the birth date) and which days it shows, and what its curves and its marker
+// are. "Biorhythmus von Anna, 22.11.2026 bis 23.12.2026"; "Die Kurven Physisch, Seelisch und
+// Geistig; der senkrechte Strich markiert den 08.12.2026."
+struct ChartPictureWords {
+    QString title;
+    QString description;
+};
+ChartPictureWords chartPictureWords(const QString& name, const QDate& birth, const QDate& first,
+                                    const QDate& display, const QDate& last);

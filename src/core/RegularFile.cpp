@@ -1,5 +1,7 @@
 #include "RegularFile.h"
 
+#include "core/FileName.h"
+
 #include <QFile>
 #include <array>
 #include <cerrno>
@@ -31,7 +33,7 @@ Outcome open(const QString& path, QFile& file, bool* exists) {
             *exists = found;
         return reason;
     };
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = fileNameBytes(path);
     struct stat info {};
     // stat() first, so that a device is never opened at all; fstat() after the open closes
     // the gap in which the name could have been replaced.

@@ -8,6 +8,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -15,10 +18,26 @@ const QColor AxisColor(255, 255, 255);
 const QColor StripBackground(0, 0, 0);
 const QColor StripText(255, 255, 255);
 
-QPen cosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
-    QPen pen(color, 1, style);
+QPen cosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine,
+                 Qt::PenCapStyle cap = Qt::SquareCap) {
+    QPen pen(color, 1, style, cap);
     pen.setCosmetic(true);
     return pen;
+}
+
+// An upright or level line drawn without anti-aliasing, placed where Qt and an SVG renderer
+// fill the same pixels: across, through the centres of the pixels Qt fills (those whose corner
+// lies at or before the coordinate; an SVG renderer centres a line on it and would smear one at
+// a pixel's edge over two), and along, from edge to edge of the pixels within the surface with
+// flat ends, since an SVG holds no clip.
+QLineF pixelLine(const QLineF& line, const QSize& surface) {
+    const auto centre = [](double at) { return std::floor(at) + 0.5; };
+    const auto within = [](double at, int size) { return std::clamp(at, 0.0, double(size)); };
+    if (line.y1() == line.y2())
+        return QLineF(within(line.x1(), surface.width()), centre(line.y1()),
+                      within(line.x2(), surface.width()), centre(line.y2()));
+    return QLineF(centre(line.x1()), within(line.y1(), surface.height()), centre(line.x2()),
+                  within(line.y2(), surface.height()));
 }
 
 } // namespace
@@ -28,24 +47,32 @@ void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayC
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), innerSize));
     painter.fillRect(QRect(QPoint(0, 0), innerSize), Qt::black);
-    painter.drawImage(QPoint(0, 0), starField);
+    // Only the part that shows, as an image of its own: an SVG would show the rest over the
+    // frame, and QSvgGenerator writes a part as the whole image squeezed into the part's place.
+    painter.drawImage(QPoint(0, 0), starField.copy(QRect(QPoint(0, 0), innerSize)));
 
-    painter.scale(innerSize.width() / double(ChartGeometry::Days - 1), ChartYUnitPx);
+    // The points are taken from chart units to pixels here rather than by scaling the painter,
+    // so that an SVG holds them in pixels: a 1 px line inside a group scaled 18 times is drawn
+    // 18 px wide by every renderer that ignores vector-effect="non-scaling-stroke".
+    const QTransform toPixels =
+        QTransform::fromScale(innerSize.width() / double(ChartGeometry::Days - 1), ChartYUnitPx);
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     for (Cycle cycle : DrawingOrder) {
         painter.setPen(cosmeticPen(cycleColor(cycle)));
         QPainterPath curve;
-        curve.addPolygon(ChartGeometry::curvePoints(chartDayCount, cycle));
+        curve.addPolygon(toPixels.map(ChartGeometry::curvePoints(chartDayCount, cycle)));
         painter.drawPath(curve);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(cosmeticPen(AxisColor, Qt::DotLine));
-    painter.drawLine(ChartGeometry::zeroLine(ChartGeometry::ScreenLines));
-    painter.setPen(cosmeticPen(AxisColor));
-    painter.drawLine(ChartGeometry::markerLine(ChartGeometry::ScreenLines));
+    painter.setPen(cosmeticPen(AxisColor, Qt::DotLine, Qt::FlatCap));
+    painter.drawLine(
+        pixelLine(toPixels.map(ChartGeometry::zeroLine(ChartGeometry::ScreenLines)), innerSize));
+    painter.setPen(cosmeticPen(AxisColor, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(
+        pixelLine(toPixels.map(ChartGeometry::markerLine(ChartGeometry::ScreenLines)), innerSize));
     painter.restore();
 }
 

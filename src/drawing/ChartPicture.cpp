@@ -1,23 +1,19 @@
 #include "ChartPicture.h"
 
 #include "core/DateRules.h"
+#include "core/DayWords.h"
 #include "core/WholeFile.h"
+#include "drawing/ChartGeometry.h"
 #include "drawing/ChartPainter.h"
 #include "drawing/Frames.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
 
 namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(ChartPicture)
-};
-
 QSize chartSize() {
     return ChartPlace.toPixels().size();
 }
@@ -30,7 +26,12 @@ QRect inside(const QSize& size, int frameWidth) {
     return QRect(QPoint(0, 0), size).adjusted(frameWidth, frameWidth, -frameWidth, -frameWidth);
 }
 
-QByteArray svgBytes(const QDate& birth, const QDate& display) {
+ChartPictureWords wordsFor(const QString& name, const QDate& birth, const QDate& display) {
+    const QDate first = display.addDays(-ChartGeometry::DisplayDayColumn);
+    return chartPictureWords(name, birth, first, display, first.addDays(ChartGeometry::Days - 1));
+}
+
+QByteArray svgBytes(const ChartPictureWords& words, const QDate& birth, const QDate& display) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -38,17 +39,31 @@ QByteArray svgBytes(const QDate& birth, const QDate& display) {
     svg.setSize(chartPictureSize());
     svg.setViewBox(QRect(QPoint(0, 0), chartPictureSize()));
     svg.setResolution(96); // one picture pixel is one CSS pixel
-    svg.setTitle(Texts::tr("Biorhythmus %1").arg(displayDateText(display)));
+    svg.setTitle(words.title);
+    svg.setDescription(words.description);
     QPainter painter(&svg);
     paintChartPicture(painter, birth, display);
     painter.end();
-    return buffer.data();
+    // The generator gives the size in millimetres to six digits (153.194mm), which renderers
+    // take for a pixel more than the picture has; in pixels it is exact.
+    QByteArray bytes = buffer.data();
+    const qsizetype start = bytes.indexOf("<svg width=");
+    const QSize size = chartPictureSize();
+    return bytes.replace(start, bytes.indexOf('\n', start) - start,
+                         QStringLiteral("<svg width=\"%1\" height=\"%2\"")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .toUtf8());
 }
 
-QByteArray pngBytes(const QDate& birth, const QDate& display) {
+// The words in the PNG's text chunks under the keys that PNG defines for them.
+QByteArray pngBytes(const ChartPictureWords& words, const QDate& birth, const QDate& display) {
+    QImage image = chartPictureImage(birth, display);
+    image.setText(QStringLiteral("Title"), words.title);
+    image.setText(QStringLiteral("Description"), words.description);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    chartPictureImage(birth, display).save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return buffer.data();
 }
 } // namespace
@@ -81,15 +96,17 @@ QImage chartPictureImage(const QDate& birth, const QDate& display) {
     return image;
 }
 
-Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                         PictureFormat format) {
-    return writeWholeFile(
-        path, format == PictureFormat::Svg ? svgBytes(birth, display) : pngBytes(birth, display),
-        false);
+Outcome saveChartPicture(const QString& path, const QString& name, const QDate& birth,
+                         const QDate& display, PictureFormat format) {
+    const ChartPictureWords words = wordsFor(name, birth, display);
+    return writeOutputFile(path, format == PictureFormat::Svg ? svgBytes(words, birth, display)
+                                                              : pngBytes(words, birth, display));
 }
 
-Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display) {
+Outcome saveChartPicture(const QString& path, const QString& name, const QDate& birth,
+                         const QDate& display) {
     const bool svg =
         QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    return saveChartPicture(path, birth, display, svg ? PictureFormat::Svg : PictureFormat::Png);
+    return saveChartPicture(path, name, birth, display,
+                            svg ? PictureFormat::Svg : PictureFormat::Png);
 }

@@ -32,9 +32,13 @@ QImage chartPictureImage(const QDate& birth, const QDate& display);
 
 enum class PictureFormat { Png, Svg };
 
-// The picture in the format, written whole or not at all; a failure's sentence names the file.
-Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display,
-                         PictureFormat format);
+// The picture in the format, written as writeOutputFile does (core/WholeFile.h); a failure's
+// sentence names the file. It carries its title and description (chartPictureWords: whose chart,
+// which days, which curves) as the SVG's <title> and <desc>, the PNG's text chunks Title and
+// Description. name is the person's, empty for a birth date typed in.
+Outcome saveChartPicture(const QString& path, const QString& name, const QDate& birth,
+                         const QDate& display, PictureFormat format);
 
 // The same as PNG or, for a path ending in ".svg", as SVG.
-Outcome saveChartPicture(const QString& path, const QDate& birth, const QDate& display);
+Outcome saveChartPicture(const QString& path, const QString& name, const QDate& birth,
+                         const QDate& display);

@@ -42,7 +42,7 @@ Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
         paintDayReport(painter, report);
         painter.end();
     }
-    const Outcome written = writeWholeFile(path, pdf.data(), false);
+    const Outcome written = writeOutputFile(path, pdf.data());
     if (!written.worked())
         return Outcome::failure(notSaved, written);
     return written;

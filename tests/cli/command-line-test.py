@@ -10,12 +10,18 @@ give, and the German words standard error must hold.
 import csv
 import io
 import os
+import pty
 import resource
+import select
 import shutil
 import signal
+import stat
 import subprocess
 import sys
 import tempfile
+import threading
+import time
+import tty
 from collections import namedtuple
 from datetime import date, timedelta
 
@@ -25,6 +31,8 @@ Row = namedtuple("Row", "name args status target reader expected message full_di
                  defaults=("", False, ""))
 
 work = tempfile.mkdtemp()
+UMASK = os.umask(0o022)
+os.umask(UMASK)
 # The program runs from a folder of its own, so that the person list it reads lies there and
 # nothing touches the build's own.
 folder = os.path.join(work, "bin")
@@ -86,6 +94,33 @@ def svg_root(data):
     return ElementTree.fromstring(data).tag
 
 
+def png_words(data):
+    """The PNG's size, and its Title and Description from its text chunks (tEXt, zTXt, iTXt)."""
+    import zlib
+    texts, at = {}, 8
+    while at < len(data):
+        length, kind = int.from_bytes(data[at:at + 4], "big"), data[at + 4:at + 8]
+        body = data[at + 8:at + 8 + length]
+        at += 12 + length
+        key, _, rest = body.partition(b"\0")
+        if kind == b"tEXt":
+            texts[key] = rest.decode("latin-1")
+        elif kind == b"zTXt":
+            texts[key] = zlib.decompress(rest[1:]).decode("latin-1")
+        elif kind == b"iTXt":
+            compressed, rest = rest[0], rest[2:]
+            text = rest.split(b"\0", 2)[2]
+            texts[key] = (zlib.decompress(text) if compressed else text).decode("utf-8")
+    return png_size(data), texts.get(b"Title"), texts.get(b"Description")
+
+
+def svg_words(data):
+    import xml.etree.ElementTree as ElementTree
+    svg = "{http://www.w3.org/2000/svg}"
+    root = ElementTree.fromstring(data)
+    return root.tag, root.findtext(svg + "title"), root.findtext(svg + "desc")
+
+
 def nothing(data):
     return data
 
@@ -128,10 +163,16 @@ ROWS = [
     Row("day report as PDF", ["-b", "20.11.1953", "-d", "01.01.2000", "--pdf", path("r.pdf")],
         0, path("r.pdf"), pdf_headings, [
             "Physischer Zustand 94 %", "Seelischer Zustand -22 %", "Geistiger Zustand 62 %"]),
+    # the title says whose chart it is and which 32 days it shows: 16 before the display date
     Row("chart as PNG", BORN_2000 + ["--png", path("chart.svg")], 0, path("chart.svg"),
-        png_size, (579, 172)),
-    Row("chart as SVG", BORN_2000 + ["--svg", path("chart.png")], 0, path("chart.png"),
-        svg_root, "{http://www.w3.org/2000/svg}svg"),
+        png_words, ((579, 172), "Biorhythmus zum Geburtsdatum 01.01.2000, 16.12.1999 bis "
+                    "16.01.2000", "Die Kurven Physisch, Seelisch und Geistig; der senkrechte "
+                    "Strich markiert den 01.01.2000.")),
+    Row("chart as SVG", ["--person", "anna", "--date", "08.11.2000", "--svg", path("chart.png")],
+        0, path("chart.png"), svg_words,
+        ("{http://www.w3.org/2000/svg}svg", "Biorhythmus von Anna, 23.10.2000 bis 23.11.2000",
+         "Die Kurven Physisch, Seelisch und Geistig; der senkrechte Strich markiert den "
+         "08.11.2000.")),
     # a wrong call: status 2
     Row("unknown option", ["--birthday", "01.01.2000"], 2, "-", nothing, b"",
         "Unbekannte Option „--birthday“."),
@@ -230,6 +271,181 @@ def check(row):
     return failures
 
 
+# --- what lies under an output's name --------------------------------------------------------
+# Every file option writes into what it is given as the shell's ">" would: "-" is standard
+# output, a FIFO, a terminal or a device is written into and stays what it was, an ordinary file
+# written over keeps its owner and mode, and a name is the bytes it was given. Each option is
+# tried on each kind; where the writing lands is read by the option's reader.
+
+OUTPUTS = [  # option, its further arguments, the reader of what it wrote, what that must give
+    ("-o", ["--days", "2", "-f", "csv"], lambda data: [row["datum"] for row in csv_rows(data)],
+     ["2000-01-01", "2000-01-02"]),
+    ("--ics", ["--critical", "40"], lambda data: [event[0] for event in calendar_events(data)],
+     [day for day, _, _ in CRITICAL_2000]),
+    ("--pdf", [], pdf_headings,
+     ["Physischer Zustand 0 %", "Seelischer Zustand 0 %", "Geistiger Zustand 0 %"]),
+    ("--png", [], lambda data: png_size(data), (579, 172)),
+    ("--svg", [], svg_root, "{http://www.w3.org/2000/svg}svg"),
+]
+NOBODY = 65534
+Kind = namedtuple("Kind", "name status after message root", defaults=("", False))
+KINDS = [  # what lies under the name; status; what lies there and beside it afterwards
+    Kind("standard output", 0, None),
+    Kind("/dev/stdout", 0, None),
+    Kind("process substitution", 0, None),
+    Kind("FIFO", 0, ("FIFO", ["out"])),
+    Kind("terminal", 0, None),
+    Kind("copy of /dev/null", 0, ("character device 1,3", ["out"]), root=True),
+    Kind("copy of /dev/full", 1, ("character device 1,7", ["out"]),
+         "out: Die Datei kann nicht geschrieben werden: No space left on device", True),
+    Kind("another user's 640 file", 0, ("file 640 65534:65534", ["out"]), root=True),
+    Kind("444 file", 0, ("file 444 0:0", ["out"]), root=True),
+    # beside it, its name's UTF-8 look-alike, which must keep its own content
+    Kind("name that is no UTF-8", 0, ("file", ["bericht\udcff.txt", "bericht\ufffd.txt"])),
+    Kind("working folder named in Latin-1", 0, ("file", ["out"])),
+]
+
+
+def described(name):
+    """What lies under the name, as the system says, and what lies in its folder."""
+    entries = sorted(os.fsdecode(entry) for entry in os.listdir(os.path.dirname(name)))
+    if not os.path.exists(name):
+        return "nothing", entries
+    info = os.stat(name)
+    if stat.S_ISFIFO(info.st_mode):
+        kind = "FIFO"
+    elif stat.S_ISCHR(info.st_mode):
+        kind = f"character device {os.major(info.st_rdev)},{os.minor(info.st_rdev)}"
+    elif (info.st_uid, stat.S_IMODE(info.st_mode)) == (os.getuid(), 0o666 & ~UMASK):
+        kind = "file"  # as a new file of this user is made
+    else:
+        kind = f"file {stat.S_IMODE(info.st_mode):o} {info.st_uid}:{info.st_gid}"
+    return kind, entries
+
+
+class Reader(threading.Thread):
+    """Reads a descriptor while the program runs, and once it has ended, until nothing more
+    comes. A FIFO is opened before the program starts, so that the program finds its reader."""
+
+    def __init__(self, fd):
+        super().__init__()
+        self.fd, self.data, self.ended = fd, b"", threading.Event()
+        self.start()
+
+    def run(self):
+        while True:
+            ready = select.select([self.fd], [], [], 0.2)[0]
+            try:
+                piece = os.read(self.fd, 65536) if ready else b""
+            except OSError:  # nothing there yet, or a terminal whose other side is gone
+                piece = b""
+            self.data += piece
+            if not piece and self.ended.is_set():
+                break
+            if not piece and ready:  # a FIFO without a writer yet, or no more
+                time.sleep(0.05)
+        os.close(self.fd)
+
+
+def write_into(kind, option, args):
+    """Runs the option onto the kind; its exit status, what landed, standard error, and what
+    lies under the name afterwards."""
+    folder = tempfile.mkdtemp(dir=work).encode()
+    name = os.path.join(folder, b"out")
+    value, cwd, reader, stdout = name, folder, None, subprocess.PIPE
+    command = [program] + BORN_2000 + args + [option]
+    if kind.name == "standard output":
+        value = "-"
+    elif kind.name == "/dev/stdout":
+        value = "/dev/stdout"
+    elif kind.name == "process substitution":
+        substituted = os.path.join(folder, b"substituted")
+        command = ["bash", "-c", 'exec 3>"$0"; "$@" >(cat >&3); s=$?; wait $!; exit $s',
+                   substituted] + command
+        value = None
+    elif kind.name == "FIFO":
+        os.mkfifo(name)
+        reader = Reader(os.open(name, os.O_RDONLY | os.O_NONBLOCK))
+    elif kind.name == "terminal":
+        master, slave = pty.openpty()
+        tty.setraw(slave)
+        value = os.ttyname(slave)
+        reader = Reader(master)
+    elif kind.name.startswith("copy of"):
+        os.mknod(name, 0o666 | stat.S_IFCHR, os.makedev(1, 3 if "null" in kind.name else 7))
+    elif kind.name.endswith("file"):
+        with open(name, "wb") as old:
+            old.write(b"old")
+        owner = NOBODY if "another user" in kind.name else 0
+        os.chown(name, owner, owner)
+        os.chmod(name, int(kind.after[0].split()[1], 8))
+    elif kind.name == "name that is no UTF-8":
+        name = value = os.path.join(folder, b"bericht\xff.txt")
+        neighbour = os.path.join(folder, "bericht\ufffd.txt".encode())
+        with open(neighbour, "wb") as look_alike:
+            look_alike.write(b"a neighbour")
+    else:
+        cwd = os.path.join(folder, b"M\xfcller")
+        os.mkdir(cwd)
+        name, value = os.path.join(cwd, b"out"), b"out"
+    environment = {k: v for k, v in os.environ.items()
+                   if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    environment.update(HOME=path("home"), XDG_DATA_HOME=path("home/data"), LC_ALL="C.UTF-8")
+    done = subprocess.run(command + ([value] if value is not None else []), env=environment,
+                          cwd=cwd, stdout=stdout, stderr=subprocess.PIPE, timeout=60)
+    if reader:
+        reader.ended.set()
+        reader.join()
+        landed = reader.data
+    elif kind.name in ("standard output", "/dev/stdout"):
+        landed = done.stdout
+    elif kind.name == "process substitution":
+        landed = open(substituted, "rb").read()
+    else:
+        landed = open(name, "rb").read() if os.path.isfile(name) else None
+    if kind.name == "terminal":
+        os.close(slave)
+    after = described(name) if kind.after else None
+    if kind.name == "name that is no UTF-8" and open(neighbour, "rb").read() != b"a neighbour":
+        after = ("look-alike written over", after[1])
+    return done.returncode, landed, done.stderr.decode("utf-8", "replace"), after
+
+
+def check_output_kind(kind, option, args, reader, expected):
+    status, landed, errors, after = write_into(kind, option, args)
+    failures = []
+    if status != kind.status:
+        failures.append(f"exit status {status}, expected {kind.status}")
+    # a device keeps nothing to read back
+    if kind.status == 0 and not kind.name.startswith("copy of"):
+        try:
+            got = reader(landed)
+        except Exception as error:  # not what the reader reads, or nothing at all
+            got = f"unreadable {(landed or b'')[:40]!r}: {error}"
+        if got != expected:
+            failures.append(f"read {got!r}, expected {expected!r}")
+    if kind.message not in errors or (not kind.message and errors):
+        failures.append(f"standard error {errors!r}, expected {kind.message!r}")
+    if after != kind.after:
+        failures.append(f"afterwards {after!r}, expected {kind.after!r}")
+    return failures
+
+
+def broken_pipe(ignored):
+    """A listing longer than its reader wants, cut off by head: status 141 from the shell, and
+    not a word, also where the parent ignores SIGPIPE."""
+    done = subprocess.run(
+        ["bash", "-c", '"$@" | head -1 >/dev/null; echo "${PIPESTATUS[0]}"', "bash", program]
+        + BORN_2000 + ["--days", "10000"], capture_output=True, timeout=60,
+        preexec_fn=(lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN)) if ignored else None)
+    failures = []
+    if done.stdout != b"141\n":
+        failures.append(f"status {done.stdout!r}, expected 141")
+    if done.stderr:
+        failures.append(f"standard error {done.stderr!r}, expected nothing")
+    return failures
+
+
 def main():
     failed = 0
     for row in ROWS + [BROKEN_LIST_ROW]:
@@ -238,6 +454,23 @@ def main():
         failures = check(row)
         failed += bool(failures)
         print(("FAIL " if failures else "ok   ") + row.name)
+        for failure in failures:
+            print("      " + failure)
+    for kind in KINDS:
+        for option, args, reader, expected in OUTPUTS:
+            if kind.root and os.getuid() != 0:
+                print(f"skip {option} onto {kind.name}: needs root")
+                continue
+            failures = check_output_kind(kind, option, args, reader, expected)
+            failed += bool(failures)
+            print(("FAIL " if failures else "ok   ") + f"{option} onto {kind.name}")
+            for failure in failures:
+                print("      " + failure)
+    for ignored in (False, True):
+        failures = broken_pipe(ignored)
+        failed += bool(failures)
+        print(("FAIL " if failures else "ok   ") + "broken pipe" +
+              (", SIGPIPE ignored by the parent" if ignored else ""))
         for failure in failures:
             print("      " + failure)
     shutil.rmtree(work)

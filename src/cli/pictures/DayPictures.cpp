@@ -39,7 +39,9 @@ Outcome DayPictures::write(const CommandLineRequest& request, const Subject& sub
          {std::pair{request.png, PictureFormat::Png}, std::pair{request.svg, PictureFormat::Svg}}) {
         if (path.isEmpty())
             continue;
-        const Outcome saved = saveChartPicture(path, subject.birth, request.date, format);
+        const Outcome saved =
+            saveChartPicture(path, request.person.isEmpty() ? QString() : subject.caption,
+                             subject.birth, request.date, format);
         if (!saved.worked())
             return saved;
     }

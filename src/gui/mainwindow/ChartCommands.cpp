@@ -40,7 +40,7 @@ void addChartCommands(QWidget* window, const MainWindowControls& controls,
     }
 }
 
-void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
+void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QString& name, const QDate& birth,
                         const QDate& display) {
     const auto saved =
         saveAs(parent, dialogs,
@@ -48,7 +48,7 @@ void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
                 Texts::tr("PNG-Bilder (*.png);;SVG-Bilder (*.svg)"),
                 Texts::tr("Das Diagramm ist in der Datei „%1“ gespeichert.")},
                QStringLiteral("Biorhythmus-%1.png").arg(shortDateText(display)),
-               [&](const QString& path) { return saveChartPicture(path, birth, display); });
+               [&](const QString& path) { return saveChartPicture(path, name, birth, display); });
     if (saved)
         showFailure(dialogs, parent, *saved);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
 #include <functional>
 
 class Dialogs;
@@ -18,9 +19,10 @@ struct ChartCommandHandlers {
 void addChartCommands(QWidget* window, const MainWindowControls& controls,
                       const ChartCommandHandlers& handlers);
 
-// Asks for a file name (see saveAs) and saves the chart picture there as PNG or SVG, telling
-// the user where it went or what went wrong.
-void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QDate& birth,
+// Asks for a file name (see saveAs) and saves the chart picture there as PNG or SVG, titled
+// with the person's name (empty: the birth date), telling the user where it went or what went
+// wrong.
+void saveChartPictureAs(QWidget* parent, Dialogs& dialogs, const QString& name, const QDate& birth,
                         const QDate& display);
 
 void copyChartPicture(const QDate& birth, const QDate& display);

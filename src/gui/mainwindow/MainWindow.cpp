@@ -81,7 +81,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     addChartCommands(this, m_controls,
                      {[this] { openCriticalDays(); },
                       [this] {
-                          saveChartPictureAs(this, m_dialogs, m_controls.M1->date(),
+                          saveChartPictureAs(this, m_dialogs, personName(), m_controls.M1->date(),
                                              m_controls.M2->date());
                       },
                       [this] { copyChartPicture(m_controls.M1->date(), m_controls.M2->date()); }});
@@ -198,11 +198,14 @@ void MainWindow::printOneAtATime() {
     m_printing = false;
 }
 
-void MainWindow::openCriticalDays() {
+QString MainWindow::personName() const {
     // The birth date's caption holds the person's name after a take-over from the list.
     const QString caption = m_controls.T1[0]->text().trimmed();
-    const QString name = caption == birthDateCaption() ? QString() : caption;
-    openCriticalDaysWindow(this, {name, m_controls.M1->date()}, m_controls.M2->date(),
+    return caption == birthDateCaption() ? QString() : caption;
+}
+
+void MainWindow::openCriticalDays() {
+    openCriticalDaysWindow(this, {personName(), m_controls.M1->date()}, m_controls.M2->date(),
                            {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); }});
 }
 

@@ -82,6 +82,9 @@ private:
     void ccc();
     void ShowPhaseText(const std::int16_t& PhaseIndex);
     void printOneAtATime();
+    // The person taken over from the list, whose name the birth date's caption shows; empty
+    // for a birth date typed in.
+    QString personName() const;
 
     const Clock& m_clock;
     ScreenSwitch& m_screen;
