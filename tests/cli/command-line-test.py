@@ -184,6 +184,14 @@ ROWS = [
         "Physical state  0 %", "Careful! A critical day for your physica",
         "Emotional state  0 %", "Careful, a critical day! Your mood may b",
         "Intellectual state  0 %", "Attention, a critical day! Your logical "]),
+    # The forms the window shows in either language, whatever the language of the answer.
+    Row("English form, as the English answer writes it",
+        ["--lang", "en", "--birth", "12/8/2026", "--date", "12/9/2026"], 0, "-",
+        lambda data: heads(data)[:3], [
+            "Birth date  12/8/2026", "Day shown  12/9/2026", "Days since birth  1"]),
+    Row("English form and short German form, German answer",
+        ["--birth", "1/13/2000", "--date", "1.2.2000"], 0, "-", lambda data: heads(data)[:3], [
+            "Geburts-Datum  13.01.2000", "Anzeige-Datum  01.02.2000", "Tage seit der Geburt  19"]),
     Row("help", ["--help"], 0, "-", lambda data: heads(data)[0], "Aufruf: biorhythmus [Optionen]"),
     Row("version", ["-v"], 0, "-", heads, ["biorhythmus 2.0.0"]),
     # usage errors: status 2
