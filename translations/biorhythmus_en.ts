@@ -354,6 +354,17 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
+    <name>DateInput</name>
+    <message>
+        <source>„%1“ ist kein Datum.</source>
+        <translation>“%1” is not a date.</translation>
+    </message>
+    <message>
+        <source>Es bleibt beim %1.</source>
+        <translation>The date stays %1.</translation>
+    </message>
+</context>
+<context>
     <name>DateRules</name>
     <message>
         <source>Das Datum muss zwischen dem 01.01.1601 und dem 31.12.9999 liegen.</source>
