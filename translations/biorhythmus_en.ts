@@ -8,10 +8,6 @@
         <translation>date</translation>
     </message>
     <message>
-        <source>Geburtsdatum, als TT.MM.JJJJ oder JJJJ-MM-TT.</source>
-        <translation>Birth date, as DD.MM.YYYY or YYYY-MM-DD.</translation>
-    </message>
-    <message>
         <source>Name</source>
         <translation>name</translation>
     </message>
@@ -102,10 +98,6 @@ the list of people), 2 when the call was wrong.
 </translation>
     </message>
     <message>
-        <source>„%1“ ist kein Datum; erwartet wird TT.MM.JJJJ oder JJJJ-MM-TT.</source>
-        <translation>“%1” is not a date; expected is DD.MM.YYYY or YYYY-MM-DD.</translation>
-    </message>
-    <message>
         <source>--%1 erwartet eine ganze Zahl von 1 bis %2, nicht „%3“.</source>
         <translation>--%1 expects a whole number from 1 to %2, not “%3”.</translation>
     </message>
@@ -156,6 +148,24 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Unbekannte Sprache „%1“; möglich sind de und en.</source>
         <translation>Unknown language “%1”; possible are de and en.</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum: TT.MM.JJJJ, JJJJ-MM-TT oder die englische Form.</source>
+        <translation>Birth date: DD.MM.YYYY, YYYY-MM-DD or the English form.</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <comment>the letter for a digit of the day</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <comment>the letter for a digit of the year</comment>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Datum; erwartet wird TT.MM.JJJJ, JJJJ-MM-TT oder %2.</source>
+        <translation>“%1” is not a date; expected is DD.MM.YYYY, YYYY-MM-DD or %2.</translation>
     </message>
 </context>
 <context>
@@ -330,6 +340,17 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Geistiger Zustand</source>
         <translation>Intellectual state</translation>
+    </message>
+</context>
+<context>
+    <name>DateInput</name>
+    <message>
+        <source>„%1“ ist kein Datum.</source>
+        <translation>“%1” is not a date.</translation>
+    </message>
+    <message>
+        <source>Es bleibt beim %1.</source>
+        <translation>The date stays %1.</translation>
     </message>
 </context>
 <context>

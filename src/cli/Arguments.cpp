@@ -24,7 +24,8 @@ const std::vector<OptionText>& optionTexts() {
     static const std::vector<OptionText> texts{
         {{"b", "birth"},
          QT_TRANSLATE_NOOP("Arguments", "Datum"),
-         QT_TRANSLATE_NOOP("Arguments", "Geburtsdatum, als TT.MM.JJJJ oder JJJJ-MM-TT.")},
+         QT_TRANSLATE_NOOP("Arguments",
+                           "Geburtsdatum: TT.MM.JJJJ, JJJJ-MM-TT oder die englische Form.")},
         {{"p", "person"},
          QT_TRANSLATE_NOOP("Arguments", "Name"),
          QT_TRANSLATE_NOOP("Arguments", "Geburtsdatum der Person aus der Personenliste.")},
@@ -100,14 +101,22 @@ struct DateReading {
     UserText error;
 };
 
+// The English form spelt as the other forms are: "M/T/JJJJ" in German, "M/D/YYYY" in English.
+QString englishFormPattern() {
+    return englishDateFormat()
+        .replace(QLatin1Char('d'), Texts::tr("T", "the letter for a digit of the day"))
+        .replace(QLatin1Char('y'), Texts::tr("J", "the letter for a digit of the year"));
+}
+
 DateReading readDate(const QString& text) {
     const QDate date = readDateText(text);
     if (!date.isValid())
         return {{},
                 UserText("Arguments",
                          QT_TRANSLATE_NOOP("Arguments", "„%1“ ist kein Datum; erwartet wird "
-                                                        "TT.MM.JJJJ oder JJJJ-MM-TT."))
-                    .arg(text)};
+                                                        "TT.MM.JJJJ, JJJJ-MM-TT oder %2."))
+                    .arg(text)
+                    .arg(englishFormPattern())};
     if (!isAcceptedDate(date))
         return {{}, dateRangeMessage()};
     return {date, {}};

@@ -1,7 +1,9 @@
 #include "DateRules.h"
 
+#include "core/UiLanguage.h"
 #include "core/UserText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -38,32 +40,100 @@ QLocale uiLocale() {
                                                  : QLocale(QLocale::German, QLocale::Germany);
 }
 
-QString displayDateFormat() {
-    const QLocale locale = uiLocale();
-    if (locale.language() != QLocale::English)
-        return QLatin1String(ShortDateFormat);
+namespace {
+// A locale's short date form with the year widened to four digits ("yy" stands for two).
+QString shortFormatWithFullYear(const QLocale& locale) {
     QString format = locale.dateFormat(QLocale::ShortFormat);
-    // "yy" stands for two digits of the year; the year is widened to all four.
     static const QRegularExpression year(QStringLiteral("y+"));
     return format.replace(year, QStringLiteral("yyyy"));
+}
+
+// The order of the parts in a date format such as "M/d/yyyy", and the character between them.
+DateForm formOf(const QString& format) {
+    DateForm form{{DatePart::Day, DatePart::Month, DatePart::Year}, QLatin1Char('.')};
+    int next = 0;
+    QChar last;
+    for (const QChar c : format) {
+        const DatePart part = c == QLatin1Char('d')   ? DatePart::Day
+                              : c == QLatin1Char('M') ? DatePart::Month
+                                                      : DatePart::Year;
+        if (c.isLetter() && c != last && next < 3)
+            form.order[next++] = part;
+        else if (!c.isLetter())
+            form.separator = c;
+        last = c;
+    }
+    return form;
+}
+
+// The number written with shortest to longest ASCII digits, or -1.
+int partNumber(QStringView digits, int shortest, int longest) {
+    if (digits.size() < shortest || digits.size() > longest)
+        return -1;
+    int number = 0;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        number = number * 10 + c.digitValue();
+    }
+    return number;
+}
+} // namespace
+
+DateForm germanDateForm() {
+    return formOf(QLatin1String(ShortDateFormat));
+}
+
+DateForm englishDateForm() {
+    return formOf(englishDateFormat());
+}
+
+QString englishDateFormat() {
+    const QLocale shown = uiLocale();
+    return shortFormatWithFullYear(shown.language() == QLocale::English ? shown : englishLocale());
+}
+
+DateForm isoDateForm() {
+    return formOf(QStringLiteral("yyyy-MM-dd"));
+}
+
+QString displayDateFormat() {
+    const QLocale locale = uiLocale();
+    return locale.language() == QLocale::English ? shortFormatWithFullYear(locale)
+                                                 : QLatin1String(ShortDateFormat);
 }
 
 QString displayDateText(const QDate& date) {
     return uiLocale().toString(date, displayDateFormat());
 }
 
+DateForm displayDateForm() {
+    return formOf(displayDateFormat());
+}
+
 bool isAcceptedDate(const QDate& date) {
     return date.isValid() && date >= earliestDate() && date <= latestDate();
 }
 
-QDate readDateText(const QString& text) {
+QDate readDateText(const QString& text, std::initializer_list<DateForm> forms) {
     const QString trimmed = text.trimmed();
-    for (const char* format : {ShortDateFormat, "d.M.yyyy", "yyyy-MM-dd"}) {
-        const QDate date = QDate::fromString(trimmed, QLatin1String(format));
-        if (date.isValid())
-            return date;
+    for (const DateForm& form : forms) {
+        const QStringList written = trimmed.split(form.separator);
+        if (written.size() != 3)
+            continue;
+        std::array<int, 3> numbers{}; // day, month, year
+        for (int i = 0; i < 3; ++i) {
+            const bool year = form.order[i] == DatePart::Year;
+            numbers[int(form.order[i])] = partNumber(written[i], year ? 4 : 1, year ? 4 : 2);
+        }
+        if (std::find(numbers.begin(), numbers.end(), -1) == numbers.end())
+            return QDate(numbers[2], numbers[1], numbers[0]);
     }
     return QDate();
+}
+
+QDate readDateText(const QString& text) {
+    return readDateText(text, {germanDateForm(), englishDateForm(), isoDateForm()});
 }
 
 QDate parseDateText(const QString& text) {

@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <initializer_list>
 
 class UserText;
 
@@ -30,16 +32,38 @@ inline constexpr const char* ShortDateFormat = "dd.MM.yyyy";
 // every other, so that the program stays German unless English was chosen at start.
 QLocale uiLocale();
 
+// The parts of a date, and a way of writing one: its parts in order with one character
+// between them.
+enum class DatePart { Day, Month, Year };
+struct DateForm {
+    std::array<DatePart, 3> order;
+    QChar separator;
+};
+
+// German d.M.yyyy (dd.MM.yyyy with its zeros).
+DateForm germanDateForm();
+// The English locale's short form, the interface's when it is English: M/d/yyyy in the United
+// States, dd/MM/yyyy in Britain.
+DateForm englishDateForm();
+QString englishDateFormat(); // as QDate writes it: "M/d/yyyy"
+// ISO 8601's yyyy-MM-dd.
+DateForm isoDateForm();
+
 // The date form the user reads and types: dd.MM.yyyy in German, the English locale's short
 // form in English, always with a four-digit year, since birth dates reach back to 1601.
 QString displayDateFormat();
 QString displayDateText(const QDate& date);
+DateForm displayDateForm();
 
 // Whether the date lies within the accepted range.
 bool isAcceptedDate(const QDate& date);
 
-// Reads a date written as dd.MM.yyyy, d.M.yyyy or yyyy-MM-dd, whatever its year; an invalid
-// QDate when the text is none of these.
+// Reads a date written whole in one of the forms: day and month with one or two digits, the year
+// with four, the form's separator between them, blanks around the whole allowed. An invalid QDate
+// when the text is in none of the forms or names no day (31.02.2000), whatever its year.
+QDate readDateText(const QString& text, std::initializer_list<DateForm> forms);
+// In every form the program writes: German, the English locale's and ISO 8601. The forms
+// differ in their separators, so no text reads as two dates.
 QDate readDateText(const QString& text);
 
 // readDateText(), and an invalid QDate also when the date lies outside the accepted range.

@@ -12,16 +12,6 @@ std::optional<UiLanguage> languageOfTag(const QString& tag) {
     return uiLanguageNamed(tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0));
 }
 
-// English in the region the user asked for when the system names one, else in the US.
-QLocale englishLocale() {
-    for (const QString& tag : QLocale::system().uiLanguages()) {
-        const QLocale locale(tag);
-        if (languageOfTag(tag) == UiLanguage::English && locale.language() == QLocale::English)
-            return locale;
-    }
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
-
 bool installTranslator(QCoreApplication& application, const QLocale& locale, const QString& name,
                        const QString& folder) {
     auto* translator = new QTranslator(&application);
@@ -32,6 +22,15 @@ bool installTranslator(QCoreApplication& application, const QLocale& locale, con
 }
 
 } // namespace
+
+QLocale englishLocale() {
+    for (const QString& tag : QLocale::system().uiLanguages()) {
+        const QLocale locale(tag);
+        if (languageOfTag(tag) == UiLanguage::English && locale.language() == QLocale::English)
+            return locale;
+    }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 std::optional<UiLanguage> uiLanguageNamed(const QString& name) {
     if (name.compare(QLatin1String("de"), Qt::CaseInsensitive) == 0)

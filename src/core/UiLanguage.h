@@ -4,6 +4,7 @@
 #include <optional>
 
 class QCoreApplication;
+class QLocale;
 
 // The languages the program speaks. German is its own; English comes from a translation.
 enum class UiLanguage { German, English };
@@ -27,6 +28,9 @@ LanguageChoice languageChoice(const QStringList& arguments);
 // The language to start in: the one --lang names, else the one BIORHYTHMUS_LANG names, else
 // the one the system prefers.
 UiLanguage startUiLanguage(const QStringList& arguments);
+
+// English in the region the user asked for when the system names one, else in the US.
+QLocale englishLocale();
 
 // Makes the language's locale the default and loads Qt's own texts in it, so that calendars,
 // message boxes and context menus speak it too, and for English the program's translation.

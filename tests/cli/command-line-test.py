@@ -173,6 +173,14 @@ ROWS = [
         ("{http://www.w3.org/2000/svg}svg", "Biorhythmus von Anna, 23.10.2000 bis 23.11.2000",
          "Die Kurven Physisch, Seelisch und Geistig; der senkrechte Strich markiert den "
          "08.11.2000.")),
+    # The forms the window shows in either language, whatever the language of the answer.
+    Row("English form, as the English answer writes it",
+        ["--lang", "en", "--birth", "12/8/2026", "--date", "12/9/2026"], 0, "-",
+        lambda data: heads(data)[:3], [
+            "Birth date  12/8/2026", "Day shown  12/9/2026", "Days since birth  1"]),
+    Row("English form and short German form, German answer",
+        ["--birth", "1/13/2000", "--date", "1.2.2000"], 0, "-", lambda data: heads(data)[:3], [
+            "Geburts-Datum  13.01.2000", "Anzeige-Datum  01.02.2000", "Tage seit der Geburt  19"]),
     # a wrong call: status 2
     Row("unknown option", ["--birthday", "01.01.2000"], 2, "-", nothing, b"",
         "Unbekannte Option „--birthday“."),

@@ -4,11 +4,13 @@
 #include "core/Phase.h"
 #include "core/PhaseTexts.h"
 
+#include <QLocale>
 #include <QTest>
 
 class TestCalc : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { QLocale::setDefault(QLocale::system()); }
     void percentages_data();
     void percentages();
     void phases_data();
@@ -144,25 +146,65 @@ void TestCalc::stepping() {
     QCOMPARE(stepDay(from, direction), to);
 }
 
+// Whole date texts as the command line and a paste take them: German and ISO always, and the
+// short form of the English locale, the interface's when it is English, else the system's.
 void TestCalc::dateText_data() {
+    QTest::addColumn<QString>("locale"); // the interface's; empty: German on a C system
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
-    QTest::newRow("short form") << "08.11.1999" << QDate(1999, 11, 8);
-    QTest::newRow("without zeros") << "8.11.1999" << QDate(1999, 11, 8);
-    QTest::newRow("iso") << "1999-11-08" << QDate(1999, 11, 8);
-    QTest::newRow("blanks around") << " 08.11.1999 " << QDate(1999, 11, 8);
-    QTest::newRow("empty") << "" << QDate();
-    QTest::newRow("impossible day") << "31.02.2000" << QDate();
-    QTest::newRow("before the range") << "31.12.1600" << QDate();
-    QTest::newRow("garbage") << "gestern" << QDate();
+    QTest::newRow("short form") << ""
+                                << "08.11.1999" << QDate(1999, 11, 8);
+    QTest::newRow("without zeros") << ""
+                                   << "8.11.1999" << QDate(1999, 11, 8);
+    QTest::newRow("iso") << ""
+                         << "1999-11-08" << QDate(1999, 11, 8);
+    QTest::newRow("blanks around") << ""
+                                   << " 08.11.1999 " << QDate(1999, 11, 8);
+    QTest::newRow("English form in German") << ""
+                                            << "12/8/2026" << QDate(2026, 12, 8);
+    QTest::newRow("English form in English") << "en_US"
+                                             << "1/13/2027" << QDate(2027, 1, 13);
+    QTest::newRow("English form with zeros") << "en_US"
+                                             << "01/05/2027" << QDate(2027, 1, 5);
+    QTest::newRow("British form") << "en_GB"
+                                  << "12/8/2026" << QDate(2026, 8, 12);
+    QTest::newRow("German form in English") << "en_US"
+                                            << "12.8.2026" << QDate(2026, 8, 12);
+    QTest::newRow("empty") << ""
+                           << "" << QDate();
+    QTest::newRow("impossible day") << ""
+                                    << "31.02.2000" << QDate();
+    QTest::newRow("no 13th month in English") << "en_US"
+                                              << "13/1/2027" << QDate();
+    QTest::newRow("before the range") << ""
+                                      << "31.12.1600" << QDate();
+    QTest::newRow("year 0") << ""
+                            << "01.01.0000" << QDate();
+    QTest::newRow("two-digit year") << ""
+                                    << "8.11.99" << QDate();
+    QTest::newRow("digits only") << ""
+                                 << "08111999" << QDate();
+    QTest::newRow("two separators") << ""
+                                    << "08.11/1999" << QDate();
+    QTest::newRow("three-digit day") << ""
+                                     << "008.11.1999" << QDate();
+    QTest::newRow("a sign") << ""
+                            << "+8.11.1999" << QDate();
+    QTest::newRow("garbage") << ""
+                             << "gestern" << QDate();
 }
 
 void TestCalc::dateText() {
+    QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(QDate, date);
+    QLocale::setDefault(locale.isEmpty() ? QLocale::system() : QLocale(locale));
     QCOMPARE(parseDateText(text), date);
-    if (date.isValid())
-        QCOMPARE(parseDateText(shortDateText(date)), date);
+    if (!date.isValid())
+        return;
+    // What the program writes, in the file and on the screen, it reads.
+    QCOMPARE(parseDateText(shortDateText(date)), date);
+    QCOMPARE(parseDateText(displayDateText(date)), date);
 }
 
 void TestCalc::phaseTexts_data() {

@@ -92,6 +92,11 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     m_nameValidator->setObjectName(QStringLiteral("nameValidator"));
     txtName->setValidator(m_nameValidator);
     connect(m_nameValidator, &NameValidator::refused, this, &PersonEditor::showRefused);
+    connect(txtName, &QLineEdit::textEdited, this, [this](const QString& typed) {
+        if (m_persons.personCount() < 1 && !typed.isEmpty())
+            addPerson(typed);
+    });
+    txtName->installEventFilter(this);
     Label1->setBuddy(txtName);
 
     DT = place(new BirthDateInput(area), QStringLiteral("DT"), {1320, 1170, 2535, 345});
@@ -231,7 +236,7 @@ void PersonEditor::command(Command which) {
     }
 }
 
-void PersonEditor::addPerson() {
+void PersonEditor::addPerson(const QString& name) {
     if (m_persons.isFull()) {
         m_dialogs.inform(this, programTitle(),
                          tr("Die Personenliste ist voll: Sie fasst höchstens %1 Personen.")
@@ -241,6 +246,7 @@ void PersonEditor::addPerson() {
     StoreRecord();
     m_persons.append();
     m_persons.setCurrentPerson(m_persons.personCount());
+    m_persons.person(m_persons.currentPerson()).Name = name;
     DT->setDate(m_clock.today());
     ShowRecord();
     txtName->setFocus();
@@ -300,11 +306,26 @@ void PersonEditor::paintClient(QPainter& painter) {
 }
 
 bool PersonEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtName && m_persons.personCount() < 1)
+        openNameWhileEmpty(event->type());
     // The main window closing closes the editor, with its closing sequence.
     if (parentWidget() && watched == parentWidget()->window() && event->type() == QEvent::Close &&
         isVisible())
         reject();
     return QDialog::eventFilter(watched, event);
+}
+
+// With no persons the fields wait for "Person hinzufügen ". A click into the name field opens
+// it all the same, and the first character typed there adds the person, as the button would:
+// otherwise the focus stays on the button, and the first blank typed would press it. Leaving
+// the field with nothing typed closes it again.
+void PersonEditor::openNameWhileEmpty(QEvent::Type happened) {
+    if (happened == QEvent::MouseButtonPress && !txtName->isEnabled()) {
+        txtName->setEnabled(true);
+        txtName->setFocus(Qt::MouseFocusReason);
+    } else if (happened == QEvent::FocusOut && txtName->isEnabled()) {
+        EnableFields(false);
+    }
 }
 
 void PersonEditor::showRefused(const QString& characters) {

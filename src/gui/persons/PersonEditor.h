@@ -3,6 +3,7 @@
 #include "core/PersonStore.h"
 #include "gui/controls/FramedDialog.h"
 
+#include <QEvent>
 #include <array>
 #include <functional>
 
@@ -56,7 +57,9 @@ private:
     void ShowRecord();
     void EnableFields(bool enabled);
     void showPerson(int number);
-    void addPerson();
+    // A new person with the name, today as its date underneath, at the end of the list.
+    void addPerson(const QString& name = QString());
+    void openNameWhileEmpty(QEvent::Type happened);
     void deletePerson();
     void takeOverPerson();
     void closingSequence();

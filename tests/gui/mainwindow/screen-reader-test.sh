@@ -29,6 +29,7 @@ rows=(
   "Escape|20.11.1953"
   "Up|21.11.1953"
   "Up|22.11.1953"
+  "0 0|„00“ ist kein Datum. Es bleibt beim 22.11.1953."
   "ctrl+shift+e|Personen-Datenbank"
   "space|Person 1 von 1"
   "Tab Tab space|Person 2 von 2"

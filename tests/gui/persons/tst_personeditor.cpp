@@ -98,6 +98,8 @@ private slots:
     void showsItsGrid();
     void openingWithoutFile();
     void addOnEmptyList();
+    void typingIntoTheEmptyList_data();
+    void typingIntoTheEmptyList();
     void addStoresShownPerson();
     void stepperStopsAtEnds_data();
     void stepperStopsAtEnds();
@@ -222,6 +224,39 @@ void TestPersonEditor::addOnEmptyList() {
     f.click(3);
     QCOMPARE(f.file(), QByteArray("1,1\r\n\"Anna\"\r\n\"17.05.2024\"\r\n"));
     QVERIFY(!f.editor->isVisible());
+}
+
+// With no persons the fields wait for "Person hinzufügen "; a click into the name field and
+// typing still give a new person of that name, and no typed key reaches a button.
+void TestPersonEditor::typingIntoTheEmptyList_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QByteArray>("file"); // after Save
+    QTest::newRow("a name with a blank")
+        << "Anna Müller"
+        << "Person 1 von 1" << QByteArray("1,1\r\n\"Anna M\xfcller\"\r\n\"\"\r\n");
+    QTest::newRow("a blank first")
+        << " Anna"
+        << "Person 1 von 1" << QByteArray("1,1\r\n\" Anna\"\r\n\"\"\r\n");
+    QTest::newRow("a click alone adds no one") << ""
+                                               << "Keine Einträge" << QByteArray("0,0\r\n");
+}
+
+void TestPersonEditor::typingIntoTheEmptyList() {
+    QFETCH(QString, typed);
+    QFETCH(QString, status);
+    QFETCH(QByteArray, file);
+    Fixture f;
+    QVERIFY(!f.name()->isEnabled());
+    QTest::mouseClick(f.name(), Qt::LeftButton);
+    for (const QChar c : typed) // key by key to whatever has the focus, as a keyboard does
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                            Qt::Key(c.toUpper().unicode()), QString(c), {});
+    QCOMPARE(f.name()->text(), typed);
+    QCOMPARE(f.status(), status);
+    f.click(2);
+    QCOMPARE(f.file(), file);
+    QCOMPARE(f.name()->isEnabled(), !typed.isEmpty());
 }
 
 void TestPersonEditor::addStoresShownPerson() {
