@@ -157,6 +157,18 @@ the list of people), 2 when the call was wrong.
         <source>Unbekannte Sprache „%1“; möglich sind de und en.</source>
         <translation>Unknown language “%1”; possible are de and en.</translation>
     </message>
+    <message>
+        <source>Mit --ics: Erinnerung am kritischen Tag um HH:MM.</source>
+        <translation>With --ics: an alarm on the critical day at HH:MM.</translation>
+    </message>
+    <message>
+        <source>Mit --ics: Erinnerung am Vortag um HH:MM.</source>
+        <translation>With --ics: an alarm on the day before at HH:MM.</translation>
+    </message>
+    <message>
+        <source>Meldet kritische Tage von heute und morgen auf dem Desktop.</source>
+        <translation>Tells of today's and tomorrow's critical days on the desktop.</translation>
+    </message>
 </context>
 <context>
     <name>Backups</name>
@@ -247,6 +259,17 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Geburts-Datum</source>
         <translation>Birth date</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalDayNotices</name>
+    <message>
+        <source>%1 am %2 (geboren am %3)</source>
+        <translation>%1 on %2 (born %3)</translation>
+    </message>
+    <message>
+        <source>%1 für %2 am %3</source>
+        <translation>%1 for %2 on %3</translation>
     </message>
 </context>
 <context>
@@ -442,6 +465,21 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die Liste endet am %1, dem letzten Tag, den das Programm kennt.</source>
         <translation>The list ends on %1, the last day the program knows.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Die kritischen Tage lassen sich nicht melden: Es gibt keinen Sitzungsbus</source>
+        <translation>The critical days cannot be told: there is no session bus</translation>
+    </message>
+    <message>
+        <source>Die kritischen Tage lassen sich nicht melden: Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst</source>
+        <translation>The critical days cannot be told: no notification service answers on the session bus</translation>
+    </message>
+    <message>
+        <source>Die Benachrichtigung „%1“ lässt sich nicht senden</source>
+        <translation>The notification “%1” cannot be sent</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1071,25 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Es ist keine gewöhnliche Datei (sondern ein Ordner, ein Gerät oder eine Pipe)</source>
         <translation>It is not an ordinary file (but a folder, a device or a pipe)</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderOptions</name>
+    <message>
+        <source>--alarm und --alarm-before schließen einander aus.</source>
+        <translation>--alarm and --alarm-before exclude each other.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --ics.</source>
+        <translation>--%1 applies only with --ics.</translation>
+    </message>
+    <message>
+        <source>--%1 erwartet eine Uhrzeit als HH:MM, nicht „%2“.</source>
+        <translation>--%1 expects a time of day as HH:MM, not “%2”.</translation>
+    </message>
+    <message>
+        <source>--notify und --%1 schließen einander aus.</source>
+        <translation>--notify and --%1 exclude each other.</translation>
     </message>
 </context>
 <context>
