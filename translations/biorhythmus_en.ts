@@ -236,6 +236,10 @@ the list of people), 2 when the call was wrong.
         <source>Das Diagramm ist in der Datei „%1“ gespeichert.</source>
         <translation>The chart has been saved in the file “%1”.</translation>
     </message>
+    <message>
+        <source>Erinnerungen...</source>
+        <translation>Reminders...</translation>
+    </message>
 </context>
 <context>
     <name>ChartPicture</name>
@@ -337,6 +341,34 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die kritischen Tage sind in der Datei „%1“ gespeichert.</source>
         <translation>The critical days have been saved in the file “%1”.</translation>
+    </message>
+    <message>
+        <source>Erinnerungen...</source>
+        <translation>Reminders...</translation>
+    </message>
+    <message>
+        <source>&amp;Erinnerung im Kalender:</source>
+        <translation>&amp;Alarm in the calendar:</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>am Tag um</source>
+        <translation>on the day at</translation>
+    </message>
+    <message>
+        <source>am Vortag um</source>
+        <translation>the day before at</translation>
+    </message>
+    <message>
+        <source>Erinnerung im Kalender</source>
+        <translation>Alarm in the calendar</translation>
+    </message>
+    <message>
+        <source>Uhrzeit der Erinnerung</source>
+        <translation>Time of the alarm</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1106,92 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
 </context>
 <context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Erinnerungen</source>
+        <translation>Reminders</translation>
+    </message>
+    <message>
+        <source>ERINNERUNGEN</source>
+        <translation>REMINDERS</translation>
+    </message>
+    <message>
+        <source>Biorhythmus meldet die kritischen Tage von heute und morgen bei jeder Anmeldung und täglich zur gewählten Uhrzeit.</source>
+        <translation>Biorhythmus tells of today's and tomorrow's critical days at every log-in and daily at the chosen time.</translation>
+    </message>
+    <message>
+        <source>&amp;Personen:</source>
+        <translation>&amp;People:</translation>
+    </message>
+    <message>
+        <source>Personen</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>&amp;Uhrzeit:</source>
+        <translation>&amp;Time:</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>&amp;Einschalten</source>
+        <translation>Switch &amp;on</translation>
+    </message>
+    <message>
+        <source>&amp;Ausschalten</source>
+        <translation>Switch o&amp;ff</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1, geboren am %2</source>
+        <translation>%1, born %2</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum %1</source>
+        <translation>Birth date %1</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens eine Person, an deren kritische Tage erinnert werden soll.</source>
+        <translation>Please choose at least one person whose critical days you want to be reminded of.</translation>
+    </message>
+    <message>
+        <source>Die Erinnerung ist ausgeschaltet.</source>
+        <translation>The reminder is off.</translation>
+    </message>
+    <message>
+        <source>Die Erinnerung ist eingeschaltet: bei jeder Anmeldung und täglich um %1.</source>
+        <translation>The reminder is on: at every log-in and daily at %1.</translation>
+    </message>
+    <message>
+        <source>Die Erinnerung ist eingeschaltet: bei jeder Anmeldung.</source>
+        <translation>The reminder is on: at every log-in.</translation>
+    </message>
+    <message>
+        <source>Zur Uhrzeit erinnert nur ein systemd-Benutzerdienst, und der läuft hier nicht.</source>
+        <translation>Only a systemd user manager reminds at a time of day, and none runs here.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderEntries</name>
+    <message>
+        <source>Biorhythmus: kritische Tage melden</source>
+        <translation>Biorhythmus: tell of critical days</translation>
+    </message>
+    <message>
+        <source>Meldet die kritischen Tage von heute und morgen auf dem Desktop.</source>
+        <translation>Tells of today's and tomorrow's critical days on the desktop.</translation>
+    </message>
+    <message>
+        <source>Biorhythmus: kritische Tage täglich um %1 melden</source>
+        <translation>Biorhythmus: tell of critical days daily at %1</translation>
+    </message>
+</context>
+<context>
     <name>ReminderOptions</name>
     <message>
         <source>--alarm und --alarm-before schließen einander aus.</source>
@@ -1090,6 +1208,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>--notify und --%1 schließen einander aus.</source>
         <translation>--notify and --%1 exclude each other.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderSwitch</name>
+    <message>
+        <source>Die Datei %1 lässt sich nicht entfernen</source>
+        <translation>The file %1 cannot be removed</translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1310,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Heute: %1</source>
         <translation>Today: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UserManager</name>
+    <message>
+        <source>„systemctl --user %1“ ist nicht gelungen</source>
+        <translation>“systemctl --user %1” did not succeed</translation>
     </message>
 </context>
 <context>
