@@ -24,8 +24,8 @@ class CriticalDaysWindow : public FramedDialog {
 public:
     struct Services {
         Dialogs& dialogs;
-        std::function<void(const QDate&)> showDay;   // the main window's way to a new display date
-        std::function<void(QWidget*)> openReminders; // "Erinnerungen..." over the given window
+        std::function<void(const QDate&)> showDay; // the main window's way to a new display date
+        std::function<void(QWidget*)> openReminders = {}; // "Erinnerungen..." over the window
     };
 
     CriticalDaysWindow(const CalendarPerson& person, const QDate& first, const Services& services,

@@ -158,7 +158,7 @@ void TestCriticalDays::calendarFileOnFullDisk() {
     QVERIFY(speaking.installed());
     ScriptedDialogs dialogs;
     CriticalDaysWindow days({QStringLiteral("Anna"), QDate(2000, 1, 1)}, QDate(2000, 1, 1),
-                            {dialogs, [](const QDate&) {}, {}});
+                            {dialogs, [](const QDate&) {}});
     QTemporaryDir folder;
     dialogs.saveFileNames << folder.filePath("days.ics");
     {
