@@ -5,7 +5,8 @@
 
 BenchWindow::BenchWindow()
     : m_window(MainWindow::Services{m_clock, m_screen, m_dialogs, m_printers, m_persons,
-                                    m_personFile, QCoreApplication::applicationDirPath()}) {
+                                    m_personFile, QCoreApplication::applicationDirPath(),
+                                    m_userManager}) {
     m_window.load();
     m_window.resize(640, 480);
     m_window.show();

@@ -7,6 +7,7 @@
 #include "gui/platform/Dialogs.h"
 #include "gui/platform/ScreenSwitch.h"
 #include "gui/platform/SystemPrinterService.h"
+#include "gui/platform/UserManager.h"
 
 #include <QTemporaryDir>
 
@@ -31,5 +32,6 @@ private:
     PersonList m_persons;
     QTemporaryDir m_personFolder;
     PersonFileLocation m_personFile{m_personFolder.path()};
+    SystemdUserManager m_userManager;
     MainWindow m_window;
 };

@@ -167,6 +167,18 @@ the list of people), 2 when the call was wrong.
         <source>„%1“ ist kein Datum; erwartet wird TT.MM.JJJJ, JJJJ-MM-TT oder %2.</source>
         <translation>“%1” is not a date; expected is DD.MM.YYYY, YYYY-MM-DD or %2.</translation>
     </message>
+    <message>
+        <source>Mit --ics: Erinnerung am kritischen Tag um HH:MM.</source>
+        <translation>With --ics: an alarm on the critical day at HH:MM.</translation>
+    </message>
+    <message>
+        <source>Mit --ics: Erinnerung am Vortag um HH:MM.</source>
+        <translation>With --ics: an alarm on the day before at HH:MM.</translation>
+    </message>
+    <message>
+        <source>Meldet kritische Tage von heute und morgen auf dem Desktop.</source>
+        <translation>Tells of today's and tomorrow's critical days on the desktop.</translation>
+    </message>
 </context>
 <context>
     <name>Backups</name>
@@ -234,6 +246,10 @@ the list of people), 2 when the call was wrong.
         <source>Das Diagramm ist in der Datei „%1“ gespeichert.</source>
         <translation>The chart has been saved in the file “%1”.</translation>
     </message>
+    <message>
+        <source>Erinnerungen...</source>
+        <translation>Reminders...</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -246,6 +262,17 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Geburts-Datum</source>
         <translation>Birth date</translation>
+    </message>
+</context>
+<context>
+    <name>CriticalDayNotices</name>
+    <message>
+        <source>%1 am %2 (geboren am %3)</source>
+        <translation>%1 on %2 (born %3)</translation>
+    </message>
+    <message>
+        <source>%1 für %2 am %3</source>
+        <translation>%1 for %2 on %3</translation>
     </message>
 </context>
 <context>
@@ -313,6 +340,34 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die kritischen Tage sind in der Datei „%1“ gespeichert.</source>
         <translation>The critical days have been saved in the file “%1”.</translation>
+    </message>
+    <message>
+        <source>Erinnerungen...</source>
+        <translation>Reminders...</translation>
+    </message>
+    <message>
+        <source>&amp;Erinnerung im Kalender:</source>
+        <translation>&amp;Alarm in the calendar:</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>am Tag um</source>
+        <translation>on the day at</translation>
+    </message>
+    <message>
+        <source>am Vortag um</source>
+        <translation>the day before at</translation>
+    </message>
+    <message>
+        <source>Erinnerung im Kalender</source>
+        <translation>Alarm in the calendar</translation>
+    </message>
+    <message>
+        <source>Uhrzeit der Erinnerung</source>
+        <translation>Time of the alarm</translation>
     </message>
 </context>
 <context>
@@ -464,6 +519,21 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die Kurven %1, %2 und %3; der senkrechte Strich markiert den %4.</source>
         <translation>The curves %1, %2 and %3; the vertical line marks %4.</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Die kritischen Tage lassen sich nicht melden: Es gibt keinen Sitzungsbus</source>
+        <translation>The critical days cannot be told: there is no session bus</translation>
+    </message>
+    <message>
+        <source>Die kritischen Tage lassen sich nicht melden: Auf dem Sitzungsbus antwortet kein Benachrichtigungsdienst</source>
+        <translation>The critical days cannot be told: no notification service answers on the session bus</translation>
+    </message>
+    <message>
+        <source>Die Benachrichtigung „%1“ lässt sich nicht senden</source>
+        <translation>The notification “%1” cannot be sent</translation>
     </message>
 </context>
 <context>
@@ -1058,6 +1128,118 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
 </context>
 <context>
+    <name>ReminderDialog</name>
+    <message>
+        <source>Erinnerungen</source>
+        <translation>Reminders</translation>
+    </message>
+    <message>
+        <source>ERINNERUNGEN</source>
+        <translation>REMINDERS</translation>
+    </message>
+    <message>
+        <source>Biorhythmus meldet die kritischen Tage von heute und morgen bei jeder Anmeldung und täglich zur gewählten Uhrzeit.</source>
+        <translation>Biorhythmus tells of today's and tomorrow's critical days at every log-in and daily at the chosen time.</translation>
+    </message>
+    <message>
+        <source>&amp;Personen:</source>
+        <translation>&amp;People:</translation>
+    </message>
+    <message>
+        <source>Personen</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>&amp;Uhrzeit:</source>
+        <translation>&amp;Time:</translation>
+    </message>
+    <message>
+        <source>Uhrzeit</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>&amp;Einschalten</source>
+        <translation>Switch &amp;on</translation>
+    </message>
+    <message>
+        <source>&amp;Ausschalten</source>
+        <translation>Switch o&amp;ff</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1, geboren am %2</source>
+        <translation>%1, born %2</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum %1</source>
+        <translation>Birth date %1</translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie mindestens eine Person, an deren kritische Tage erinnert werden soll.</source>
+        <translation>Please choose at least one person whose critical days you want to be reminded of.</translation>
+    </message>
+    <message>
+        <source>Die Erinnerung ist ausgeschaltet.</source>
+        <translation>The reminder is off.</translation>
+    </message>
+    <message>
+        <source>Die Erinnerung ist eingeschaltet: bei jeder Anmeldung und täglich um %1.</source>
+        <translation>The reminder is on: at every log-in and daily at %1.</translation>
+    </message>
+    <message>
+        <source>Die Erinnerung ist eingeschaltet: bei jeder Anmeldung.</source>
+        <translation>The reminder is on: at every log-in.</translation>
+    </message>
+    <message>
+        <source>Zur Uhrzeit erinnert nur ein systemd-Benutzerdienst, und der läuft hier nicht.</source>
+        <translation>Only a systemd user manager reminds at a time of day, and none runs here.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderEntries</name>
+    <message>
+        <source>Biorhythmus: kritische Tage melden</source>
+        <translation>Biorhythmus: tell of critical days</translation>
+    </message>
+    <message>
+        <source>Meldet die kritischen Tage von heute und morgen auf dem Desktop.</source>
+        <translation>Tells of today's and tomorrow's critical days on the desktop.</translation>
+    </message>
+    <message>
+        <source>Biorhythmus: kritische Tage täglich um %1 melden</source>
+        <translation>Biorhythmus: tell of critical days daily at %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderOptions</name>
+    <message>
+        <source>--alarm und --alarm-before schließen einander aus.</source>
+        <translation>--alarm and --alarm-before exclude each other.</translation>
+    </message>
+    <message>
+        <source>--%1 gilt nur mit --ics.</source>
+        <translation>--%1 applies only with --ics.</translation>
+    </message>
+    <message>
+        <source>--%1 erwartet eine Uhrzeit als HH:MM, nicht „%2“.</source>
+        <translation>--%1 expects a time of day as HH:MM, not “%2”.</translation>
+    </message>
+    <message>
+        <source>--notify und --%1 schließen einander aus.</source>
+        <translation>--notify and --%1 exclude each other.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderSwitch</name>
+    <message>
+        <source>Die Datei %1 lässt sich nicht entfernen</source>
+        <translation>The file %1 cannot be removed</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeFolder</name>
     <message>
         <source>ist nicht vorhanden</source>
@@ -1150,6 +1332,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Heute: %1</source>
         <translation>Today: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UserManager</name>
+    <message>
+        <source>„systemctl --user %1“ ist nicht gelungen</source>
+        <translation>“systemctl --user %1” did not succeed</translation>
     </message>
 </context>
 <context>

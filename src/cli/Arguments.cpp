@@ -1,5 +1,6 @@
 #include "Arguments.h"
 
+#include "cli/ReminderOptions.h"
 #include "core/DateRules.h"
 #include "core/UiLanguage.h"
 
@@ -47,6 +48,12 @@ const std::vector<OptionText>& optionTexts() {
         {{"ics"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
          QT_TRANSLATE_NOOP("Arguments", "Kalenderdatei der kritischen Tage (Vorgabe: 90 Tage).")},
+        {{"alarm"},
+         "HH:MM",
+         QT_TRANSLATE_NOOP("Arguments", "Mit --ics: Erinnerung am kritischen Tag um HH:MM.")},
+        {{"alarm-before"},
+         "HH:MM",
+         QT_TRANSLATE_NOOP("Arguments", "Mit --ics: Erinnerung am Vortag um HH:MM.")},
         {{"pdf"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
          QT_TRANSLATE_NOOP("Arguments", "Der Tagesbericht als PDF-Datei, wie gedruckt.")},
@@ -56,6 +63,10 @@ const std::vector<OptionText>& optionTexts() {
         {{"svg"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
          QT_TRANSLATE_NOOP("Arguments", "Das Diagramm mit der Tagesleiste als SVG-Bild.")},
+        {{"notify"},
+         nullptr,
+         QT_TRANSLATE_NOOP("Arguments", "Meldet kritische Tage von heute und morgen auf dem "
+                                        "Desktop.")},
         {{"lang"},
          QT_TRANSLATE_NOOP("Arguments", "Sprache"),
          QT_TRANSLATE_NOOP("Arguments", "de oder en: die Sprache der Texte (Vorgabe: die des "
@@ -141,9 +152,40 @@ SpanReading readSpan(const QString& option, const QString& text) {
     return {days, {}};
 }
 
+// --birth or --person, one of the two; with --notify any number of both. Without --notify a
+// repeated option counts once, with its last value.
+UserText readSubjects(const QCommandLineParser& parser, CommandLineRequest& request) {
+    request.persons = parser.values(QStringLiteral("person"));
+    const QStringList births = parser.values(QStringLiteral("birth"));
+    if (request.persons.contains(QString()))
+        return UserText("Arguments",
+                        QT_TRANSLATE_NOOP("Arguments", "Nach „--person“ fehlt ein Name."));
+    if (request.persons.isEmpty() && births.isEmpty())
+        return UserText(
+            "Arguments",
+            QT_TRANSLATE_NOOP("Arguments", "Bitte --birth DATUM oder --person NAME angeben."));
+    if (!request.notify && !request.persons.isEmpty() && !births.isEmpty())
+        return UserText(
+            "Arguments",
+            QT_TRANSLATE_NOOP("Arguments", "--birth und --person schließen einander aus."));
+    for (const QString& text : births) {
+        const DateReading birth = readDate(text);
+        if (!birth.error.isEmpty())
+            return birth.error;
+        request.births.push_back(birth.date);
+    }
+    if (!request.persons.isEmpty())
+        request.person = request.persons.last();
+    if (!request.births.empty())
+        request.birth = request.births.back();
+    return {};
+}
+
 } // namespace
 
 bool CommandLineRequest::wantsListing() const {
+    if (notify)
+        return false;
     const bool filesOnly = !ics.isEmpty() || wantsPictures();
     return !filesOnly || outputGiven || formatGiven || days > 0 || (critical > 0 && ics.isEmpty());
 }
@@ -187,26 +229,9 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
                 .arg(parser.positionalArguments().first()));
 
     CommandLineRequest request;
-    const bool hasBirth = parser.isSet(QStringLiteral("birth"));
-    request.person = parser.value(QStringLiteral("person"));
-    if (parser.isSet(QStringLiteral("person")) && request.person.isEmpty())
-        return usageError(UserText(
-            "Arguments", QT_TRANSLATE_NOOP("Arguments", "Nach „--person“ fehlt ein Name.")));
-    if (hasBirth == parser.isSet(QStringLiteral("person")))
-        return usageError(
-            hasBirth
-                ? UserText("Arguments",
-                           QT_TRANSLATE_NOOP("Arguments",
-                                             "--birth und --person schließen einander aus."))
-                : UserText("Arguments",
-                           QT_TRANSLATE_NOOP("Arguments",
-                                             "Bitte --birth DATUM oder --person NAME angeben.")));
-    if (hasBirth) {
-        const DateReading birth = readDate(parser.value(QStringLiteral("birth")));
-        if (!birth.error.isEmpty())
-            return usageError(birth.error);
-        request.birth = birth.date;
-    }
+    request.notify = parser.isSet(QStringLiteral("notify"));
+    if (const UserText error = readSubjects(parser, request); !error.isEmpty())
+        return usageError(error);
     request.date = today;
     if (parser.isSet(QStringLiteral("date"))) {
         const DateReading date = readDate(parser.value(QStringLiteral("date")));
@@ -256,5 +281,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
                     .arg(name));
     }
     request.outputGiven = parser.isSet(QStringLiteral("output"));
+    if (const UserText error = readReminderOptions(parser, request); !error.isEmpty())
+        return usageError(error);
     return {ParsedArguments::Kind::Run, request, {}, {}};
 }

@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 
 #include "cli/Arguments.h"
+#include "cli/CriticalDayNotices.h"
 #include "cli/Listings.h"
+#include "cli/NoticeLibrary.h"
 #include "cli/PersonLookup.h"
 #include "cli/PictureOutput.h"
 #include "core/CalendarFile.h"
@@ -54,11 +56,17 @@ Outcome writeCalendar(const CommandLineRequest& request, const Subject& subject)
     const CriticalDayList list = criticalDays(subject.birth, request.date, span);
     const CalendarPerson person{request.person.isEmpty() ? QString() : subject.caption,
                                 subject.birth};
-    return saveCalendar(request.ics, person, list.days, QDateTime::currentDateTimeUtc());
+    return saveCalendar(request.ics, person, list.days, QDateTime::currentDateTimeUtc(),
+                        request.alarm);
 }
 
 // Runs the request under an application object already made.
 int run(const CommandLineRequest& request, PictureOutput& pictures) {
+    if (request.notify) {
+        NoticeLibrary notices;
+        const Outcome told = notifyCriticalDays(request, notices);
+        return told.worked() ? int(ExitStatus::Success) : fail(ExitStatus::Failed, told);
+    }
     Subject subject{Texts::tr("Geburts-Datum"), request.birth};
     if (!request.person.isEmpty()) {
         const FoundPerson found =

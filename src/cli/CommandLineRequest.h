@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/CalendarAlarm.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
+#include <vector>
 
 enum class OutputFormat { Text, Csv, Json };
 
@@ -18,8 +22,13 @@ struct CommandLineRequest {
     QString pdf;                          // --pdf: the day report page
     QString png;                          // --png: the chart with its day strip
     QString svg;                          // --svg: the same as a vector drawing
-    bool outputGiven = false;             // -o was given
-    bool formatGiven = false;             // --format was given
+    CalendarAlarm alarm;                  // --alarm, --alarm-before: the calendar file's alarm
+    bool notify = false; // --notify: the coming critical days as desktop notifications
+    // With --notify, --person and --birth may be given more than once: every one, in order.
+    QStringList persons;
+    std::vector<QDate> births;
+    bool outputGiven = false; // -o was given
+    bool formatGiven = false; // --format was given
 
     bool wantsPictures() const { return !pdf.isEmpty() || !png.isEmpty() || !svg.isEmpty(); }
     // The listing (values, day table or critical days) is written unless only files were asked
@@ -27,6 +36,8 @@ struct CommandLineRequest {
     bool wantsListing() const;
 };
 
+// The span --notify covers when --critical is not given: today and tomorrow.
+inline constexpr int DefaultNotifySpan = 2;
 // The span --ics covers when --critical is not given.
 inline constexpr int DefaultCalendarSpan = 90;
 // The longest span of --days and --critical; beyond 31.12.9999 a span stops there.

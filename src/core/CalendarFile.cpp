@@ -2,8 +2,7 @@
 
 #include "core/ContentLines.h"
 #include "core/DateRules.h"
-#include "core/Phase.h"
-#include "core/PhaseTexts.h"
+#include "core/DayWords.h"
 #include "core/WholeFile.h"
 
 #include <QCoreApplication>
@@ -38,32 +37,34 @@ QString summary(const CalendarPerson& person, const CriticalDay& day) {
         .arg(criticalDayWords(day.count()), name, cycleNames(day.cycles));
 }
 
-QString description(const CriticalDay& day) {
-    QStringList lines;
-    for (Cycle cycle : AllCycles) {
-        if (day.cycles[int(cycle)])
-            lines << cycleName(cycle) + QStringLiteral(": ") +
-                         leadSentence(phaseIndex(cycle, 0)); // day 0 is every cycle's critical day
-    }
-    return lines.join(QLatin1Char('\n'));
+// One display alarm, which shows the event's summary.
+QStringList alarm(const CalendarAlarm& when, const QString& summary) {
+    if (!when.wanted())
+        return {};
+    return {QStringLiteral("BEGIN:VALARM"), QStringLiteral("ACTION:DISPLAY"),
+            QStringLiteral("DESCRIPTION:") + escapedText(summary),
+            QStringLiteral("TRIGGER:") + triggerDuration(when), QStringLiteral("END:VALARM")};
 }
 
-QByteArray event(const CalendarPerson& person, const CriticalDay& day, const QString& stamp) {
+QByteArray event(const CalendarPerson& person, const CriticalDay& day, const QString& stamp,
+                 const CalendarAlarm& when) {
     // A DATE has four digits of year, so the last accepted day cannot name its next day.
     const QString end = day.date < latestDate()
                             ? QStringLiteral("DTEND;VALUE=DATE:") + dateValue(day.date.addDays(1))
                             : QStringLiteral("DURATION:P1D");
-    const QStringList lines{
-        QStringLiteral("BEGIN:VEVENT"),
-        QStringLiteral("UID:") + uid(person, day.date),
-        QStringLiteral("DTSTAMP:") + stamp,
-        QStringLiteral("DTSTART;VALUE=DATE:") + dateValue(day.date),
-        end,
-        QStringLiteral("SUMMARY:") + escapedText(summary(person, day)),
-        QStringLiteral("DESCRIPTION:") + escapedText(description(day)),
-        QStringLiteral("TRANSP:TRANSPARENT"),
-        QStringLiteral("END:VEVENT"),
-    };
+    const QString title = summary(person, day);
+    const QStringList lines =
+        QStringList{
+            QStringLiteral("BEGIN:VEVENT"),
+            QStringLiteral("UID:") + uid(person, day.date),
+            QStringLiteral("DTSTAMP:") + stamp,
+            QStringLiteral("DTSTART;VALUE=DATE:") + dateValue(day.date),
+            end,
+            QStringLiteral("SUMMARY:") + escapedText(title),
+            QStringLiteral("DESCRIPTION:") + escapedText(criticalCycleLeads(day.cycles)),
+            QStringLiteral("TRANSP:TRANSPARENT"),
+        } +
+        alarm(when, title) + QStringList{QStringLiteral("END:VEVENT")};
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += foldedLine(line);
@@ -72,7 +73,7 @@ QByteArray event(const CalendarPerson& person, const CriticalDay& day, const QSt
 } // namespace
 
 QByteArray calendarFile(const CalendarPerson& person, const std::vector<CriticalDay>& days,
-                        const QDateTime& stamp) {
+                        const QDateTime& stamp, const CalendarAlarm& alarm) {
     const QString stampValue = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     QByteArray bytes = "BEGIN:VCALENDAR\r\n"
                        "VERSION:2.0\r\n"
@@ -80,14 +81,15 @@ QByteArray calendarFile(const CalendarPerson& person, const std::vector<Critical
                        "CALSCALE:GREGORIAN\r\n"
                        "METHOD:PUBLISH\r\n";
     for (const CriticalDay& day : days)
-        bytes += event(person, day, stampValue);
+        bytes += event(person, day, stampValue, alarm);
     bytes += "END:VCALENDAR\r\n";
     return bytes;
 }
 
 Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
-                      const std::vector<CriticalDay>& days, const QDateTime& stamp) {
-    const Outcome written = writeAll(device, calendarFile(person, days, stamp));
+                      const std::vector<CriticalDay>& days, const QDateTime& stamp,
+                      const CalendarAlarm& alarm) {
+    const Outcome written = writeAll(device, calendarFile(person, days, stamp, alarm));
     if (written.worked())
         return written;
     return Outcome::failure(
@@ -98,8 +100,9 @@ Outcome writeCalendar(QIODevice& device, const CalendarPerson& person,
 }
 
 Outcome saveCalendar(const QString& path, const CalendarPerson& person,
-                     const std::vector<CriticalDay>& days, const QDateTime& stamp) {
-    return writeOutputFile(path, calendarFile(person, days, stamp));
+                     const std::vector<CriticalDay>& days, const QDateTime& stamp,
+                     const CalendarAlarm& alarm) {
+    return writeOutputFile(path, calendarFile(person, days, stamp, alarm));
 }
 
 QString calendarFileName(const CalendarPerson& person, const QDate& firstDay) {

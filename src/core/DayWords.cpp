@@ -2,6 +2,7 @@
 
 #include "core/DateRules.h"
 #include "core/Phase.h"
+#include "core/PhaseTexts.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -40,6 +41,16 @@ QString criticalDayWords(int criticalCycles) {
     default:
         return Texts::tr("Dreifach kritischer Tag");
     }
+}
+
+QString criticalCycleLeads(const CycleSet& cycles) {
+    QStringList lines;
+    for (Cycle cycle : AllCycles) {
+        if (cycles[int(cycle)])
+            lines << cycleName(cycle) + QStringLiteral(": ") +
+                         leadSentence(phaseIndex(cycle, 0)); // day 0 is every cycle's critical day
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString dayWithWeekday(const QDate& date) {

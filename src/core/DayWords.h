@@ -22,6 +22,10 @@ QString cycleNames(const CycleSet& cycles);
 // kritischer Tag" or "Dreifach kritischer Tag"; nothing for none.
 QString criticalDayWords(int criticalCycles);
 
+// Each critical cycle of the set on a line of its own, with the first sentence of its text on a
+// critical day: "Physisch: Vorsicht ! Kritischer Tag für Ihren körperlichen Zustand."
+QString criticalCycleLeads(const CycleSet& cycles);
+
 // The day with its weekday in the language's form: "Samstag, 01.01.2000".
 QString dayWithWeekday(const QDate& date);
 

@@ -199,6 +199,17 @@ void TestCommandLine::wrongCalls_data() {
     QTest::newRow("span beyond the longest")
         << Born2000 + QStringList{"--critical", "100001"}
         << "--critical erwartet eine ganze Zahl von 1 bis 100000, nicht „100001“.";
+    QTest::newRow("an alarm without a calendar file")
+        << Born2000 + QStringList{"--alarm", "8:00"} << "--alarm gilt nur mit --ics.";
+    QTest::newRow("an alarm past the day's hours")
+        << Born2000 + QStringList{"--ics", "x.ics", "--alarm-before", "24:00"}
+        << "--alarm-before erwartet eine Uhrzeit als HH:MM, nicht „24:00“.";
+    QTest::newRow("two alarms") << Born2000 + QStringList{"--ics", "x.ics",          "--alarm",
+                                                          "08:00", "--alarm-before", "18:00"}
+                                << "--alarm und --alarm-before schließen einander aus.";
+    QTest::newRow("notifications and a listing, in English")
+        << QStringList{"--lang=en", "--notify", "-b", "01.01.2000", "-p", "Anna", "-f", "csv"}
+        << "--notify and --format exclude each other.";
 }
 
 void TestCommandLine::wrongCalls() {

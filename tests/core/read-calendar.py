@@ -1,11 +1,17 @@
 #!/usr/bin/python3
 """Reads a calendar file of critical days with the icalendar parser and checks it against the
 phase tables, worked out here on their own: the days, summaries, descriptions, end dates,
-stamps and UIDs, and the line rules (CRLF, at most 75 octets, whole UTF-8 characters)."""
+stamps and UIDs, and the line rules (CRLF, at most 75 octets, whole UTF-8 characters). With
+--alarm, every event must carry one display alarm that rings so many minutes after its start,
+and khal, a second reader, must list an alarm for every event."""
 import argparse
 import datetime
+import os
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 
 import icalendar
 
@@ -66,6 +72,41 @@ def check_escaping(raw):
             check(not re.search(r"[\\;,]", bare), f"unescaped text: {line[:40]}")
 
 
+def check_alarm(day, event, minutes):
+    alarms = [c for c in event.subcomponents if c.name == "VALARM"]
+    if minutes is None:
+        check(not alarms, f"{day}: an alarm nobody asked for")
+        return
+    check(len(alarms) == 1, f"{day}: {len(alarms)} alarms")
+    for alarm in alarms:
+        trigger = alarm["TRIGGER"]
+        check(str(alarm["ACTION"]) == "DISPLAY", f"{day}: ACTION {alarm['ACTION']}")
+        check(str(alarm["DESCRIPTION"]) == str(event["SUMMARY"]), f"{day}: alarm DESCRIPTION")
+        check(trigger.dt == datetime.timedelta(minutes=minutes), f"{day}: TRIGGER {trigger.dt}")
+        check(trigger.params.get("RELATED", "START") == "START", f"{day}: TRIGGER not at start")
+
+
+def check_khal(path, count):
+    """khal lists an alarm it can ring (a display alarm relative to the start) with a symbol."""
+    if not shutil.which("khal"):
+        problems.append("khal is missing (Debian package khal)")
+        return
+    with tempfile.TemporaryDirectory() as home:
+        os.mkdir(os.path.join(home, "calendar"))
+        config = os.path.join(home, "config")
+        with open(config, "w") as out:
+            out.write(f"[calendars]\n[[c]]\npath = {home}/calendar\n[locale]\n"
+                      "dateformat = %Y-%m-%d\nlongdateformat = %Y-%m-%d\ntimeformat = %H:%M\n"
+                      "datetimeformat = %Y-%m-%d %H:%M\nlongdatetimeformat = %Y-%m-%d %H:%M\n")
+        listed = subprocess.run(["khal", "-c", config, "printics", "--format",
+                                 "{start-date}|{alarm-symbol}|", path],
+                                capture_output=True, text=True, env=dict(os.environ, HOME=home))
+    lines = [line for line in listed.stdout.splitlines() if line.endswith("|")]
+    check(listed.returncode == 0, f"khal: {listed.stderr.strip()[-200:]}")
+    check(len(lines) == count, f"khal lists {len(lines)} of {count} events")
+    check(all(line.split("|")[1].strip() for line in lines), "khal lists an event without alarm")
+
+
 def events(path):
     raw = open(path, "rb").read()
     check_lines(raw)
@@ -83,6 +124,7 @@ def main():
     parser.add_argument("--stamp", type=int, required=True, help="seconds since 1970 UTC")
     parser.add_argument("--same", required=True, help="the same person's file, from another day")
     parser.add_argument("--other", required=True, help="another person's file, the same days")
+    parser.add_argument("--alarm", type=int, help="minutes from each event's start to its alarm")
     args = parser.parse_args()
 
     found = events(args.file)
@@ -95,6 +137,7 @@ def main():
         summary, description = expected.get(day, ("", ""))
         check(str(event["SUMMARY"]) == summary, f"{day}: summary {str(event['SUMMARY'])!r}")
         check(str(event["DESCRIPTION"]) == description, f"{day}: description differs")
+        check_alarm(day, event, args.alarm)
         check(event["DTSTAMP"].dt == stamp, f"{day}: DTSTAMP {event['DTSTAMP'].dt}")
         check(event["DTSTAMP"].dt.utcoffset() == datetime.timedelta(0), f"{day}: DTSTAMP not UTC")
         if day < LAST:
@@ -108,6 +151,8 @@ def main():
             hidden.append(args.name.strip())
         check(not any(h in uid for h in hidden), f"{day}: UID {uid} shows name or birth date")
     check(len(uids) == len(found), "two events share a UID")
+    if args.alarm is not None:
+        check_khal(args.file, len(found))
 
     for other, same in ((args.same, True), (args.other, False)):
         shared = {d: e for d, e in events(other).items() if d in found}

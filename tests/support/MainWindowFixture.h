@@ -2,6 +2,7 @@
 
 #include "FakePrinters.h"
 #include "RecordingDisplayMode.h"
+#include "RecordingUserManager.h"
 #include "ScriptedDialogs.h"
 #include "core/Clock.h"
 #include "core/PersonFileLocation.h"
@@ -20,7 +21,7 @@ struct Fixture {
         : clock(today), displayMode(screen), screenSwitch(displayMode),
           personFile(personFolder.path()),
           window(MainWindow::Services{clock, screenSwitch, dialogs, printers, persons, personFile,
-                                      folder}) {}
+                                      folder, userManager}) {}
     FixedClock clock;
     RecordingDisplayMode displayMode;
     ScreenSwitch screenSwitch;
@@ -29,6 +30,7 @@ struct Fixture {
     QTemporaryDir personFolder;
     PersonList persons;
     PersonFileLocation personFile;
+    RecordingUserManager userManager;
     MainWindow window;
 };
 

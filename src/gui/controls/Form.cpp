@@ -49,6 +49,11 @@ QLabel* textLabel(QWidget* parent, const QString& name, const Twips& where, cons
     return label;
 }
 
+QLabel* gridCaption(QWidget* parent, const QString& name, const Twips& where, const QString& text,
+                    double points) {
+    return textLabel(parent, name, where, text, arial(points, true), QColor(224, 224, 224));
+}
+
 void chainTabOrder(std::initializer_list<QWidget*> order) {
     QWidget* previous = nullptr;
     for (QWidget* next : order) {

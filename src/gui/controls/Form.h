@@ -38,5 +38,9 @@ void describe(QWidget* widget, const QString& shown, const QString& toolTip);
 QLabel* textLabel(QWidget* parent, const QString& name, const Twips& where, const QString& text,
                   const QFont& font, const QColor& colour, const QColor& background = QColor());
 
+// A bold caption in light grey, as the dialogs drawn over the dark grid show them.
+QLabel* gridCaption(QWidget* parent, const QString& name, const Twips& where, const QString& text,
+                    double points);
+
 // The Tab key walks through the widgets in the order given.
 void chainTabOrder(std::initializer_list<QWidget*> order);

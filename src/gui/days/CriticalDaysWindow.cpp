@@ -13,14 +13,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimeEdit>
 
 namespace {
 constexpr int GridDivisor = 7;
-
-QLabel* caption(QWidget* parent, const QString& name, const Twips& where, const QString& text,
-                double points) {
-    return textLabel(parent, name, where, text, arial(points, true), QColor(224, 224, 224));
-}
 
 QString whose(const CalendarPerson& person, const QDate& first) {
     const QString name = person.name.trimmed();
@@ -39,21 +35,22 @@ QTableWidgetItem* cell(const QString& text) {
 
 CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate& first,
                                        const Services& services, QWidget* parent)
-    : FramedDialog(Twips{0, 0, 7200, 5400}.toPixels().size(), parent), m_person(person),
-      m_first(first), m_dialogs(services.dialogs), m_showDay(services.showDay) {
+    : FramedDialog(Twips{0, 0, 7200, 5850}.toPixels().size(), parent), m_person(person),
+      m_first(first), m_dialogs(services.dialogs), m_showDay(services.showDay),
+      m_openReminders(services.openReminders) {
     setObjectName(QStringLiteral("Days"));
     setModal(true);
     setAccessibleName(tr("Kritische Tage"));
     QWidget* area = client();
-    caption(area, QStringLiteral("Label1"), {150, 90, 4500, 285}, tr("KRITISCHE TAGE"), 12);
+    gridCaption(area, QStringLiteral("Label1"), {150, 90, 4500, 285}, tr("KRITISCHE TAGE"), 12);
     QLabel* lblPerson =
-        caption(area, QStringLiteral("lblPerson"), {150, 450, 6900, 255}, QString(), 8.25);
+        gridCaption(area, QStringLiteral("lblPerson"), {150, 450, 6900, 255}, QString(), 8.25);
     // A long name is cut short on the screen; a screen reader reads it whole.
     lblPerson->setAccessibleName(whose(person, first));
     lblPerson->setText(lblPerson->fontMetrics().elidedText(lblPerson->accessibleName(),
                                                            Qt::ElideRight, lblPerson->width()));
     QLabel* spanCaption =
-        caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("&Zeitraum:"), 8.25);
+        gridCaption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("&Zeitraum:"), 8.25);
 
     Span = place(new QComboBox(area), QStringLiteral("Span"), {1380, 765, 1500, 330});
     Span->setFont(arial(8.25, true));
@@ -80,11 +77,15 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
         m_showDay(m_list.days.at(std::size_t(index.row())).date);
     });
 
-    lblEnd = caption(area, QStringLiteral("lblEnd"), {150, 4470, 6900, 255}, QString(), 8.25);
+    lblEnd = gridCaption(area, QStringLiteral("lblEnd"), {150, 4470, 6900, 255}, QString(), 8.25);
 
-    const std::array<QString, 2> texts{tr("Als Kalenderdatei speichern..."), tr("Schließen")};
-    const std::array<Twips, 2> places{Twips{150, 4860, 3300, 360}, Twips{5250, 4860, 1800, 360}};
-    for (int i = 0; i < 2; ++i) {
+    addAlarmChoice(area);
+
+    const std::array<QString, 3> texts{tr("Als Kalenderdatei speichern..."), tr("Schließen"),
+                                       tr("Erinnerungen...")};
+    const std::array<Twips, 3> places{Twips{150, 5310, 3150, 360}, Twips{5400, 5310, 1650, 360},
+                                      Twips{3450, 5310, 1800, 360}};
+    for (int i = 0; i < 3; ++i) {
         C3[i] = place(new QPushButton(texts[i], area), indexed("C3", i), places[i]);
         C3[i]->setFont(arial(8.25, true));
         // Enter belongs to the table: it chooses the row, it does not press a button.
@@ -92,11 +93,43 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     }
     connect(C3[0], &QPushButton::clicked, this, &CriticalDaysWindow::saveCalendarFile);
     connect(C3[1], &QPushButton::clicked, this, &QDialog::reject);
+    connect(C3[2], &QPushButton::clicked, this, [this] {
+        if (m_openReminders)
+            m_openReminders(this);
+    });
+    chainTabOrder({Span, DayList, AlarmDay, AlarmTime, C3[0], C3[2], C3[1]});
 
     connect(Span, &QComboBox::currentIndexChanged, this,
             [this](int index) { showSpan(Spans[std::size_t(index)]); });
     Span->setCurrentIndex(1);
     DayList->setFocus();
+}
+
+void CriticalDaysWindow::addAlarmChoice(QWidget* area) {
+    QLabel* alarmCaption = gridCaption(area, QStringLiteral("Label3"), {150, 4905, 2250, 255},
+                                       tr("&Erinnerung im Kalender:"), 8.25);
+    AlarmDay = place(new QComboBox(area), QStringLiteral("AlarmDay"), {2430, 4860, 2100, 330});
+    AlarmDay->addItems({tr("keine"), tr("am Tag um"), tr("am Vortag um")});
+    AlarmDay->setAccessibleName(tr("Erinnerung im Kalender"));
+    alarmCaption->setBuddy(AlarmDay);
+    AlarmTime = place(new QTimeEdit(area), QStringLiteral("AlarmTime"), {4620, 4860, 1050, 330});
+    AlarmTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    AlarmTime->setAccessibleName(tr("Uhrzeit der Erinnerung"));
+    AlarmTime->setEnabled(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{AlarmDay, AlarmTime})
+        control->setFont(arial(8.25, true));
+    // Each choice suggests its usual hour: the morning of the day, the evening before.
+    connect(AlarmDay, &QComboBox::currentIndexChanged, this, [this](int index) {
+        AlarmTime->setEnabled(index != 0);
+        if (index != 0)
+            AlarmTime->setTime(index == 1 ? QTime(8, 0) : QTime(18, 0));
+    });
+}
+
+CalendarAlarm CriticalDaysWindow::alarm() const {
+    static constexpr std::array<CalendarAlarm::Day, 3> Days{
+        CalendarAlarm::Day::None, CalendarAlarm::Day::SameDay, CalendarAlarm::Day::DayBefore};
+    return {Days[std::size_t(AlarmDay->currentIndex())], AlarmTime->time()};
 }
 
 void CriticalDaysWindow::showSpan(int days) {
@@ -123,7 +156,7 @@ void CriticalDaysWindow::saveCalendarFile() {
                                tr("Die kritischen Tage sind in der Datei „%1“ gespeichert.")},
                               calendarFileName(m_person, m_first), [this](const QString& path) {
                                   return saveCalendar(path, m_person, m_list.days,
-                                                      QDateTime::currentDateTimeUtc());
+                                                      QDateTime::currentDateTimeUtc(), alarm());
                               });
     if (saved)
         showFailure(m_dialogs, this, *saved);

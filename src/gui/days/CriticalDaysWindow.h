@@ -12,17 +12,20 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTimeEdit;
 
 // "Kritische Tage": the critical days of the birth date shown, from the display date on, over
 // 30, 90 or 365 days, as a table of date, cycles and a mark for double and triple days.
 // Choosing a row (Enter, double-click) makes its day the display date and leaves the window
-// open; the listed days can be saved as a calendar file.
+// open; the listed days can be saved as a calendar file, with an alarm before each day if the
+// user chooses one, and the reminders on the desktop are a button away.
 class CriticalDaysWindow : public FramedDialog {
     Q_OBJECT
 public:
     struct Services {
         Dialogs& dialogs;
         std::function<void(const QDate&)> showDay; // the main window's way to a new display date
+        std::function<void(QWidget*)> openReminders = {}; // "Erinnerungen..." over the window
     };
 
     CriticalDaysWindow(const CalendarPerson& person, const QDate& first, const Services& services,
@@ -32,6 +35,8 @@ public:
     static constexpr std::array<int, 3> Spans{30, 90, 365};
 
     const CriticalDayList& list() const { return m_list; }
+    // The alarm chosen for the calendar file's events.
+    CalendarAlarm alarm() const;
     void saveCalendarFile();
 
 protected:
@@ -39,17 +44,21 @@ protected:
 
 private:
     void showSpan(int days);
+    void addAlarmChoice(QWidget* area);
 
     CalendarPerson m_person;
     QDate m_first;
     Dialogs& m_dialogs;
     std::function<void(const QDate&)> m_showDay;
+    std::function<void(QWidget*)> m_openReminders;
     CriticalDayList m_list;
 
     QComboBox* Span;
     QTableWidget* DayList;
     QLabel* lblEnd;
-    std::array<QPushButton*, 2> C3{};
+    QComboBox* AlarmDay;
+    QTimeEdit* AlarmTime;
+    std::array<QPushButton*, 3> C3{};
 };
 
 // Opens the window over the parent, modal, without waiting for it to close.

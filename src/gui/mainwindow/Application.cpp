@@ -15,7 +15,7 @@ Application::Application(ScreenSwitch screen, QObject* parent)
       m_personFile(PersonFileLocation::forThisProgram()), m_exitSignals(new ExitSignals(this)) {
     m_mainWindow = std::make_unique<MainWindow>(
         MainWindow::Services{m_clock, m_screen, m_dialogs, m_printers, m_persons, m_personFile,
-                             QCoreApplication::applicationDirPath()});
+                             QCoreApplication::applicationDirPath(), m_userManager});
     // Nobody may be there to answer a message box now: the closing save and any box still open
     // must not hold the program up, so their messages go to standard error.
     connect(m_exitSignals, &ExitSignals::exitRequested, this, [this] {

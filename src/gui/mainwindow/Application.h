@@ -6,6 +6,7 @@
 #include "gui/platform/Dialogs.h"
 #include "gui/platform/ScreenSwitch.h"
 #include "gui/platform/SystemPrinterService.h"
+#include "gui/platform/UserManager.h"
 
 #include <QObject>
 #include <memory>
@@ -40,6 +41,7 @@ private:
     SystemClock m_clock;
     WidgetDialogs m_dialogs;
     SystemPrinterService m_printers;
+    SystemdUserManager m_userManager;
     ScreenSwitch m_screen;
     PersonList m_persons;
     PersonFileLocation m_personFile;

@@ -33,7 +33,8 @@ void addChartCommands(QWidget* window, const MainWindowControls& controls,
     window->addAction(days);
     const QList<QAction*> menu{
         days, command(window, Texts::tr("Diagramm als Bild speichern..."), handlers.savePicture),
-        command(window, Texts::tr("Diagramm kopieren"), handlers.copyPicture)};
+        command(window, Texts::tr("Diagramm kopieren"), handlers.copyPicture),
+        command(window, Texts::tr("Erinnerungen..."), handlers.reminders)};
     for (DaySurface* surface : std::initializer_list<DaySurface*>{controls.P1, controls.P2}) {
         surface->addActions(menu);
         surface->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -10,11 +10,13 @@ struct MainWindowControls;
 
 // The commands of the chart's and the day strip's context menu, which opens on the mouse's
 // right button and on the keyboard's menu keys: the critical days (also Ctrl+Shift+K from every
-// field of the window), the chart saved as a picture and copied to the clipboard.
+// field of the window), the chart saved as a picture and copied to the clipboard, and the
+// reminders of critical days.
 struct ChartCommandHandlers {
     std::function<void()> criticalDays;
     std::function<void()> savePicture;
     std::function<void()> copyPicture;
+    std::function<void()> reminders;
 };
 void addChartCommands(QWidget* window, const MainWindowControls& controls,
                       const ChartCommandHandlers& handlers);

@@ -12,6 +12,7 @@
 #include "gui/controls/DateInput.h"
 #include "gui/controls/Stepper.h"
 #include "gui/days/CriticalDaysWindow.h"
+#include "gui/days/ReminderDialog.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/mainwindow/AnimationStrip.h"
 #include "gui/mainwindow/ChartCommands.h"
@@ -45,7 +46,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_screen(services.screen),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
-      m_controls(buildMainWindowControls(this)) {
+      m_userManager(services.userManager), m_controls(buildMainWindowControls(this)) {
     QAccessible::installFactory(mainWindowAccessible);
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
@@ -81,10 +82,11 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     addChartCommands(this, m_controls,
                      {[this] { openCriticalDays(); },
                       [this] {
-                          saveChartPictureAs(this, m_dialogs, personName(), m_controls.M1->date(),
+                          saveChartPictureAs(this, m_dialogs, shownPerson().name, m_controls.M1->date(),
                                              m_controls.M2->date());
                       },
-                      [this] { copyChartPicture(m_controls.M1->date(), m_controls.M2->date()); }});
+                      [this] { copyChartPicture(m_controls.M1->date(), m_controls.M2->date()); },
+                      [this] { openReminders(this); }});
 }
 
 void MainWindow::load() {
@@ -198,15 +200,23 @@ void MainWindow::printOneAtATime() {
     m_printing = false;
 }
 
-QString MainWindow::personName() const {
+CalendarPerson MainWindow::shownPerson() const {
     // The birth date's caption holds the person's name after a take-over from the list.
     const QString caption = m_controls.T1[0]->text().trimmed();
-    return caption == birthDateCaption() ? QString() : caption;
+    return {caption == birthDateCaption() ? QString() : caption, m_controls.M1->date()};
 }
 
 void MainWindow::openCriticalDays() {
-    openCriticalDaysWindow(this, {personName(), m_controls.M1->date()}, m_controls.M2->date(),
-                           {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); }});
+    openCriticalDaysWindow(this, shownPerson(), m_controls.M2->date(),
+                           {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); },
+                            [this](QWidget* over) { openReminders(over); }});
+}
+
+void MainWindow::openReminders(QWidget* over) {
+    openReminderDialog(
+        over, m_persons, shownPerson(),
+        ReminderSwitch(m_userManager, userConfigFolder(), QCoreApplication::applicationFilePath()),
+        m_dialogs);
 }
 
 DayReport MainWindow::dayReport() const {

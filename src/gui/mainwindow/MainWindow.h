@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CalendarFile.h"
 #include "core/DayReport.h"
 #include "gui/mainwindow/MainWindowControls.h"
 #include "gui/persons/PersonTakeOver.h"
@@ -15,6 +16,7 @@ class PersonFileLocation;
 class PersonList;
 class PrinterService;
 class ScreenSwitch;
+class UserManager;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
 // day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
@@ -28,7 +30,8 @@ public:
         PrinterService& printers;
         PersonList& persons;
         const PersonFileLocation& personFile;
-        QString programFolder; // where the clip lies
+        QString programFolder;    // where the clip lies
+        UserManager& userManager; // runs the reminder's timer
     };
 
     explicit MainWindow(const Services& services, QWidget* parent = nullptr);
@@ -49,6 +52,9 @@ public:
 
     // Opens the list of critical days from the display date on, for the birth date shown.
     void openCriticalDays();
+    // Opens "Erinnerungen" over the given window, for the persons of the list and the birth
+    // date shown.
+    void openReminders(QWidget* over);
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
@@ -82,9 +88,8 @@ private:
     void ccc();
     void ShowPhaseText(const std::int16_t& PhaseIndex);
     void printOneAtATime();
-    // The person taken over from the list, whose name the birth date's caption shows; empty
-    // for a birth date typed in.
-    QString personName() const;
+    // The birth date shown, with the name of the person it was taken over from.
+    CalendarPerson shownPerson() const;
 
     const Clock& m_clock;
     ScreenSwitch& m_screen;
@@ -93,6 +98,7 @@ private:
     PersonList& m_persons;
     const PersonFileLocation& m_personFile;
     QString m_programFolder;
+    UserManager& m_userManager;
     MainWindowControls m_controls;
     QPixmap m_tile; // the background, repeated over the whole window
 

@@ -5,10 +5,12 @@
 #include "gui/days/CriticalDaysWindow.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -38,15 +40,17 @@ void TestCriticalDays::chooseADayFromTheList_data() {
     QTest::addColumn<QDate>("shown");
     QTest::addColumn<QString>("cycles");
     QTest::addColumn<QString>("mark");
+    QTest::addColumn<int>("alarmSteps"); // Down presses in the alarm field
+    QTest::addColumn<QByteArray>("trigger");
     QTest::newRow("90 days, Enter on the birthday")
         << 0 << 26 << 0 << +Enter << QDate(2000, 1, 1) << "Physisch, Seelisch, Geistig"
-        << "Dreifach kritischer Tag";
-    QTest::newRow("30 days, Enter on the emotional mid-cycle day")
+        << "Dreifach kritischer Tag" << 0 << QByteArray();
+    QTest::newRow("30 days, Enter on the emotional mid-cycle day, alarm at 08:00")
         << -1 << 8 << 3 << +Enter << QDate(2000, 1, 16) << "Seelisch"
-        << "";
-    QTest::newRow("365 days, double-click on the second physical day")
+        << "" << 1 << QByteArray("TRIGGER:PT8H");
+    QTest::newRow("365 days, double-click on the second physical day, alarm the evening before")
         << 1 << 100 << 2 << +DoubleClick << QDate(2000, 1, 13) << "Physisch"
-        << "";
+        << "" << 2 << QByteArray("TRIGGER:-PT6H");
 }
 
 void TestCriticalDays::chooseADayFromTheList() {
@@ -96,7 +100,14 @@ void TestCriticalDays::chooseADayFromTheList() {
     QCOMPARE(f.window.dayCount(), int(QDate(2000, 1, 1).daysTo(shown)));
     QVERIFY(days->isVisible());
 
-    // The listed days go into the calendar file, suggested in the documents folder.
+    // The listed days go into the calendar file, suggested in the documents folder, with the
+    // alarm chosen.
+    QFETCH(int, alarmSteps);
+    QFETCH(QByteArray, trigger);
+    auto* alarm = days->findChild<QComboBox*>("AlarmDay");
+    for (int i = 0; i < alarmSteps; ++i)
+        QTest::keyClick(alarm, Qt::Key_Down);
+    QCOMPARE(days->findChild<QWidget*>("AlarmTime")->isEnabled(), alarmSteps > 0);
     QTemporaryDir folder;
     f.dialogs.saveFileNames << folder.filePath("days.ics");
     days->findChild<QPushButton*>("C3_0")->click();
@@ -105,7 +116,26 @@ void TestCriticalDays::chooseADayFromTheList() {
                  .filePath("Biorhythmus-Anna-01.01.2000.ics"));
     QFile saved(folder.filePath("days.ics"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll().count("BEGIN:VEVENT"), rows);
+    const QByteArray calendar = saved.readAll();
+    QCOMPARE(calendar.count("BEGIN:VEVENT"), rows);
+    QCOMPARE(calendar.count("BEGIN:VALARM"), trigger.isEmpty() ? 0 : rows);
+    QCOMPARE(calendar.count("\r\n" + trigger + "\r\n"), trigger.isEmpty() ? 0 : rows);
+
+    // "Erinnerungen..." opens over the list, for the birth date shown; the chart's context menu
+    // opens it too.
+    qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8());
+    days->findChild<QPushButton*>("C3_2")->click();
+    QWidget* reminders = nullptr;
+    QTRY_VERIFY((reminders = days->findChild<QWidget*>("Reminders")) && reminders->isVisible());
+    QCOMPARE(reminders->findChild<QListWidget*>("Persons")->item(0)->text(),
+             QString("Geburtsdatum 01.01.2000"));
+    reminders->close();
+    days->close();
+    for (QAction* action : f.window.findChild<QWidget*>("P1")->actions()) {
+        if (action->text() == QLatin1String("Erinnerungen..."))
+            action->trigger();
+    }
+    QTRY_VERIFY((reminders = f.window.findChild<QWidget*>("Reminders")) && reminders->isVisible());
 }
 
 // A calendar file the disk cannot take whole: told in the window's language, with the file
