@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Cycle.h"
+#include "core/PartnerMatch.h"
 
 #include <QDate>
 #include <QString>
@@ -27,3 +28,18 @@ QString dayWithWeekday(const QDate& date);
 
 // What a list of days says when it stops at the last day the program knows.
 QString lastDayNote();
+
+// The partner comparison's two persons: "Erste Person" for 0, "Zweite Person" for 1.
+QString comparedPerson(int which);
+
+// The word for a match: "hoch", "mittel" or "niedrig" (see matchLevel).
+QString matchWord(int percent);
+
+// What the overall match is called beside the cycles' names: "Gesamt".
+QString overallMatchName();
+
+// A match as the comparison shows it and a screen reader speaks it: "Physisch 73 %, hoch".
+QString matchPhrase(const QString& name, int percent);
+
+// The three cycles' matches and the overall one in a line: "Physisch 73 %, hoch; ...".
+QString matchesLine(const PartnerMatch& match);
