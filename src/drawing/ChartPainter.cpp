@@ -21,10 +21,19 @@ QPen cosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
     return pen;
 }
 
+void drawCurves(QPainter& painter, std::int32_t chartDayCount, Qt::PenStyle style) {
+    for (Cycle cycle : DrawingOrder) {
+        painter.setPen(cosmeticPen(cycleColor(cycle), style));
+        QPainterPath curve;
+        curve.addPolygon(ChartGeometry::curvePoints(chartDayCount, cycle));
+        painter.drawPath(curve);
+    }
+}
+
 } // namespace
 
 void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayCount,
-               const QImage& starField) {
+               const QImage& starField, std::optional<std::int32_t> partnerDayCount) {
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), innerSize));
     painter.fillRect(QRect(QPoint(0, 0), innerSize), Qt::black);
@@ -34,12 +43,9 @@ void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayC
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    for (Cycle cycle : DrawingOrder) {
-        painter.setPen(cosmeticPen(cycleColor(cycle)));
-        QPainterPath curve;
-        curve.addPolygon(ChartGeometry::curvePoints(chartDayCount, cycle));
-        painter.drawPath(curve);
-    }
+    if (partnerDayCount)
+        drawCurves(painter, *partnerDayCount, Qt::DashLine);
+    drawCurves(painter, chartDayCount, Qt::SolidLine);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(cosmeticPen(AxisColor, Qt::DotLine));
