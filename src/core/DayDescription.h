@@ -11,9 +11,9 @@
 // and for what assistive technology reads from the chart, the day strip and the percentages.
 struct DaySummary {
     QDate date;
-    std::int32_t dayCount = 0;          // days since the birth date, negative before it
-    std::array<int, 3> percentages{};   // per cycle, as the percentage labels show them
-    CycleSet criticalDays{}; // per cycle: the day is one of its critical days
+    std::int32_t dayCount = 0;        // days since the birth date, negative before it
+    std::array<int, 3> percentages{}; // per cycle, as the percentage labels show them
+    CycleSet criticalDays{};          // per cycle: the day is one of its critical days
 };
 
 DaySummary summarizeDay(const QDate& date, std::int32_t dayCount);
