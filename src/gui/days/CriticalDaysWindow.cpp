@@ -4,6 +4,7 @@
 #include "core/DayWords.h"
 #include "drawing/Grid.h"
 #include "gui/controls/Form.h"
+#include "gui/controls/SpokenChoice.h"
 #include "gui/platform/Dialogs.h"
 
 #include <QComboBox>
@@ -56,7 +57,7 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     QLabel* spanCaption =
         caption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("&Zeitraum:"), 8.25);
 
-    Span = place(new QComboBox(area), QStringLiteral("Span"), {1380, 765, 1500, 330});
+    Span = place(new SpokenChoice(area), QStringLiteral("Span"), {1380, 765, 1500, 330});
     Span->setFont(arial(8.25, true));
     for (int days : Spans)
         Span->addItem(tr("%1 Tage").arg(days), days);

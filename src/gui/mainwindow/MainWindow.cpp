@@ -12,11 +12,13 @@
 #include "gui/controls/DateInput.h"
 #include "gui/controls/Stepper.h"
 #include "gui/days/CriticalDaysWindow.h"
+#include "gui/days/PartnerComparisonWindow.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/mainwindow/AnimationStrip.h"
 #include "gui/mainwindow/ChartCommands.h"
 #include "gui/mainwindow/ChartSurfaces.h"
 #include "gui/mainwindow/MainWindowShortcuts.h"
+#include "gui/persons/PersonChoice.h"
 #include "gui/persons/PersonEditor.h"
 #include "gui/platform/Dialogs.h"
 #include "gui/platform/PrinterService.h"
@@ -78,7 +80,7 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     addMainWindowShortcuts(this, m_controls,
                            [this] { saveDayReportAsPdf(this, dayReport(), m_dialogs); });
     addChartCommands(this, m_controls,
-                     {[this] { openCriticalDays(); },
+                     {[this] { openCriticalDays(); }, [this] { openComparison(this, {}); },
                       [this] {
                           saveChartPictureAs(this, m_dialogs, m_controls.M1->date(),
                                              m_controls.M2->date());
@@ -197,12 +199,34 @@ void MainWindow::printOneAtATime() {
     m_printing = false;
 }
 
-void MainWindow::openCriticalDays() {
+CalendarPerson MainWindow::shownPerson() const {
     // The birth date's caption holds the person's name after a take-over from the list.
     const QString caption = m_controls.T1[0]->text().trimmed();
-    const QString name = caption == birthDateCaption() ? QString() : caption;
-    openCriticalDaysWindow(this, {name, m_controls.M1->date()}, m_controls.M2->date(),
+    return {caption == birthDateCaption() ? QString() : caption, m_controls.M1->date()};
+}
+
+void MainWindow::openCriticalDays() {
+    openCriticalDaysWindow(this, shownPerson(), m_controls.M2->date(),
                            {m_dialogs, [this](const QDate& day) { moveDisplayDate(day); }});
+}
+
+void MainWindow::openComparison(QWidget* over, const CalendarPerson& partner) {
+    const CalendarPerson shown = shownPerson();
+    std::vector<CalendarPerson> persons = personsToChooseFrom(m_persons, m_personFile);
+    // Without a person given, the first of the list who is not the one shown, or else the shown
+    // birth date to type another over.
+    const auto other = std::find_if(persons.begin(), persons.end(), [&](const CalendarPerson& p) {
+        return p.name != shown.name || p.birth != shown.birth;
+    });
+    const CalendarPerson chosen = partner.birth.isValid()  ? partner
+                                  : other != persons.end() ? *other
+                                                           : shown;
+    openPartnerComparison(over, shown, std::move(persons), chosen, m_controls.M2->date(),
+                          {m_clock, [this](const QDate& day) { moveDisplayDate(day); }});
+}
+
+void MainWindow::compareWith(QWidget* editor, const QString& name, const QDate& birthDate) {
+    openComparison(editor, {name, birthDate});
 }
 
 DayReport MainWindow::dayReport() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CalendarFile.h"
 #include "core/DayReport.h"
 #include "gui/mainwindow/MainWindowControls.h"
 #include "gui/persons/PersonTakeOver.h"
@@ -49,6 +50,10 @@ public:
 
     // Opens the list of critical days from the display date on, for the birth date shown.
     void openCriticalDays();
+    // Opens the partner comparison of the person shown with a second one over the window or
+    // the person editor: the given person, or the list's current one.
+    void openComparison(QWidget* over, const CalendarPerson& partner);
+    void compareWith(QWidget* editor, const QString& name, const QDate& birthDate) override;
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
@@ -72,6 +77,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Who the window shows: the name taken over from the list, or none, and the birth date.
+    CalendarPerson shownPerson() const;
     // Recalculation after a change of either date: Diff stores the day count, DrawGraph redraws
     // and sets the texts.
     void recalculate();
