@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
 #include <vector>
 
 namespace {
@@ -37,6 +38,11 @@ const std::vector<OptionText>& optionTexts() {
         {{"k", "critical"},
          "N",
          QT_TRANSLATE_NOOP("Arguments", "Die kritischen Tage der nächsten N Tage.")},
+        {{"compare"},
+         nullptr,
+         QT_TRANSLATE_NOOP("Arguments", "Partnervergleich zweier Personen: --birth oder --person "
+                                        "zweimal\nangeben; mit --critical N ihre gemeinsamen "
+                                        "kritischen Tage.")},
         {{"f", "format"},
          QT_TRANSLATE_NOOP("Arguments", "Format"),
          QT_TRANSLATE_NOOP("Arguments", "text, csv oder json (Vorgabe: text).")},
@@ -82,10 +88,12 @@ QString helpText() {
                              "Prozentwerte und die drei Texte, wie das Fenster sie zeigt,\n"
                              "oder was die Optionen verlangen.\n\n"
                              "Optionen:\n");
+    // A description's further lines begin under its first.
+    const QString nextLine = QLatin1Char('\n') + QString(26, QLatin1Char(' '));
     for (const OptionText& option : optionTexts())
         text += QStringLiteral("  %1  %2\n")
                     .arg(optionSynopsis(option), -22)
-                    .arg(Texts::tr(option.description));
+                    .arg(Texts::tr(option.description).replace(QLatin1Char('\n'), nextLine));
     text += Texts::tr("\nRückgabewert: 0 bei Erfolg, 1 wenn etwas nicht gelang (eine Datei,\n"
                       "die Personenliste), 2 bei falschem Aufruf.\n");
     return text;
@@ -127,6 +135,59 @@ SpanReading readSpan(const QString& option, const QString& text) {
     return {days, {}};
 }
 
+// A person as the arguments give one: a birth date (--birth) or a name in the list (--person).
+struct GivenPerson {
+    bool byName = false;
+    QString value;
+};
+
+// The persons given, in the order of the arguments.
+std::vector<GivenPerson> givenPersons(const QCommandLineParser& parser) {
+    const QStringList births = parser.values(QStringLiteral("birth"));
+    const QStringList names = parser.values(QStringLiteral("person"));
+    qsizetype birthsTaken = 0, namesTaken = 0;
+    std::vector<GivenPerson> persons;
+    for (const QString& option : parser.optionNames()) {
+        if (option == QLatin1String("b") || option == QLatin1String("birth"))
+            persons.push_back({false, births.at(birthsTaken++)});
+        else if (option == QLatin1String("p") || option == QLatin1String("person"))
+            persons.push_back({true, names.at(namesTaken++)});
+    }
+    return persons;
+}
+
+// Reads the persons into the request: one, or two for a comparison. The error in German, or
+// nothing.
+QString readPersons(const QCommandLineParser& parser, CommandLineRequest& request) {
+    const std::vector<GivenPerson> persons = givenPersons(parser);
+    if (persons.empty())
+        return Texts::tr("Bitte --birth DATUM oder --person NAME angeben.");
+    if (!request.compare && persons.size() > 1)
+        return parser.isSet(QStringLiteral("birth")) && parser.isSet(QStringLiteral("person"))
+                   ? Texts::tr("--birth und --person schließen einander aus.")
+                   : Texts::tr("Mehr als eine Person nur mit --compare.");
+    if (request.compare && persons.size() != 2)
+        return Texts::tr("--compare vergleicht zwei Personen: bitte --birth oder --person "
+                         "zweimal angeben.");
+    const std::array<std::pair<QDate*, QString*>, 2> into{
+        std::pair{&request.birth, &request.person},
+        std::pair{&request.partnerBirth, &request.partnerPerson}};
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        const auto [birth, name] = into[i];
+        if (persons[i].byName) {
+            if (persons[i].value.isEmpty())
+                return Texts::tr("Nach „--person“ fehlt ein Name.");
+            *name = persons[i].value;
+            continue;
+        }
+        const DateReading reading = readDate(persons[i].value);
+        if (!reading.error.isEmpty())
+            return reading.error;
+        *birth = reading.date;
+    }
+    return QString();
+}
+
 } // namespace
 
 bool CommandLineRequest::wantsListing() const {
@@ -166,19 +227,9 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
             Texts::tr("Unerwartetes Argument „%1“.").arg(parser.positionalArguments().first()));
 
     CommandLineRequest request;
-    const bool hasBirth = parser.isSet(QStringLiteral("birth"));
-    request.person = parser.value(QStringLiteral("person"));
-    if (parser.isSet(QStringLiteral("person")) && request.person.isEmpty())
-        return usageError(Texts::tr("Nach „--person“ fehlt ein Name."));
-    if (hasBirth == parser.isSet(QStringLiteral("person")))
-        return usageError(hasBirth ? Texts::tr("--birth und --person schließen einander aus.")
-                                   : Texts::tr("Bitte --birth DATUM oder --person NAME angeben."));
-    if (hasBirth) {
-        const DateReading birth = readDate(parser.value(QStringLiteral("birth")));
-        if (!birth.error.isEmpty())
-            return usageError(birth.error);
-        request.birth = birth.date;
-    }
+    request.compare = parser.isSet(QStringLiteral("compare"));
+    if (const QString error = readPersons(parser, request); !error.isEmpty())
+        return usageError(error);
     request.date = today;
     if (parser.isSet(QStringLiteral("date"))) {
         const DateReading date = readDate(parser.value(QStringLiteral("date")));
@@ -197,6 +248,12 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
     }
     if (request.days > 0 && request.critical > 0)
         return usageError(Texts::tr("--days und --critical schließen einander aus."));
+    // A comparison lists; the files are one person's.
+    for (const char* name : {"days", "ics", "pdf", "png", "svg"}) {
+        if (request.compare && parser.isSet(QLatin1String(name)))
+            return usageError(
+                Texts::tr("--compare und --%1 schließen einander aus.").arg(QLatin1String(name)));
+    }
 
     request.formatGiven = parser.isSet(QStringLiteral("format"));
     const QString format = parser.value(QStringLiteral("format"));
