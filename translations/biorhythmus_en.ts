@@ -294,14 +294,6 @@ twice; with --critical N their shared critical days.</translation>
         <translation>&amp;Span:</translation>
     </message>
     <message>
-        <source>%1 Tage</source>
-        <translation>%1 days</translation>
-    </message>
-    <message>
-        <source>Zeitraum</source>
-        <translation>Span</translation>
-    </message>
-    <message>
         <source>Datum</source>
         <translation>Date</translation>
     </message>
@@ -389,6 +381,17 @@ twice; with --critical N their shared critical days.</translation>
     <message>
         <source>Kein kritischer Tag</source>
         <translation>No critical day</translation>
+    </message>
+</context>
+<context>
+    <name>DayListControls</name>
+    <message>
+        <source>%1 Tage</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Span</translation>
     </message>
 </context>
 <context>
@@ -764,14 +767,6 @@ Please print again a little later.</translation>
     <message>
         <source>&amp;Gemeinsame kritische Tage:</source>
         <translation>Shared critical &amp;days:</translation>
-    </message>
-    <message>
-        <source>%1 Tage</source>
-        <translation>%1 days</translation>
-    </message>
-    <message>
-        <source>Zeitraum</source>
-        <translation>Span</translation>
     </message>
     <message>
         <source>Datum</source>

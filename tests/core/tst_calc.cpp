@@ -9,6 +9,18 @@
 #include <QTest>
 #include <numbers>
 
+namespace {
+// The critical cycles as letters: "PSG" for all three.
+QString cycleLetters(const CycleSet& cycles) {
+    QString letters;
+    for (Cycle cycle : AllCycles) {
+        if (cycles[int(cycle)])
+            letters += QLatin1Char("PSG"[int(cycle)]);
+    }
+    return letters;
+}
+} // namespace
+
 class TestCalc : public QObject {
     Q_OBJECT
 private slots:
@@ -247,14 +259,8 @@ void TestCalc::criticalDayList() {
     QFETCH(int, span);
     const CriticalDayList list = criticalDays(birth, first, span);
     QStringList days;
-    for (const CriticalDay& day : list.days) {
-        QString cycles;
-        for (Cycle cycle : AllCycles) {
-            if (day.cycles[int(cycle)])
-                cycles += QLatin1Char("PSG"[int(cycle)]);
-        }
-        days << QStringLiteral("%1:%2").arg(first.daysTo(day.date)).arg(cycles);
-    }
+    for (const CriticalDay& day : list.days)
+        days << QStringLiteral("%1:%2").arg(first.daysTo(day.date)).arg(cycleLetters(day.cycles));
     QTEST(days.join(QLatin1Char(' ')), "days");
     QTEST(list.last, "last");
     QTEST(list.endsAtLatest, "endsAtLatest");
@@ -264,18 +270,10 @@ namespace {
 // Each day as "<days after the first>:<critical cycles of the first>/<of the second>".
 QString sharedDaysText(const SharedCriticalDayList& list, const QDate& first) {
     QStringList days;
-    for (const SharedCriticalDay& day : list.days) {
-        QStringList persons;
-        for (const CycleSet& cycles : day.cycles) {
-            QString letters;
-            for (Cycle cycle : AllCycles) {
-                if (cycles[int(cycle)])
-                    letters += QLatin1Char("PSG"[int(cycle)]);
-            }
-            persons << letters;
-        }
-        days << QStringLiteral("%1:%2").arg(first.daysTo(day.date)).arg(persons.join('/'));
-    }
+    for (const SharedCriticalDay& day : list.days)
+        days << QStringLiteral("%1:%2/%3")
+                    .arg(first.daysTo(day.date))
+                    .arg(cycleLetters(day.cycles[0]), cycleLetters(day.cycles[1]));
     return days.join(QLatin1Char(' '));
 }
 } // namespace

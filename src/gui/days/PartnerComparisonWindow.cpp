@@ -9,10 +9,9 @@
 #include "gui/controls/Form.h"
 #include "gui/controls/SpokenChoice.h"
 #include "gui/days/ComparisonChart.h"
-#include "gui/days/CriticalDaysWindow.h"
+#include "gui/days/DayListControls.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -20,12 +19,6 @@
 
 namespace {
 constexpr int GridDivisor = 7;
-const QColor CaptionColour(224, 224, 224);
-
-QLabel* caption(QWidget* parent, const QString& name, const Twips& where, const QString& text,
-                double points) {
-    return textLabel(parent, name, where, text, arial(points, true), CaptionColour);
-}
 
 QString personWords(const CalendarPerson& person) {
     const QString name = person.name.trimmed();
@@ -33,12 +26,6 @@ QString personWords(const CalendarPerson& person) {
                ? PartnerComparisonWindow::tr("Geburtsdatum %1").arg(displayDateText(person.birth))
                : PartnerComparisonWindow::tr("%1, geboren am %2")
                      .arg(name, displayDateText(person.birth));
-}
-
-QTableWidgetItem* cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 
 // The frames of the four matches: the cycles' colours, and black for the overall match.
@@ -60,9 +47,9 @@ PartnerComparisonWindow::PartnerComparisonWindow(const CalendarPerson& first,
     setAccessibleName(tr("Partnervergleich"));
     QWidget* area = client();
     m_announcer = new Announcer(area);
-    caption(area, QStringLiteral("Label1"), {150, 90, 4500, 285}, tr("PARTNERVERGLEICH"), 12);
+    gridCaption(area, QStringLiteral("Label1"), {150, 90, 4500, 285}, tr("PARTNERVERGLEICH"), 12);
     QLabel* lblPerson =
-        caption(area, QStringLiteral("lblPerson"), {150, 420, 8700, 255}, QString(), 8.25);
+        gridCaption(area, QStringLiteral("lblPerson"), {150, 420, 8700, 255}, QString(), 8.25);
     // A long name is cut short on the screen; a screen reader reads it whole.
     lblPerson->setAccessibleName(tr("Erste Person, durchgezogen: %1").arg(personWords(first)));
     lblPerson->setText(lblPerson->fontMetrics().elidedText(lblPerson->accessibleName(),
@@ -93,8 +80,8 @@ PartnerComparisonWindow::PartnerComparisonWindow(const CalendarPerson& first,
 }
 
 void PartnerComparisonWindow::buildPartnerRow(QWidget* area) {
-    QLabel* partnerCaption = caption(area, QStringLiteral("Label2"), {150, 810, 2550, 255},
-                                     tr("&Zweite Person, gestrichelt:"), 8.25);
+    QLabel* partnerCaption = gridCaption(area, QStringLiteral("Label2"), {150, 810, 2550, 255},
+                                         tr("&Zweite Person, gestrichelt:"), 8.25);
     Partner = place(new SpokenChoice(area), QStringLiteral("Partner"), {2730, 765, 3450, 330});
     Partner->setFont(arial(8.25, true));
     Partner->setAccessibleName(tr("Zweite Person"));
@@ -117,7 +104,8 @@ void PartnerComparisonWindow::buildPartnerRow(QWidget* area) {
 }
 
 void PartnerComparisonWindow::buildMatchRow(QWidget* area) {
-    caption(area, QStringLiteral("Label3"), {150, 1185, 4500, 255}, tr("Übereinstimmung:"), 8.25);
+    gridCaption(area, QStringLiteral("Label3"), {150, 1185, 4500, 255}, tr("Übereinstimmung:"),
+                8.25);
     for (int i = 0; i < int(Match.size()); ++i) {
         const Twips frame{150 + i * 2190, 1470, 2115, 315};
         textLabel(area, indexed("MatchFrame", i), frame, QString(), arial(8.25),
@@ -130,38 +118,20 @@ void PartnerComparisonWindow::buildMatchRow(QWidget* area) {
 }
 
 void PartnerComparisonWindow::buildDayList(QWidget* area) {
-    QLabel* spanCaption = caption(area, QStringLiteral("Label4"), {150, 4590, 2700, 255},
-                                  tr("&Gemeinsame kritische Tage:"), 8.25);
-    Span = place(new SpokenChoice(area), QStringLiteral("Span"), {2880, 4545, 1500, 330});
-    Span->setFont(arial(8.25, true));
-    for (int days : CriticalDaysWindow::Spans)
-        Span->addItem(tr("%1 Tage").arg(days), days);
-    Span->setAccessibleName(tr("Zeitraum"));
-    spanCaption->setBuddy(Span);
-    Span->setCurrentIndex(1);
+    QLabel* spanCaption = gridCaption(area, QStringLiteral("Label4"), {150, 4590, 2700, 255},
+                                      tr("&Gemeinsame kritische Tage:"), 8.25);
+    Span = spanChoice(area, {2880, 4545, 1500, 330}, spanCaption);
     connect(Span, &QComboBox::currentIndexChanged, this,
-            [this](int index) { showSpan(CriticalDaysWindow::Spans[std::size_t(index)]); });
-
-    DayList =
-        place(new QTableWidget(0, 3, area), QStringLiteral("DayList"), {150, 4965, 8685, 1500});
-    DayList->setFont(arial(8.25));
-    DayList->setHorizontalHeaderLabels({tr("Datum"), comparedPerson(0), comparedPerson(1)});
+            [this] { showSpan(Span->currentData().toInt()); });
+    DayList = dayTable(area, {150, 4965, 8685, 1500},
+                       {tr("Datum"), comparedPerson(0), comparedPerson(1)}, {170, 190});
     DayList->setAccessibleName(tr("Gemeinsame kritische Tage"));
-    DayList->verticalHeader()->hide();
-    DayList->verticalHeader()->setDefaultSectionSize(20);
-    DayList->horizontalHeader()->setStretchLastSection(true);
-    DayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    DayList->setColumnWidth(0, 170);
-    DayList->setColumnWidth(1, 190);
-    DayList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DayList->setSelectionMode(QAbstractItemView::SingleSelection);
-    DayList->setTabKeyNavigation(false);
     connect(DayList, &QTableWidget::activated, this, [this](const QModelIndex& index) {
         m_display = m_list.days.at(std::size_t(index.row())).date;
         m_showDay(m_display);
         showChart();
     });
-    lblEnd = caption(area, QStringLiteral("lblEnd"), {150, 6600, 6600, 255}, QString(), 8.25);
+    lblEnd = gridCaption(area, QStringLiteral("lblEnd"), {150, 6600, 6600, 255}, QString(), 8.25);
 }
 
 // The typed birth date (0) stays as it is; a person's is shown in the date field.
@@ -177,7 +147,7 @@ void PartnerComparisonWindow::compare() {
         Match[int(cycle)]->setText(matchPhrase(cycleName(cycle), m_match.cycles[int(cycle)]));
     Match[3]->setText(matchPhrase(overallMatchName(), m_match.overall));
     showChart();
-    showSpan(CriticalDaysWindow::Spans[std::size_t(Span->currentIndex())]);
+    showSpan(Span->currentData().toInt());
     m_announcer->announce(tr("Übereinstimmung: %1").arg(matchesLine(m_match)));
 }
 
@@ -186,9 +156,9 @@ void PartnerComparisonWindow::showSpan(int days) {
     DayList->setRowCount(int(m_list.days.size()));
     for (int row = 0; row < int(m_list.days.size()); ++row) {
         const SharedCriticalDay& day = m_list.days[std::size_t(row)];
-        DayList->setItem(row, 0, cell(dayWithWeekday(day.date)));
-        DayList->setItem(row, 1, cell(cycleNames(day.cycles[0])));
-        DayList->setItem(row, 2, cell(cycleNames(day.cycles[1])));
+        DayList->setItem(row, 0, dayCell(dayWithWeekday(day.date)));
+        DayList->setItem(row, 1, dayCell(cycleNames(day.cycles[0])));
+        DayList->setItem(row, 2, dayCell(cycleNames(day.cycles[1])));
     }
     if (!m_list.days.empty())
         DayList->setCurrentCell(0, 0);
