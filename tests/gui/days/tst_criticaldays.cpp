@@ -23,6 +23,7 @@ private slots:
     void chooseADayFromTheList();
     void compareTwoPersons_data();
     void compareTwoPersons();
+    void comparisonReadsTheListBeforeTheEditor();
 };
 
 namespace {
@@ -216,6 +217,25 @@ void TestCriticalDays::compareTwoPersons() {
     QVERIFY2(chart->accessibleDescription().contains(
                  QString("durchgezogen: Anna, geboren am 01.01.2000, gestrichelt: ")),
              qPrintable(chart->accessibleDescription()));
+}
+
+// Before the person editor first loads the list, the comparison offers the persons of the file
+// as it lies, with a birth date, and leaves the file alone.
+void TestCriticalDays::comparisonReadsTheListBeforeTheEditor() {
+    Fixture f(QDate(2000, 1, 12));
+    const QByteArray file = "2,1\r\n\"Ben\"\r\n\"12.01.2000\"\r\n\"Dora\"\r\n\"\"\r\n";
+    QFile list(f.personFile.filePath());
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write(file) == file.size());
+    list.close();
+    f.window.load();
+    auto* compare = openWith<PartnerComparisonWindow>(f, Qt::Key_V, "Compare");
+    QVERIFY(compare);
+    auto* partner = compare->findChild<QComboBox*>("Partner");
+    QCOMPARE(partner->count(), 2);
+    QCOMPARE(partner->currentText(), QString("Ben, geboren am 12.01.2000"));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QCOMPARE(list.readAll(), file);
+    QCOMPARE(f.persons.personCount(), 0);
 }
 
 QTEST_MAIN(TestCriticalDays)
