@@ -177,7 +177,25 @@ the list of people), 2 when the call was wrong.
     </message>
     <message>
         <source>Meldet kritische Tage von heute und morgen auf dem Desktop.</source>
-        <translation>Tells of today's and tomorrow's critical days on the desktop.</translation>
+        <translation>Tells of today&apos;s and tomorrow&apos;s critical days on the desktop.</translation>
+    </message>
+    <message>
+        <source>Partnervergleich zweier Personen: --birth oder --person zweimal
+angeben; mit --critical N ihre gemeinsamen kritischen Tage.</source>
+        <translation>Partner comparison of two people: give --birth or --person
+twice; with --critical N their shared critical days.</translation>
+    </message>
+    <message>
+        <source>Mehr als eine Person nur mit --compare.</source>
+        <translation>More than one person only with --compare.</translation>
+    </message>
+    <message>
+        <source>--compare vergleicht zwei Personen: bitte --birth oder --person zweimal angeben.</source>
+        <translation>--compare compares two people: please give --birth or --person twice.</translation>
+    </message>
+    <message>
+        <source>--compare und --%1 schließen einander aus.</source>
+        <translation>--compare and --%1 exclude each other.</translation>
     </message>
 </context>
 <context>
@@ -247,6 +265,10 @@ the list of people), 2 when the call was wrong.
         <translation>The chart has been saved in the file “%1”.</translation>
     </message>
     <message>
+        <source>Partnervergleich...</source>
+        <translation>Partner comparison...</translation>
+    </message>
+    <message>
         <source>Erinnerungen...</source>
         <translation>Reminders...</translation>
     </message>
@@ -296,14 +318,6 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>&amp;Zeitraum:</source>
         <translation>&amp;Span:</translation>
-    </message>
-    <message>
-        <source>%1 Tage</source>
-        <translation>%1 days</translation>
-    </message>
-    <message>
-        <source>Zeitraum</source>
-        <translation>Span</translation>
     </message>
     <message>
         <source>Datum</source>
@@ -435,6 +449,17 @@ the list of people), 2 when the call was wrong.
     </message>
 </context>
 <context>
+    <name>DayListControls</name>
+    <message>
+        <source>%1 Tage</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>Zeitraum</source>
+        <translation>Span</translation>
+    </message>
+</context>
+<context>
     <name>DayPictures</name>
     <message>
         <source>%1 ließ sich nicht schreiben</source>
@@ -519,6 +544,30 @@ the list of people), 2 when the call was wrong.
     <message>
         <source>Die Kurven %1, %2 und %3; der senkrechte Strich markiert den %4.</source>
         <translation>The curves %1, %2 and %3; the vertical line marks %4.</translation>
+    </message>
+    <message>
+        <source>Erste Person</source>
+        <translation>First person</translation>
+    </message>
+    <message>
+        <source>Zweite Person</source>
+        <translation>Second person</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>mittel</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Overall</translation>
     </message>
 </context>
 <context>
@@ -606,6 +655,22 @@ the list of people), 2 when the call was wrong.
         <source>Kritische Tage vom %1 bis %2
 </source>
         <translation>Critical days from %1 to %2
+</translation>
+    </message>
+    <message>
+        <source>Tage zwischen den Geburtsdaten</source>
+        <translation>Days between the birth dates</translation>
+    </message>
+    <message>
+        <source>Gemeinsame kritische Tage vom %1 bis %2
+</source>
+        <translation>Shared critical days from %1 to %2
+</translation>
+    </message>
+    <message>
+        <source>Keine
+</source>
+        <translation>None
 </translation>
     </message>
 </context>
@@ -733,6 +798,81 @@ Please print again a little later.</translation>
     </message>
 </context>
 <context>
+    <name>PartnerComparisonWindow</name>
+    <message>
+        <source>Geburtsdatum %1</source>
+        <translation>Birth date %1</translation>
+    </message>
+    <message>
+        <source>%1, geboren am %2</source>
+        <translation>%1, born %2</translation>
+    </message>
+    <message>
+        <source>Partnervergleich</source>
+        <translation>Partner comparison</translation>
+    </message>
+    <message>
+        <source>PARTNERVERGLEICH</source>
+        <translation>PARTNER COMPARISON</translation>
+    </message>
+    <message>
+        <source>Erste Person, durchgezogen: %1</source>
+        <translation>First person, solid: %1</translation>
+    </message>
+    <message>
+        <source>Kurven beider Personen</source>
+        <translation>Curves of both people</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Zweite Person, gestrichelt:</source>
+        <translation>&amp;Second person, dashed:</translation>
+    </message>
+    <message>
+        <source>Zweite Person</source>
+        <translation>Second person</translation>
+    </message>
+    <message>
+        <source>Eingegebenes Geburtsdatum</source>
+        <translation>Birth date typed in</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum der zweiten Person</source>
+        <translation>Birth date of the second person</translation>
+    </message>
+    <message>
+        <source>Übereinstimmung:</source>
+        <translation>Match:</translation>
+    </message>
+    <message>
+        <source>&amp;Gemeinsame kritische Tage:</source>
+        <translation>Shared critical &amp;days:</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Gemeinsame kritische Tage</source>
+        <translation>Shared critical days</translation>
+    </message>
+    <message>
+        <source>Übereinstimmung: %1</source>
+        <translation>Match: %1</translation>
+    </message>
+    <message>
+        <source>Gemeinsame kritische Tage bis %1: %2</source>
+        <translation>Shared critical days up to %1: %2</translation>
+    </message>
+    <message>
+        <source>Die 32 Tage um den %1; durchgezogen: %2, gestrichelt: %3; physisch rot, seelisch blau, geistig grün.</source>
+        <translation>The 32 days around %1; solid: %2, dashed: %3; physical red, emotional blue, intellectual green.</translation>
+    </message>
+</context>
+<context>
     <name>PersonEditor</name>
     <message>
         <source>PERSONEN DATENBANK</source>
@@ -825,6 +965,14 @@ Please print again a little later.</translation>
     <message>
         <source>Nicht übernommen: %1 – DATA.DAT speichert nur westeuropäische Zeichen (Windows-1252) und keine Anführungszeichen.</source>
         <translation>Not taken: %1 – DATA.DAT keeps only Western European characters (Windows-1252) and no quotation marks.</translation>
+    </message>
+    <message>
+        <source>Partnervergleich...</source>
+        <translation>Partner comparison...</translation>
+    </message>
+    <message>
+        <source>Ohne Geburtsdatum kann die Person nicht verglichen werden.</source>
+        <translation>A person without a birth date cannot be compared.</translation>
     </message>
 </context>
 <context>
@@ -1139,7 +1287,7 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
     <message>
         <source>Biorhythmus meldet die kritischen Tage von heute und morgen bei jeder Anmeldung und täglich zur gewählten Uhrzeit.</source>
-        <translation>Biorhythmus tells of today's and tomorrow's critical days at every log-in and daily at the chosen time.</translation>
+        <translation>Biorhythmus tells of today&apos;s and tomorrow&apos;s critical days at every log-in and daily at the chosen time.</translation>
     </message>
     <message>
         <source>&amp;Personen:</source>
@@ -1206,7 +1354,7 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
     <message>
         <source>Meldet die kritischen Tage von heute und morgen auf dem Desktop.</source>
-        <translation>Tells of today's and tomorrow's critical days on the desktop.</translation>
+        <translation>Tells of today&apos;s and tomorrow&apos;s critical days on the desktop.</translation>
     </message>
     <message>
         <source>Biorhythmus: kritische Tage täglich um %1 melden</source>

@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
 #include <vector>
 
 namespace {
@@ -39,6 +40,11 @@ const std::vector<OptionText>& optionTexts() {
         {{"k", "critical"},
          "N",
          QT_TRANSLATE_NOOP("Arguments", "Die kritischen Tage der nächsten N Tage.")},
+        {{"compare"},
+         nullptr,
+         QT_TRANSLATE_NOOP("Arguments", "Partnervergleich zweier Personen: --birth oder --person "
+                                        "zweimal\nangeben; mit --critical N ihre gemeinsamen "
+                                        "kritischen Tage.")},
         {{"f", "format"},
          QT_TRANSLATE_NOOP("Arguments", "Format"),
          QT_TRANSLATE_NOOP("Arguments", "text, csv oder json (Vorgabe: text).")},
@@ -94,10 +100,12 @@ QString helpText() {
                              "Prozentwerte und die drei Texte, wie das Fenster sie zeigt,\n"
                              "oder was die Optionen verlangen.\n\n"
                              "Optionen:\n");
+    // A description's further lines begin under its first.
+    const QString nextLine = QLatin1Char('\n') + QString(26, QLatin1Char(' '));
     for (const OptionText& option : optionTexts())
         text += QStringLiteral("  %1  %2\n")
                     .arg(optionSynopsis(option), -22)
-                    .arg(Texts::tr(option.description));
+                    .arg(Texts::tr(option.description).replace(QLatin1Char('\n'), nextLine));
     text += Texts::tr("\nRückgabewert: 0 bei Erfolg, 1 wenn etwas nicht gelang (eine Datei,\n"
                       "die Personenliste), 2 bei falschem Aufruf.\n");
     return text;
@@ -152,8 +160,53 @@ SpanReading readSpan(const QString& option, const QString& text) {
     return {days, {}};
 }
 
-// --birth or --person, one of the two; with --notify any number of both. Without --notify a
-// repeated option counts once, with its last value.
+// A person as the arguments give one: a birth date (--birth) or a name in the list (--person).
+struct GivenPerson {
+    bool byName = false;
+    QString value;
+};
+
+// The persons given, in the order of the arguments.
+std::vector<GivenPerson> givenPersons(const QCommandLineParser& parser) {
+    const QStringList births = parser.values(QStringLiteral("birth"));
+    const QStringList names = parser.values(QStringLiteral("person"));
+    qsizetype birthsTaken = 0, namesTaken = 0;
+    std::vector<GivenPerson> persons;
+    for (const QString& option : parser.optionNames()) {
+        if (option == QLatin1String("b") || option == QLatin1String("birth"))
+            persons.push_back({false, births.at(birthsTaken++)});
+        else if (option == QLatin1String("p") || option == QLatin1String("person"))
+            persons.push_back({true, names.at(namesTaken++)});
+    }
+    return persons;
+}
+
+// The two persons of a comparison, in the order given, into the request.
+UserText readComparedPersons(const QCommandLineParser& parser, CommandLineRequest& request) {
+    const std::vector<GivenPerson> persons = givenPersons(parser);
+    if (persons.size() != 2)
+        return UserText("Arguments",
+                        QT_TRANSLATE_NOOP("Arguments",
+                                          "--compare vergleicht zwei Personen: bitte --birth "
+                                          "oder --person zweimal angeben."));
+    const std::array<std::pair<QDate*, QString*>, 2> into{
+        std::pair{&request.birth, &request.person},
+        std::pair{&request.partnerBirth, &request.partnerPerson}};
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        const auto [birth, name] = into[i];
+        if (persons[i].byName) {
+            *name = persons[i].value;
+            continue;
+        }
+        const DateReading reading = readDate(persons[i].value);
+        if (!reading.error.isEmpty())
+            return reading.error;
+        *birth = reading.date;
+    }
+    return {};
+}
+
+// --birth or --person: one of them once; with --notify any number of both, with --compare two.
 UserText readSubjects(const QCommandLineParser& parser, CommandLineRequest& request) {
     request.persons = parser.values(QStringLiteral("person"));
     const QStringList births = parser.values(QStringLiteral("birth"));
@@ -164,16 +217,22 @@ UserText readSubjects(const QCommandLineParser& parser, CommandLineRequest& requ
         return UserText(
             "Arguments",
             QT_TRANSLATE_NOOP("Arguments", "Bitte --birth DATUM oder --person NAME angeben."));
-    if (!request.notify && !request.persons.isEmpty() && !births.isEmpty())
-        return UserText(
-            "Arguments",
-            QT_TRANSLATE_NOOP("Arguments", "--birth und --person schließen einander aus."));
     for (const QString& text : births) {
         const DateReading birth = readDate(text);
         if (!birth.error.isEmpty())
             return birth.error;
         request.births.push_back(birth.date);
     }
+    if (request.compare)
+        return readComparedPersons(parser, request);
+    if (!request.notify && request.persons.size() + qsizetype(births.size()) > 1)
+        return !request.persons.isEmpty() && !births.isEmpty()
+                   ? UserText("Arguments",
+                              QT_TRANSLATE_NOOP("Arguments",
+                                                "--birth und --person schließen einander aus."))
+                   : UserText(
+                         "Arguments",
+                         QT_TRANSLATE_NOOP("Arguments", "Mehr als eine Person nur mit --compare."));
     if (!request.persons.isEmpty())
         request.person = request.persons.last();
     if (!request.births.empty())
@@ -230,6 +289,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
 
     CommandLineRequest request;
     request.notify = parser.isSet(QStringLiteral("notify"));
+    request.compare = parser.isSet(QStringLiteral("compare"));
     if (const UserText error = readSubjects(parser, request); !error.isEmpty())
         return usageError(error);
     request.date = today;
@@ -252,6 +312,15 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         return usageError(UserText(
             "Arguments",
             QT_TRANSLATE_NOOP("Arguments", "--days und --critical schließen einander aus.")));
+    // A comparison lists; the files are one person's.
+    for (const char* name : {"days", "ics", "pdf", "png", "svg", "notify"}) {
+        if (request.compare && parser.isSet(QLatin1String(name)))
+            return usageError(
+                UserText(
+                    "Arguments",
+                    QT_TRANSLATE_NOOP("Arguments", "--compare und --%1 schließen einander aus."))
+                    .arg(QLatin1String(name)));
+    }
 
     request.formatGiven = parser.isSet(QStringLiteral("format"));
     const QString format = parser.value(QStringLiteral("format"));

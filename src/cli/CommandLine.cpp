@@ -60,6 +60,14 @@ Outcome writeCalendar(const CommandLineRequest& request, const Subject& subject)
                         request.alarm);
 }
 
+// A person as given: a birth date under the window's caption, or a person from the list under
+// the name the list writes.
+FoundPerson given(const QDate& birth, const QString& name) {
+    if (name.isEmpty())
+        return {Texts::tr("Geburts-Datum"), birth, {}};
+    return findPerson(PersonFileLocation::toReadForThisProgram(), name);
+}
+
 // Runs the request under an application object already made.
 int run(const CommandLineRequest& request, PictureOutput& pictures) {
     if (request.notify) {
@@ -67,14 +75,14 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
         const Outcome told = notifyCriticalDays(request, notices);
         return told.worked() ? int(ExitStatus::Success) : fail(ExitStatus::Failed, told);
     }
-    Subject subject{Texts::tr("Geburts-Datum"), request.birth};
-    if (!request.person.isEmpty()) {
-        const FoundPerson found =
-            findPerson(PersonFileLocation::toReadForThisProgram(), request.person);
-        if (!found.problem.worked())
-            return fail(ExitStatus::Failed, found.problem);
-        subject = {found.name, found.birth};
+    const FoundPerson first = given(request.birth, request.person);
+    const FoundPerson second =
+        request.compare ? given(request.partnerBirth, request.partnerPerson) : FoundPerson{};
+    for (const FoundPerson& person : {first, second}) {
+        if (!person.problem.worked())
+            return fail(ExitStatus::Failed, person.problem);
     }
+    const Subject subject{first.name, first.birth};
     // Each file in turn, until one fails.
     Outcome written;
     if (!request.ics.isEmpty())
@@ -82,7 +90,10 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
     if (written.worked() && request.wantsPictures())
         written = pictures.write(request, subject);
     if (written.worked() && request.wantsListing())
-        written = writeOutputFile(request.output, requestedListing(request, subject));
+        written = writeOutputFile(
+            request.output, request.compare
+                                ? comparisonListing(request, subject, {second.name, second.birth})
+                                : requestedListing(request, subject));
     if (!written.worked())
         return fail(ExitStatus::Failed, written);
     return int(ExitStatus::Success);

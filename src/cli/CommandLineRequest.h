@@ -11,10 +11,13 @@ enum class OutputFormat { Text, Csv, Json };
 
 // What a run from the command line is asked to do, read from its arguments.
 struct CommandLineRequest {
-    QDate birth;      // --birth; invalid when the birth date comes from the person list
-    QString person;   // --person: a name in the person list
-    QDate date;       // --date, today when not given
-    int days = 0;     // --days N: a table of N days from the date; 0 when not asked for
+    QDate birth;           // --birth; invalid when the birth date comes from the person list
+    QString person;        // --person: a name in the person list
+    bool compare = false;  // --compare: the match of two persons, or their shared critical days
+    QDate partnerBirth;    // the second --birth of a comparison; invalid when from the list
+    QString partnerPerson; // the second --person of a comparison
+    QDate date;            // --date, today when not given
+    int days = 0;          // --days N: a table of N days from the date; 0 when not asked for
     int critical = 0; // --critical N: the critical days of the next N days; 0 when not asked for
     OutputFormat format = OutputFormat::Text;
     QString output = QStringLiteral("-"); // -o: a file, or "-" for standard output

@@ -4,6 +4,7 @@
 #include "core/Cycle.h"
 #include "core/DateRules.h"
 #include "core/DayWords.h"
+#include "core/PartnerMatch.h"
 #include "core/Phase.h"
 #include "core/PhaseTexts.h"
 
@@ -43,6 +44,15 @@ QJsonArray namesOf(const CycleSet& cycles) {
         if (cycles[int(cycle)])
             names.append(cycleName(cycle));
     return names;
+}
+
+// The cycles' identifiers, the same in every language.
+QJsonArray keysOf(const CycleSet& cycles) {
+    QJsonArray keys;
+    for (Cycle cycle : AllCycles)
+        if (cycles[int(cycle)])
+            keys.append(CycleKeys[int(cycle)]);
+    return keys;
 }
 
 // A list in a CSV field: its entries separated as in the text.
@@ -202,4 +212,98 @@ QByteArray requestedListing(const CommandLineRequest& request, const Subject& su
         return criticalDaysListing(criticalDays(subject.birth, request.date, request.critical),
                                    request.format);
     return valuesListing(subject, request.date, request.format);
+}
+
+namespace {
+// The words of a match as identifiers, in the order of MatchLevel.
+const std::array<QString, 3> LevelKeys{QStringLiteral("niedrig"), QStringLiteral("mittel"),
+                                       QStringLiteral("hoch")};
+
+QString levelKey(int percent) {
+    return LevelKeys[std::size_t(matchLevel(percent))];
+}
+
+// Lines of columns, each column as wide as its widest entry; the last column is not padded.
+QString alignedColumns(const std::vector<QStringList>& lines) {
+    std::vector<qsizetype> widths;
+    for (const QStringList& line : lines) {
+        widths.resize(std::max(widths.size(), std::size_t(line.size())));
+        for (qsizetype i = 0; i < line.size(); ++i)
+            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], line[i].size());
+    }
+    QString text;
+    for (const QStringList& line : lines) {
+        QString joined;
+        for (qsizetype i = 0; i < line.size(); ++i)
+            joined += i + 1 < line.size()
+                          ? QStringLiteral("%1  ").arg(line[i], -int(widths[std::size_t(i)]))
+                          : line[i];
+        text += joined.trimmed() + QLatin1Char('\n');
+    }
+    return text;
+}
+} // namespace
+
+QByteArray matchListing(const Subject& first, const Subject& second, OutputFormat format) {
+    const PartnerMatch match = partnerMatch(first.birth, second.birth);
+    Table table;
+    table.keys << QStringLiteral("geburtsdatum_1") << QStringLiteral("geburtsdatum_2")
+               << QStringLiteral("abstand");
+    QJsonArray row{isoDate(first.birth), isoDate(second.birth), qint64(match.daysApart)};
+    std::vector<QStringList> persons{
+        {comparedPerson(0), first.caption, displayDateText(first.birth)},
+        {comparedPerson(1), second.caption, displayDateText(second.birth)}};
+    std::vector<QStringList> matches;
+    for (Cycle cycle : AllCycles) {
+        const int percent = match.cycles[int(cycle)];
+        table.keys << CycleKeys[int(cycle)];
+        row.append(percent);
+        matches.push_back(
+            {cycleName(cycle), QStringLiteral("%1 %").arg(percent, 3), matchWord(percent)});
+    }
+    table.keys << QStringLiteral("gesamt");
+    row.append(match.overall);
+    matches.push_back({overallMatchName(), QStringLiteral("%1 %").arg(match.overall, 3),
+                       matchWord(match.overall)});
+    for (Cycle cycle : AllCycles) {
+        table.keys << QStringLiteral("stufe_") + CycleKeys[int(cycle)];
+        row.append(levelKey(match.cycles[int(cycle)]));
+    }
+    table.keys << QStringLiteral("stufe_gesamt");
+    row.append(levelKey(match.overall));
+    table.rows.push_back(row);
+
+    const QString text = alignedColumns(persons) +
+                         QStringLiteral("%1  %2\n\n")
+                             .arg(Texts::tr("Tage zwischen den Geburtsdaten"))
+                             .arg(match.daysApart) +
+                         alignedColumns(matches);
+    return written(table, format, text);
+}
+
+QByteArray sharedCriticalDaysListing(const SharedCriticalDayList& list, OutputFormat format) {
+    Table table;
+    table.keys << QStringLiteral("datum") << QStringLiteral("kritisch_1")
+               << QStringLiteral("kritisch_2");
+    std::vector<QStringList> lines{{Texts::tr("Datum"), comparedPerson(0), comparedPerson(1)}};
+    for (const SharedCriticalDay& day : list.days) {
+        table.rows.push_back({isoDate(day.date), keysOf(day.cycles[0]), keysOf(day.cycles[1])});
+        lines.push_back(
+            {dayWithWeekday(day.date), cycleNames(day.cycles[0]), cycleNames(day.cycles[1])});
+    }
+    QString text = Texts::tr("Gemeinsame kritische Tage vom %1 bis %2\n")
+                       .arg(displayDateText(list.first), displayDateText(list.last));
+    text += list.days.empty() ? Texts::tr("Keine\n") : alignedColumns(lines);
+    if (list.endsAtLatest)
+        text += lastDayNote() + QLatin1Char('\n');
+    return written(table, format, text);
+}
+
+QByteArray comparisonListing(const CommandLineRequest& request, const Subject& first,
+                             const Subject& second) {
+    if (request.critical > 0)
+        return sharedCriticalDaysListing(
+            sharedCriticalDays(first.birth, second.birth, request.date, request.critical),
+            request.format);
+    return matchListing(first, second, request.format);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 struct CriticalDayList;
+struct SharedCriticalDayList;
 
 // Whose days are listed: the caption the window shows beside the birth date ("Geburts-Datum",
 // or the name of a person taken from the list) and the birth date.
@@ -34,3 +35,15 @@ QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format)
 // The listing a run is asked for: the day table for --days, the critical days for --critical,
 // else the display day's values.
 QByteArray requestedListing(const CommandLineRequest& request, const Subject& subject);
+
+// A partner comparison, for the two persons of --compare: their birth dates, the days between
+// them and the three cycles' matches with the overall one, each with its word. Keys and values
+// are the same in every language: cycles and words as German identifiers ("physisch", "hoch").
+QByteArray matchListing(const Subject& first, const Subject& second, OutputFormat format);
+
+// The days on which both persons have a critical day, with each one's critical cycles.
+QByteArray sharedCriticalDaysListing(const SharedCriticalDayList& list, OutputFormat format);
+
+// What --compare asks for: the shared critical days with --critical, else the match.
+QByteArray comparisonListing(const CommandLineRequest& request, const Subject& first,
+                             const Subject& second);

@@ -33,3 +33,19 @@ CriticalDayList criticalDays(const QDate& birth, const QDate& from, int span) {
     }
     return list;
 }
+
+SharedCriticalDayList sharedCriticalDays(const QDate& birth, const QDate& otherBirth,
+                                         const QDate& from, int span) {
+    const CriticalDayList mine = criticalDays(birth, from, span);
+    const CriticalDayList theirs = criticalDays(otherBirth, from, span);
+    SharedCriticalDayList shared{{}, mine.first, mine.last, mine.endsAtLatest};
+    // Both lists run through the same days in date order.
+    auto other = theirs.days.begin();
+    for (const CriticalDay& day : mine.days) {
+        while (other != theirs.days.end() && other->date < day.date)
+            ++other;
+        if (other != theirs.days.end() && other->date == day.date)
+            shared.days.push_back({day.date, {day.cycles, other->cycles}});
+    }
+    return shared;
+}

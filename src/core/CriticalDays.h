@@ -28,3 +28,21 @@ struct CriticalDayList {
 // given birth date, by the same rule as the texts. Dates outside 1601-9999, invalid ones or a
 // span below one day give an empty list without a first and last day.
 CriticalDayList criticalDays(const QDate& birth, const QDate& from, int span);
+
+// A day on which both of two persons have a critical day.
+struct SharedCriticalDay {
+    QDate date;
+    std::array<CycleSet, 2> cycles{}; // the critical cycles of the first and of the second person
+};
+
+struct SharedCriticalDayList {
+    std::vector<SharedCriticalDay> days;
+    QDate first;
+    QDate last;
+    bool endsAtLatest = false;
+};
+
+// The days from `from` on, over `span` days, that are critical days of both birth dates; the
+// span's ends as criticalDays() gives them.
+SharedCriticalDayList sharedCriticalDays(const QDate& birth, const QDate& otherBirth,
+                                         const QDate& from, int span);

@@ -75,3 +75,35 @@ QString lastDayNote() {
     return Texts::tr("Die Liste endet am %1, dem letzten Tag, den das Programm kennt.")
         .arg(displayDateText(latestDate()));
 }
+
+QString comparedPerson(int which) {
+    return which == 0 ? Texts::tr("Erste Person") : Texts::tr("Zweite Person");
+}
+
+QString matchWord(int percent) {
+    switch (matchLevel(percent)) {
+    case MatchLevel::High:
+        return Texts::tr("hoch");
+    case MatchLevel::Medium:
+        return Texts::tr("mittel");
+    case MatchLevel::Low:
+        break;
+    }
+    return Texts::tr("niedrig");
+}
+
+QString overallMatchName() {
+    return Texts::tr("Gesamt");
+}
+
+QString matchPhrase(const QString& name, int percent) {
+    return QStringLiteral("%1 %2 %, %3").arg(name, QString::number(percent), matchWord(percent));
+}
+
+QString matchesLine(const PartnerMatch& match) {
+    QStringList phrases;
+    for (Cycle cycle : AllCycles)
+        phrases << matchPhrase(cycleName(cycle), match.cycles[int(cycle)]);
+    phrases << matchPhrase(overallMatchName(), match.overall);
+    return phrases.join(QStringLiteral("; "));
+}

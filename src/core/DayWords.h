@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Cycle.h"
+#include "core/PartnerMatch.h"
 
 #include <QDate>
 #include <QString>
@@ -42,3 +43,18 @@ struct ChartPictureWords {
 };
 ChartPictureWords chartPictureWords(const QString& name, const QDate& birth, const QDate& first,
                                     const QDate& display, const QDate& last);
+
+// The partner comparison's two persons: "Erste Person" for 0, "Zweite Person" for 1.
+QString comparedPerson(int which);
+
+// The word for a match: "hoch", "mittel" or "niedrig" (see matchLevel).
+QString matchWord(int percent);
+
+// What the overall match is called beside the cycles' names: "Gesamt".
+QString overallMatchName();
+
+// A match as the comparison shows it and a screen reader speaks it: "Physisch 73 %, hoch".
+QString matchPhrase(const QString& name, int percent);
+
+// The three cycles' matches and the overall one in a line: "Physisch 73 %, hoch; ...".
+QString matchesLine(const PartnerMatch& match);

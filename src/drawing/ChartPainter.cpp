@@ -40,10 +40,20 @@ QLineF pixelLine(const QLineF& line, const QSize& surface) {
                   within(line.y2(), surface.height()));
 }
 
+void drawCurves(QPainter& painter, const QTransform& toPixels, std::int32_t chartDayCount,
+                Qt::PenStyle style) {
+    for (Cycle cycle : DrawingOrder) {
+        painter.setPen(cosmeticPen(cycleColor(cycle), style));
+        QPainterPath curve;
+        curve.addPolygon(toPixels.map(ChartGeometry::curvePoints(chartDayCount, cycle)));
+        painter.drawPath(curve);
+    }
+}
+
 } // namespace
 
 void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayCount,
-               const QImage& starField) {
+               const QImage& starField, std::optional<std::int32_t> partnerDayCount) {
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), innerSize));
     painter.fillRect(QRect(QPoint(0, 0), innerSize), Qt::black);
@@ -59,12 +69,9 @@ void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayC
 
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
-    for (Cycle cycle : DrawingOrder) {
-        painter.setPen(cosmeticPen(cycleColor(cycle)));
-        QPainterPath curve;
-        curve.addPolygon(toPixels.map(ChartGeometry::curvePoints(chartDayCount, cycle)));
-        painter.drawPath(curve);
-    }
+    if (partnerDayCount)
+        drawCurves(painter, toPixels, *partnerDayCount, Qt::DashLine);
+    drawCurves(painter, toPixels, chartDayCount, Qt::SolidLine);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(cosmeticPen(AxisColor, Qt::DotLine, Qt::FlatCap));

@@ -72,7 +72,8 @@ QSize chartPictureSize() {
     return QSize(chartSize().width(), chartSize().height() + stripSize().height());
 }
 
-void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& display) {
+void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& display,
+                       const QDate& partnerBirth) {
     static const QImage starField(QStringLiteral(":/pictures/starfield.png"));
     const QRect chart = inside(chartSize(), ChartFrameWidth);
     const QRect strip = inside(stripSize(), StripFrameWidth);
@@ -80,7 +81,9 @@ void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& displ
     drawSunkenPanel(painter, QRect(QPoint(0, 0), chartSize()), QGuiApplication::palette(),
                     ChartFrameWidth);
     painter.translate(chart.topLeft());
-    drawChart(painter, chart.size(), dayCountBetween(birth, display), starField);
+    drawChart(painter, chart.size(), dayCountBetween(birth, display), starField,
+              partnerBirth.isValid() ? std::optional(dayCountBetween(partnerBirth, display))
+                                     : std::nullopt);
     painter.translate(-chart.left(), chartSize().height() - chart.top());
     drawPlainFrame(painter, QRect(QPoint(0, 0), stripSize()), Qt::white, StripFrameWidth);
     painter.translate(strip.topLeft());

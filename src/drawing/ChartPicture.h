@@ -25,8 +25,10 @@ inline constexpr int StripFrameWidth = 1;
 // 579 x 172 pixels.
 QSize chartPictureSize();
 
-// Paints the picture with its top left corner at the painter's origin.
-void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& display);
+// Paints the picture with its top left corner at the painter's origin; with a valid second
+// birth date, that person's curves dashed beside the first's.
+void paintChartPicture(QPainter& painter, const QDate& birth, const QDate& display,
+                       const QDate& partnerBirth = QDate());
 
 QImage chartPictureImage(const QDate& birth, const QDate& display);
 

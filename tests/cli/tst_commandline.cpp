@@ -9,11 +9,16 @@
 #include "cli/Listings.h"
 #include "core/UiLanguage.h"
 #include "gui/controls/DateInput.h"
+#include "gui/days/PartnerComparisonWindow.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
 
@@ -51,9 +56,12 @@ Answer answer(const QStringList& arguments) {
         return {2, parsed.problem.text()};
     if (parsed.kind != ParsedArguments::Kind::Run)
         return {0, parsed.text};
-    const Subject subject{QCoreApplication::translate("CommandLine", "Geburts-Datum"),
-                          parsed.request.birth};
-    return {0, QString::fromUtf8(requestedListing(parsed.request, subject))};
+    const QString caption = QCoreApplication::translate("CommandLine", "Geburts-Datum");
+    const Subject subject{caption, parsed.request.birth};
+    return {0, QString::fromUtf8(parsed.request.compare
+                                     ? comparisonListing(parsed.request, subject,
+                                                         {caption, parsed.request.partnerBirth})
+                                     : requestedListing(parsed.request, subject))};
 }
 
 // Each non-empty line with its blanks run together; an interpretation text, a paragraph of
@@ -88,6 +96,8 @@ private slots:
     void wrongCalls();
     void printsWhatTheWindowShows_data();
     void printsWhatTheWindowShows();
+    void comparesAsTheWindowDoes_data();
+    void comparesAsTheWindowDoes();
 };
 
 void TestCommandLine::answers_data() {
@@ -147,6 +157,39 @@ void TestCommandLine::answers_data() {
         {"-b", "20.12.9999", "-d", "30.12.9999", "-k", "90", "-f", "json", "--lang=en"}, Json,
         {R"([{"datum": "9999-12-31", "wochentag": "Friday", "kritisch": ["Physical"],
               "anzahl": 1}])"});
+    // Matches by the rule: 828 = 36 x 23 days, 16 of 28, 3 of 33 (see tst_calc).
+    row("comparison, 828 days apart", {"--compare", "-b", "01.01.2000", "-b", "2002-04-08"}, Lines, {
+        "Erste Person Geburts-Datum 01.01.2000", "Zweite Person Geburts-Datum 08.04.2002",
+        "Tage zwischen den Geburtsdaten 828",
+        "Physisch 100 % hoch", "Seelisch 5 % niedrig", "Geistig 92 % hoch", "Gesamt 66 % mittel"});
+    row("comparison as JSON in English, the older second",
+        {"-b", "2002-04-08", "--compare", "--birth", "01.01.2000", "-f", "json", "--lang", "en"},
+        Json, {R"([{"geburtsdatum_1": "2002-04-08", "geburtsdatum_2": "2000-01-01",
+                    "abstand": 828, "physisch": 100, "seelisch": 5, "geistig": 92, "gesamt": 66,
+                    "stufe_physisch": "hoch", "stufe_seelisch": "niedrig",
+                    "stufe_geistig": "hoch", "stufe_gesamt": "mittel"}])"});
+    row("comparison as CSV, the ends of the date range",
+        {"--compare", "-b", "01.01.1601", "-b", "31.12.9999", "-f", "csv"}, Lines, {
+        "geburtsdatum_1,geburtsdatum_2,abstand,ph", // the header, past 100 characters, cut
+        "1601-01-01,9999-12-31,3067670,98,19,34,50,hoch,niedrig,mittel,mittel"});
+    // From 12.01.2000 the first is on counts 11..40, the second on 0..29 (see tst_calc).
+    row("shared critical days, eleven days apart",
+        {"--compare", "-b", "01.01.2000", "-b", "12.01.2000", "-d", "12.01.2000", "-k", "30"},
+        Lines, {"Gemeinsame kritische Tage vom 12.01.2000 bis 10.02.2000",
+        "Datum Erste Person Zweite Person",
+        "Mittwoch, 12.01.2000 Physisch Physisch, Seelisch, Geistig",
+        "Montag, 24.01.2000 Physisch Physisch", "Samstag, 29.01.2000 Seelisch Geistig",
+        "Freitag, 04.02.2000 Physisch Physisch"});
+    row("shared critical days as JSON in English",
+        {"--lang=en", "--compare", "-b", "01.01.2000", "-b", "12.01.2000", "-d", "12.01.2000",
+         "-k", "13", "-f", "json"}, Json, {R"([
+        {"datum": "2000-01-12", "kritisch_1": ["physisch"],
+         "kritisch_2": ["physisch", "seelisch", "geistig"]},
+        {"datum": "2000-01-24", "kritisch_1": ["physisch"], "kritisch_2": ["physisch"]}])"});
+    row("no shared critical day, up to 31.12.9999",
+        {"--compare", "-b", "01.01.1601", "-b", "31.12.9999", "-d", "31.12.9999", "-k", "3"}, Lines,
+        {"Gemeinsame kritische Tage vom 31.12.9999 bis 31.12.9999", "Keine",
+         "Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt."});
     row("help", {"--help"}, Start, {"Aufruf: biorhythmus [Optionen]"});
     row("version", {"-v"}, Lines, {"biorhythmus 2.0.0"});
     // clang-format on
@@ -175,10 +218,10 @@ void TestCommandLine::wrongCalls_data() {
         << QStringList{"--birthday", "01.01.2000"} << "Unbekannte Option „--birthday“.";
     QTest::newRow("bad date")
         << QStringList{"--birth", "31.02.2000"}
-        << "„31.02.2000“ ist kein Datum; erwartet wird TT.MM.JJJJ oder JJJJ-MM-TT.";
+        << "„31.02.2000“ ist kein Datum; erwartet wird TT.MM.JJJJ, JJJJ-MM-TT oder M/T/JJJJ.";
     QTest::newRow("bad date in English")
         << QStringList{"--lang=en", "--birth", "31.02.2000"}
-        << "“31.02.2000” is not a date; expected is DD.MM.YYYY or YYYY-MM-DD.";
+        << "“31.02.2000” is not a date; expected is DD.MM.YYYY, YYYY-MM-DD or M/D/YYYY.";
     QTest::newRow("date before 1601")
         << QStringList{"--birth", "31.12.1600"}
         << "Das Datum muss zwischen dem 01.01.1601 und dem 31.12.9999 liegen.";
@@ -189,6 +232,18 @@ void TestCommandLine::wrongCalls_data() {
                                            << "--birth und --person schließen einander aus.";
     QTest::newRow("days and critical days") << Born2000 + QStringList{"-n", "2", "-k", "2"}
                                             << "--days und --critical schließen einander aus.";
+    QTest::newRow("two persons without --compare")
+        << QStringList{"-b", "01.01.2000", "--birth", "02.01.2000"}
+        << "Mehr als eine Person nur mit --compare.";
+    QTest::newRow("comparison of one person")
+        << QStringList{"--compare", "-b", "01.01.2000"}
+        << "--compare vergleicht zwei Personen: bitte --birth oder --person zweimal angeben.";
+    QTest::newRow("comparison, the second date wrong")
+        << QStringList{"--compare", "-b", "01.01.2000", "-b", "31.02.2000"}
+        << "„31.02.2000“ ist kein Datum; erwartet wird TT.MM.JJJJ, JJJJ-MM-TT oder M/T/JJJJ.";
+    QTest::newRow("comparison and a picture")
+        << QStringList{"--compare", "-b", "01.01.2000", "-b", "02.01.2000", "--png", "x.png"}
+        << "--compare und --png schließen einander aus.";
     QTest::newRow("unknown language") << Born2000 + QStringList{"--lang", "fr"}
                                       << "Unbekannte Sprache „fr“; möglich sind de und en.";
     QTest::newRow("bad format") << Born2000 + QStringList{"--format", "xml"}
@@ -262,6 +317,81 @@ void TestCommandLine::printsWhatTheWindowShows() {
               << text(f.window, QString("L4_%1").arg(k));
     QCOMPARE(printed, shown);
     QCOMPARE(QImage(picture).convertToFormat(QImage::Format_RGB32), shownChartAndStrip(f.window));
+}
+
+namespace {
+// What the built program prints as JSON for the arguments.
+QJsonArray printedJson(const QStringList& arguments) {
+    QProcess program;
+    program.start(QStringLiteral(BIORHYTHMUS_PROGRAM), arguments);
+    if (!program.waitForFinished(30000) || program.exitCode() != 0)
+        return {};
+    return QJsonDocument::fromJson(program.readAllStandardOutput()).array();
+}
+} // namespace
+
+void TestCommandLine::comparesAsTheWindowDoes_data() {
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("second");
+    QTest::addColumn<QDate>("display");
+    QTest::newRow("828 days apart") << QDate(2000, 1, 1) << QDate(2002, 4, 8) << QDate(2000, 1, 12);
+    QTest::newRow("the second older")
+        << QDate(2002, 4, 8) << QDate(2000, 1, 1) << QDate(2026, 12, 8);
+    QTest::newRow("born the same day")
+        << QDate(1953, 11, 20) << QDate(1953, 11, 20) << QDate(2000, 1, 1);
+    QTest::newRow("ends of the range, days up to 31.12.9999")
+        << QDate(1601, 1, 1) << QDate(9999, 12, 31) << QDate(9999, 10, 30);
+}
+
+// The built program's --compare, as JSON, against the comparison window of the same two birth
+// dates: the four matches with their words, and the shared critical days of 90 days.
+void TestCommandLine::comparesAsTheWindowDoes() {
+    QFETCH(QDate, first);
+    QFETCH(QDate, second);
+    QFETCH(QDate, display);
+    speak(UiLanguage::German);
+    Fixture f(display);
+    f.window.load();
+    f.window.findChild<DateInput*>("M1")->setDate(first);
+    f.window.openComparison(&f.window, {QString(), second});
+    auto* compare = f.window.findChild<PartnerComparisonWindow*>("Compare");
+    QVERIFY(compare);
+
+    const QStringList both{"--compare",
+                           "--birth",
+                           first.toString("dd.MM.yyyy"),
+                           "--birth",
+                           second.toString(Qt::ISODate),
+                           "--format",
+                           "json"};
+    const QJsonArray printed = printedJson(both);
+    QCOMPARE(printed.size(), 1);
+    const QJsonObject match = printed.first().toObject();
+    const QStringList keys{"physisch", "seelisch", "geistig", "gesamt"};
+    for (int i = 0; i < 4; ++i) {
+        const QString shown = compare->findChild<QLabel*>(QString("Match_%1").arg(i))->text();
+        const QRegularExpressionMatch parts =
+            QRegularExpression("^\\S+ (\\d+) %, (\\S+)$").match(shown);
+        QVERIFY2(parts.hasMatch(), qPrintable(shown));
+        QCOMPARE(match[keys[i]].toInt(-1), parts.captured(1).toInt());
+        QCOMPARE(match["stufe_" + keys[i]].toString(), parts.captured(2));
+    }
+
+    const QJsonArray days = printedJson(
+        both + QStringList{"--date", display.toString(Qt::ISODate), "--critical", "90"});
+    auto* table = compare->findChild<QTableWidget*>("DayList");
+    QCOMPARE(table->rowCount(), days.size());
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QJsonObject day = days[row].toObject();
+        QCOMPARE(QDate::fromString(table->item(row, 0)->text().section(' ', 1), "dd.MM.yyyy"),
+                 QDate::fromString(day["datum"].toString(), Qt::ISODate));
+        for (int person = 0; person < 2; ++person) {
+            QStringList cycles;
+            for (const QJsonValue& cycle : day[QString("kritisch_%1").arg(person + 1)].toArray())
+                cycles << cycle.toString();
+            QCOMPARE(table->item(row, person + 1)->text().toLower(), cycles.join(", "));
+        }
+    }
 }
 
 QTEST_MAIN(TestCommandLine)

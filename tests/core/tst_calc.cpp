@@ -1,11 +1,26 @@
 #include "core/CriticalDays.h"
 #include "core/Cycle.h"
 #include "core/DateRules.h"
+#include "core/DayWords.h"
+#include "core/PartnerMatch.h"
 #include "core/Phase.h"
 #include "core/PhaseTexts.h"
 
 #include <QLocale>
 #include <QTest>
+#include <numbers>
+
+namespace {
+// The critical cycles as letters: "PSG" for all three.
+QString cycleLetters(const CycleSet& cycles) {
+    QString letters;
+    for (Cycle cycle : AllCycles) {
+        if (cycles[int(cycle)])
+            letters += QLatin1Char("PSG"[int(cycle)]);
+    }
+    return letters;
+}
+} // namespace
 
 class TestCalc : public QObject {
     Q_OBJECT
@@ -26,6 +41,10 @@ private slots:
     void noTextOutsideTheTable();
     void criticalDayList_data();
     void criticalDayList();
+    void sharedCriticalDayList_data();
+    void sharedCriticalDayList();
+    void partnerMatch_data();
+    void partnerMatch();
 };
 
 void TestCalc::percentages_data() {
@@ -282,17 +301,121 @@ void TestCalc::criticalDayList() {
     QFETCH(int, span);
     const CriticalDayList list = criticalDays(birth, first, span);
     QStringList days;
-    for (const CriticalDay& day : list.days) {
-        QString cycles;
-        for (Cycle cycle : AllCycles) {
-            if (day.cycles[int(cycle)])
-                cycles += QLatin1Char("PSG"[int(cycle)]);
-        }
-        days << QStringLiteral("%1:%2").arg(first.daysTo(day.date)).arg(cycles);
-    }
+    for (const CriticalDay& day : list.days)
+        days << QStringLiteral("%1:%2").arg(first.daysTo(day.date)).arg(cycleLetters(day.cycles));
     QTEST(days.join(QLatin1Char(' ')), "days");
     QTEST(list.last, "last");
     QTEST(list.endsAtLatest, "endsAtLatest");
+}
+
+namespace {
+// Each day as "<days after the first>:<critical cycles of the first>/<of the second>".
+QString sharedDaysText(const SharedCriticalDayList& list, const QDate& first) {
+    QStringList days;
+    for (const SharedCriticalDay& day : list.days)
+        days << QStringLiteral("%1:%2/%3")
+                    .arg(first.daysTo(day.date))
+                    .arg(cycleLetters(day.cycles[0]), cycleLetters(day.cycles[1]));
+    return days.join(QLatin1Char(' '));
+}
+} // namespace
+
+// By hand: physical days are critical at counts 0, 11 and 12 of its 23, emotional at 0 and 15
+// of 28, intellectual at 0, 16 and 17 of 33 (the rows of criticalDayList).
+void TestCalc::sharedCriticalDayList_data() {
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<QDate>("otherBirth");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<bool>("endsAtLatest");
+    // From 12.01.2000 the first is on counts 11..40, the second on 0..29.
+    QTest::newRow("eleven days apart")
+        << QDate(2000, 1, 1) << QDate(2000, 1, 12) << QDate(2000, 1, 12) << 30
+        << "0:P/PSG 12:P/P 17:S/G 23:P/P" << false;
+    QTest::newRow("swapped") << QDate(2000, 1, 12) << QDate(2000, 1, 1) << QDate(2000, 1, 12) << 30
+                             << "0:PSG/P 12:P/P 17:G/S 23:P/P" << false;
+    QTest::newRow("stops at 31.12.9999") << QDate(9999, 12, 20) << QDate(9999, 12, 20)
+                                         << QDate(9999, 12, 30) << 90 << "1:P/P" << true;
+    QTest::newRow("second birth date outside the range")
+        << QDate(2000, 1, 1) << QDate(1600, 12, 31) << QDate(2000, 1, 1) << 30 << "" << false;
+}
+
+void TestCalc::sharedCriticalDayList() {
+    QFETCH(QDate, birth);
+    QFETCH(QDate, otherBirth);
+    QFETCH(QDate, first);
+    QFETCH(int, span);
+    const SharedCriticalDayList list = sharedCriticalDays(birth, otherBirth, first, span);
+    QTEST(sharedDaysText(list, first), "days");
+    QTEST(list.endsAtLatest, "endsAtLatest");
+}
+
+namespace {
+// A cycle's match worked out from what it stands for, with the real pi: the mean of the
+// product of the two curves over one whole cycle is cos(2 pi d / T) / 2, which rescaled from
+// -1/2..1/2 to 0..100 % is the match, rounded half away from zero.
+int matchByAveraging(qint64 daysApart, int period) {
+    const double step = 2 * std::numbers::pi / period;
+    double sum = 0;
+    for (int k = 0; k < period; ++k)
+        sum += std::sin(step * k) * std::sin(step * double(k + daysApart % period));
+    return int(std::floor(100 * (0.5 + sum / period) + 0.5));
+}
+} // namespace
+
+void TestCalc::partnerMatch_data() {
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("second");
+    QTest::addColumn<QString>("words");
+    const QDate born(2000, 1, 1);
+    const auto row = [&](const char* name, qint64 days, const char* words) {
+        QTest::newRow(name) << born << born.addDays(days) << QString(words);
+    };
+    row("same day", 0, "hoch hoch hoch hoch");
+    row("one day", 1, "hoch hoch hoch hoch");
+    row("half a physical cycle, 11", 11, "niedrig niedrig mittel niedrig");
+    row("half a physical cycle, 12 = 23 - 11", 12, "niedrig niedrig niedrig niedrig");
+    row("half an emotional cycle", 14, "niedrig niedrig niedrig niedrig");
+    row("half an intellectual cycle, 16", 16, "mittel niedrig niedrig niedrig");
+    row("half an intellectual cycle, 17 = 33 - 16", 17, "mittel niedrig niedrig niedrig");
+    row("physical 5", 5, "mittel mittel hoch mittel");
+    row("physical 18 = 23 - 5", 18, "mittel niedrig niedrig mittel");
+    row("emotional a quarter: 7 and 21", 7, "mittel mittel mittel mittel");
+    row("emotional 21 = 28 - 7", 21, "hoch mittel niedrig mittel");
+    row("intellectual 22 = 33 - 11", 22, "hoch mittel mittel mittel");
+    row("828 days", 828, "hoch niedrig hoch mittel");
+    row("second person older", -828, "hoch niedrig hoch mittel");
+    row("all three cycles round", 23 * 28 * 33, "hoch hoch hoch hoch");
+    QTest::newRow("ends of the date range")
+        << QDate(1601, 1, 1) << QDate(9999, 12, 31) << "hoch niedrig mittel mittel";
+}
+
+// The rule against its meaning: the same for the persons swapped, and for r and T - r.
+void TestCalc::partnerMatch() {
+    QFETCH(QDate, first);
+    QFETCH(QDate, second);
+    const qint64 days = first.daysTo(second);
+    std::array<int, 3> expected{};
+    QStringList words;
+    for (Cycle cycle : AllCycles) {
+        const int T = period(cycle);
+        expected[int(cycle)] = matchByAveraging(std::abs(days), T);
+        QCOMPARE(matchByAveraging(T - std::abs(days) % T, T), expected[int(cycle)]);
+        words << matchWord(expected[int(cycle)]);
+    }
+    const int overall = int(std::lround((expected[0] + expected[1] + expected[2]) / 3.0));
+    words << matchWord(overall);
+    for (const PartnerMatch& match :
+         {::partnerMatch(first, second), ::partnerMatch(second, first)}) {
+        QCOMPARE(match.daysApart, std::abs(days));
+        QCOMPARE(match.cycles, expected);
+        QCOMPARE(match.overall, overall);
+    }
+    for (Cycle cycle : AllCycles)
+        QCOMPARE(cycleMatch(period(cycle) - std::abs(days) % period(cycle), period(cycle)),
+                 expected[int(cycle)]);
+    QTEST(words.join(QLatin1Char(' ')), "words");
 }
 
 QTEST_APPLESS_MAIN(TestCalc)

@@ -7,17 +7,18 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <optional>
 
 namespace {
 const QSize ChartInner(575, 149);
 
-QImage renderChart(int dayCount) {
+QImage renderChart(int dayCount, std::optional<std::int32_t> partnerDayCount = std::nullopt) {
     QImage image(ChartInner, QImage::Format_RGB32);
     image.fill(Qt::gray);
     QImage starField(600, 161, QImage::Format_RGB32);
     starField.fill(Qt::black);
     QPainter painter(&image);
-    drawChart(painter, ChartInner, dayCount, starField);
+    drawChart(painter, ChartInner, dayCount, starField, partnerDayCount);
     return image;
 }
 
@@ -32,6 +33,14 @@ QList<int> rowsNear(const QImage& image, int x, const QColor& color) {
             rows << y;
     }
     return rows;
+}
+
+// Pixels near the colour over the whole picture.
+int pixelsNear(const QImage& image, const QColor& color) {
+    int pixels = 0;
+    for (int x = 0; x < image.width(); ++x)
+        pixels += rowsNear(image, x, color).size();
+    return pixels;
 }
 
 // The middle of those rows; -1 where there are none.
@@ -50,6 +59,7 @@ private slots:
     void dayStrip_data();
     void dayStrip();
     void chartShowsEveryCurve();
+    void chartShowsASecondPersonDashed();
     void chartMarksTheDisplayDay();
     void chartIsTheSameEachTime();
     void gridLines_data();
@@ -141,6 +151,30 @@ void TestChart::chartShowsEveryCurve() {
     const int x = qRound(15 * 575 / 31.0);
     const int blueRow = middleRowNear(image, x, blue), greenRow = middleRowNear(image, x, green);
     QVERIFY(blueRow >= 0 && blueRow < greenRow && greenRow < middleRowNear(image, x, red));
+}
+
+// The second person born 14 days later: on day 9985, the column left of the display day,
+// physical stands at +73 %, emotional at -62 % and intellectual at -46 % (by hand), each
+// curve in its colour at that height, beside the first person's. Dashed, a curve lights about
+// two thirds of the pixels it would light drawn whole.
+void TestChart::chartShowsASecondPersonDashed() {
+    const QImage one = renderChart(10000), both = renderChart(10000, 9986);
+    const QImage partnerAlone = renderChart(9986);
+    const QList<std::pair<QColor, double>> partnerRows{
+        {QColor(255, 0, 0), 25.6}, {QColor(0, 0, 255), 113.5}, {QColor(0, 255, 0), 102.8}};
+    for (const auto& [colour, row] : partnerRows) {
+        const int added = pixelsNear(both, colour) - pixelsNear(one, colour);
+        const int whole = pixelsNear(partnerAlone, colour);
+        QVERIFY2(
+            added > whole * 2 / 5 && added < whole * 3 / 4,
+            qPrintable(QStringLiteral("%1: %2 of %3").arg(colour.name()).arg(added).arg(whole)));
+        bool near = false;
+        for (int x = 275; x <= 281; ++x) {
+            for (int y : rowsNear(both, x, colour))
+                near = near || std::abs(y - row) < 4;
+        }
+        QVERIFY2(near, qPrintable(colour.name()));
+    }
 }
 
 void TestChart::chartMarksTheDisplayDay() {

@@ -1,7 +1,9 @@
 #include "DateInput.h"
 
 #include "core/Clock.h"
+#include "core/DateRules.h"
 #include "core/DateTyping.h"
+#include "core/UserText.h"
 #include "gui/controls/FieldNote.h"
 #include "gui/controls/TodayCalendar.h"
 
@@ -275,7 +277,7 @@ void DateInput::tellNoDate(bool outOfRange, const QString& typed, const QDate& k
     if (!m_note)
         m_note = new FieldNote(this);
     const QString why =
-        outOfRange ? dateRangeMessage() : tr("„%1“ ist kein Datum.").arg(quoted(typed));
+        outOfRange ? dateRangeMessage().text() : tr("„%1“ ist kein Datum.").arg(quoted(typed));
     m_note->tell(why + QLatin1Char(' ') + tr("Es bleibt beim %1.").arg(displayDateText(kept)));
 }
 

@@ -4,10 +4,13 @@
 #include "core/DayWords.h"
 #include "drawing/Grid.h"
 #include "gui/controls/Form.h"
+#include "gui/controls/SpokenChoice.h"
+#include "gui/days/DayListControls.h"
 #include "gui/platform/Dialogs.h"
 #include "gui/platform/SaveAs.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
@@ -24,12 +27,6 @@ QString whose(const CalendarPerson& person, const QDate& first) {
                                 .arg(displayDateText(person.birth), displayDateText(first))
                           : CriticalDaysWindow::tr("%1, geboren am %2, ab %3")
                                 .arg(name, displayDateText(person.birth), displayDateText(first));
-}
-
-QTableWidgetItem* cell(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    return item;
 }
 } // namespace
 
@@ -52,27 +49,10 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     QLabel* spanCaption =
         gridCaption(area, QStringLiteral("Label2"), {150, 810, 1200, 255}, tr("&Zeitraum:"), 8.25);
 
-    Span = place(new QComboBox(area), QStringLiteral("Span"), {1380, 765, 1500, 330});
-    Span->setFont(arial(8.25, true));
-    for (int days : Spans)
-        Span->addItem(tr("%1 Tage").arg(days), days);
-    Span->setAccessibleName(tr("Zeitraum"));
-    spanCaption->setBuddy(Span);
-
-    DayList =
-        place(new QTableWidget(0, 3, area), QStringLiteral("DayList"), {150, 1215, 6900, 3210});
-    DayList->setFont(arial(8.25));
-    DayList->setHorizontalHeaderLabels({tr("Datum"), tr("Zyklen"), tr("Mehrfach")});
+    Span = spanChoice(area, {1380, 765, 1500, 330}, spanCaption);
+    DayList = dayTable(area, {150, 1215, 6900, 3210}, {tr("Datum"), tr("Zyklen"), tr("Mehrfach")},
+                       {130, 185});
     DayList->setAccessibleName(tr("Kritische Tage"));
-    DayList->verticalHeader()->hide();
-    DayList->verticalHeader()->setDefaultSectionSize(20);
-    DayList->horizontalHeader()->setStretchLastSection(true);
-    DayList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    DayList->setColumnWidth(0, 130);
-    DayList->setColumnWidth(1, 185);
-    DayList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DayList->setSelectionMode(QAbstractItemView::SingleSelection);
-    DayList->setTabKeyNavigation(false);
     connect(DayList, &QTableWidget::activated, this, [this](const QModelIndex& index) {
         m_showDay(m_list.days.at(std::size_t(index.row())).date);
     });
@@ -100,8 +80,8 @@ CriticalDaysWindow::CriticalDaysWindow(const CalendarPerson& person, const QDate
     chainTabOrder({Span, DayList, AlarmDay, AlarmTime, C3[0], C3[2], C3[1]});
 
     connect(Span, &QComboBox::currentIndexChanged, this,
-            [this](int index) { showSpan(Spans[std::size_t(index)]); });
-    Span->setCurrentIndex(1);
+            [this] { showSpan(Span->currentData().toInt()); });
+    showSpan(Span->currentData().toInt());
     DayList->setFocus();
 }
 
@@ -137,10 +117,11 @@ void CriticalDaysWindow::showSpan(int days) {
     DayList->setRowCount(int(m_list.days.size()));
     for (int row = 0; row < int(m_list.days.size()); ++row) {
         const CriticalDay& day = m_list.days[std::size_t(row)];
-        DayList->setItem(row, 0, cell(dayWithWeekday(day.date)));
-        DayList->setItem(row, 1, cell(cycleNames(day.cycles)));
+        DayList->setItem(row, 0, dayCell(dayWithWeekday(day.date)));
+        DayList->setItem(row, 1, dayCell(cycleNames(day.cycles)));
         // Only days on which several cycles meet are marked.
-        DayList->setItem(row, 2, cell(day.count() > 1 ? criticalDayWords(day.count()) : QString()));
+        DayList->setItem(row, 2,
+                         dayCell(day.count() > 1 ? criticalDayWords(day.count()) : QString()));
     }
     if (!m_list.days.empty())
         DayList->setCurrentCell(0, 0);

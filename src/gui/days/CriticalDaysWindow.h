@@ -31,9 +31,6 @@ public:
     CriticalDaysWindow(const CalendarPerson& person, const QDate& first, const Services& services,
                        QWidget* parent = nullptr);
 
-    // The spans the window offers, in days; the second is chosen at first.
-    static constexpr std::array<int, 3> Spans{30, 90, 365};
-
     const CriticalDayList& list() const { return m_list; }
     // The alarm chosen for the calendar file's events.
     CalendarAlarm alarm() const;

@@ -28,11 +28,15 @@ QAction* command(QWidget* window, const QString& text, const std::function<void(
 void addChartCommands(QWidget* window, const MainWindowControls& controls,
                       const ChartCommandHandlers& handlers) {
     QAction* days = command(window, Texts::tr("Kritische Tage..."), handlers.criticalDays);
-    days->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
-    days->setShortcutContext(Qt::WindowShortcut);
-    window->addAction(days);
+    QAction* compare = command(window, Texts::tr("Partnervergleich..."), handlers.compare);
+    for (const auto& [action, key] : {std::pair{days, Qt::Key_K}, std::pair{compare, Qt::Key_V}}) {
+        action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        window->addAction(action);
+    }
     const QList<QAction*> menu{
-        days, command(window, Texts::tr("Diagramm als Bild speichern..."), handlers.savePicture),
+        days, compare,
+        command(window, Texts::tr("Diagramm als Bild speichern..."), handlers.savePicture),
         command(window, Texts::tr("Diagramm kopieren"), handlers.copyPicture),
         command(window, Texts::tr("Erinnerungen..."), handlers.reminders)};
     for (DaySurface* surface : std::initializer_list<DaySurface*>{controls.P1, controls.P2}) {

@@ -10,10 +10,11 @@ struct MainWindowControls;
 
 // The commands of the chart's and the day strip's context menu, which opens on the mouse's
 // right button and on the keyboard's menu keys: the critical days (also Ctrl+Shift+K from every
-// field of the window), the chart saved as a picture and copied to the clipboard, and the
-// reminders of critical days.
+// field of the window), the partner comparison (also Ctrl+Shift+V), the chart saved as a
+// picture and copied to the clipboard, and the reminders of critical days.
 struct ChartCommandHandlers {
     std::function<void()> criticalDays;
+    std::function<void()> compare;
     std::function<void()> savePicture;
     std::function<void()> copyPicture;
     std::function<void()> reminders;

@@ -12,12 +12,14 @@
 #include "gui/controls/DateInput.h"
 #include "gui/controls/Stepper.h"
 #include "gui/days/CriticalDaysWindow.h"
+#include "gui/days/PartnerComparisonWindow.h"
 #include "gui/days/ReminderDialog.h"
 #include "gui/help/HelpWindow.h"
 #include "gui/mainwindow/AnimationStrip.h"
 #include "gui/mainwindow/ChartCommands.h"
 #include "gui/mainwindow/ChartSurfaces.h"
 #include "gui/mainwindow/MainWindowShortcuts.h"
+#include "gui/persons/PersonChoice.h"
 #include "gui/persons/PersonEditor.h"
 #include "gui/platform/Dialogs.h"
 #include "gui/platform/PrinterService.h"
@@ -80,10 +82,10 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
         showFailure(m_dialogs, this, saveDayReportAsPdf(this, dayReport(), m_dialogs).failure);
     });
     addChartCommands(this, m_controls,
-                     {[this] { openCriticalDays(); },
+                     {[this] { openCriticalDays(); }, [this] { openComparison(this, {}); },
                       [this] {
-                          saveChartPictureAs(this, m_dialogs, shownPerson().name, m_controls.M1->date(),
-                                             m_controls.M2->date());
+                          saveChartPictureAs(this, m_dialogs, shownPerson().name,
+                                             m_controls.M1->date(), m_controls.M2->date());
                       },
                       [this] { copyChartPicture(m_controls.M1->date(), m_controls.M2->date()); },
                       [this] { openReminders(this); }});
@@ -217,6 +219,25 @@ void MainWindow::openReminders(QWidget* over) {
         over, m_persons, shownPerson(),
         ReminderSwitch(m_userManager, userConfigFolder(), QCoreApplication::applicationFilePath()),
         m_dialogs);
+}
+
+void MainWindow::openComparison(QWidget* over, const CalendarPerson& partner) {
+    const CalendarPerson shown = shownPerson();
+    std::vector<CalendarPerson> persons = personsToChooseFrom(m_persons, m_personFile);
+    // Without a person given, the first of the list who is not the one shown, or else the shown
+    // birth date to type another over.
+    const auto other = std::find_if(persons.begin(), persons.end(), [&](const CalendarPerson& p) {
+        return p.name != shown.name || p.birth != shown.birth;
+    });
+    const CalendarPerson chosen = partner.birth.isValid()  ? partner
+                                  : other != persons.end() ? *other
+                                                           : shown;
+    openPartnerComparison(over, shown, std::move(persons), chosen, m_controls.M2->date(),
+                          {m_clock, [this](const QDate& day) { moveDisplayDate(day); }});
+}
+
+void MainWindow::compareWith(QWidget* editor, const QString& name, const QDate& birthDate) {
+    openComparison(editor, {name, birthDate});
 }
 
 DayReport MainWindow::dayReport() const {

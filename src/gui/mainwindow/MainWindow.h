@@ -55,6 +55,10 @@ public:
     // Opens "Erinnerungen" over the given window, for the persons of the list and the birth
     // date shown.
     void openReminders(QWidget* over);
+    // Opens the partner comparison of the person shown with a second one over the window or
+    // the person editor: the given person, or the list's current one.
+    void openComparison(QWidget* over, const CalendarPerson& partner);
+    void compareWith(QWidget* editor, const QString& name, const QDate& birthDate) override;
 
     // Leaves the program: puts the screen mode back, closes every window and quits.
     void exitProgram();
@@ -78,6 +82,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Who the window shows: the name taken over from the list, or none, and the birth date.
+    CalendarPerson shownPerson() const;
     // Recalculation after a change of either date: Diff stores the day count, DrawGraph redraws
     // and sets the texts.
     void recalculate();
@@ -88,8 +94,6 @@ private:
     void ccc();
     void ShowPhaseText(const std::int16_t& PhaseIndex);
     void printOneAtATime();
-    // The birth date shown, with the name of the person it was taken over from.
-    CalendarPerson shownPerson() const;
 
     const Clock& m_clock;
     ScreenSwitch& m_screen;

@@ -43,17 +43,18 @@ constexpr std::array<Caption, 4> Captions{{
     {"lblCurrRecord", QT_TRANSLATE_NOOP("PersonEditor", "Person"), {1770, 1620, 2115, 345}, 9.75},
 }};
 
-// The buttons C2(0..4), in the order of PersonEditor::Command.
+// The buttons C2(0..5), in the order of PersonEditor::Command.
 struct Button {
     const char* text;
     Twips where;
 };
-constexpr std::array<Button, 5> ButtonsC2{{
+constexpr std::array<Button, 6> ButtonsC2{{
     {QT_TRANSLATE_NOOP("PersonEditor", "Person hinzufügen "), {4320, 791, 1689, 360}},
     {QT_TRANSLATE_NOOP("PersonEditor", "Person löschen"), {4320, 1182, 1689, 360}},
     {QT_TRANSLATE_NOOP("PersonEditor", "Speichern"), {6480, 791, 1689, 360}},
     {QT_TRANSLATE_NOOP("PersonEditor", "Exit"), {6480, 1182, 1689, 360}},
     {QT_TRANSLATE_NOOP("PersonEditor", "Person übernehmen"), {4320, 1950, 3840, 360}},
+    {QT_TRANSLATE_NOOP("PersonEditor", "Partnervergleich..."), {150, 1950, 1950, 360}},
 }};
 
 QLabel* caption(QWidget* parent, const Caption& wanted) {
@@ -124,10 +125,11 @@ PersonEditor::PersonEditor(const Services& services, QWidget* parent)
     }
 
     for (QWidget* control :
-         std::initializer_list<QWidget*>{txtName, DT, C2[0], C2[1], C2[2], C2[3], C2[4]})
+         std::initializer_list<QWidget*>{txtName, DT, C2[0], C2[1], C2[2], C2[3], C2[4], C2[5]})
         FocusRing::attach(control);
-    // The birth date follows the name it stands under.
-    chainTabOrder({txtName, DT, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[4]});
+    // The birth date follows the name it stands under; the comparison comes before the take-over
+    // it stands beside.
+    chainTabOrder({txtName, DT, C2[0], UpDown1, C2[1], C2[2], C2[3], C2[5], C2[4]});
 
     m_announcer = new Announcer(area);
     addContextMenuKey(this);
@@ -233,6 +235,9 @@ void PersonEditor::command(Command which) {
     case Command::TakeOver:
         takeOverPerson();
         break;
+    case Command::Compare:
+        comparePerson();
+        break;
     }
 }
 
@@ -276,6 +281,17 @@ void PersonEditor::takeOverPerson() {
                          tr("Ohne Geburtsdatum kann die Person nicht übernommen werden. "
                             "Das Hauptfenster bleibt unverändert."));
     accept();
+}
+
+// The comparison opens over the editor, which stays open; the list it offers holds the edits.
+void PersonEditor::comparePerson() {
+    if (!DT->hasDate()) {
+        m_dialogs.inform(this, programTitle(),
+                         tr("Ohne Geburtsdatum kann die Person nicht verglichen werden."));
+        return;
+    }
+    StoreRecord();
+    m_takeOver.compareWith(this, txtName->text(), DT->date());
 }
 
 void PersonEditor::done(int result) {

@@ -40,8 +40,8 @@ public:
     // Reads DATA.DAT and shows the current person; runs once, before the window is shown.
     void load();
 
-    // The buttons C2(0..4), in their order.
-    enum class Command { Add, Delete, Save, Exit, TakeOver };
+    // The buttons C2(0..5), in their order.
+    enum class Command { Add, Delete, Save, Exit, TakeOver, Compare };
     void command(Command which);
     void stepLeft();
     void stepRight();
@@ -62,6 +62,7 @@ private:
     void openNameWhileEmpty(QEvent::Type happened);
     void deletePerson();
     void takeOverPerson();
+    void comparePerson();
     void closingSequence();
     void save(QWidget* parent);
     void showRefused(const QString& characters);
@@ -81,7 +82,7 @@ private:
     BirthDateInput* DT;
     QLabel* lblCurrRecord;
     Stepper* UpDown1;
-    std::array<QPushButton*, 5> C2{};
+    std::array<QPushButton*, 6> C2{};
     Announcer* m_announcer;
 };
 

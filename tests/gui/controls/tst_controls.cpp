@@ -79,8 +79,8 @@ void TestControls::typingADate_data() {
     QTest::newRow("31.01. into February") << february << -1 << "31.01.2024" << QDate(2024, 1, 31);
     QTest::newRow("30.04. into February") << february << -1 << "30.04.2023" << QDate(2023, 4, 30);
     QTest::newRow("short form into February") << february << -1 << "3.3.2023" << QDate(2023, 3, 3);
-    QTest::newRow("31.02. is its last day")
-        << QDate(2024, 1, 31) << -1 << "31.02.2023" << QDate(2023, 2, 28);
+    QTest::newRow("31.02. typed whole is no date: the date stays")
+        << QDate(2024, 1, 31) << -1 << "31.02.2023" << QDate(2024, 1, 31);
     QTest::newRow("click into the day, whole date")
         << february << 1 << "08.11.1999" << QDate(1999, 11, 8);
     QTest::newRow("click before the day, digits only")

@@ -37,7 +37,12 @@ rows=(
   "Left|Person 1 von 2"
   "shift+Tab shift+Tab Up|01.2000"
   "shift+Tab shift+Tab space|Übernommen: 02.01.2000"
-  "F1|Nutzungsbedingungen read only text"
+  # The partner comparison: the list offers only the person taken over, so the second person is
+  # the same birth date at first (100 %); a day later matches 98, 99 and 99 % (by the rule).
+  "ctrl+shift+v|Physisch 100 %, hoch Seelisch 100 %, hoch Geistig 100 %, hoch Gesamt 100 %, hoch"
+  "Tab Up|Physisch 98 %, hoch; Seelisch 99 %, hoch; Geistig 99 %, hoch; Gesamt 99 %, hoch"
+  "Tab Tab Tab|durchgezogen: Geburtsdatum 02.01.2000, gestrichelt: Geburtsdatum 03.01.2000"
+  "Escape F1|Nutzungsbedingungen read only text"
   "Tab|Hilfe schließen"
   "Tab|Kurzanleitung read only text"
   "Down Down|Daraufhin klappt der Kalender auf"

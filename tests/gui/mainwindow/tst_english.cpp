@@ -139,7 +139,8 @@ Opener throughKeys(const QKeySequence& keys, const char* window, const char* clo
         if (!QTest::qWaitForWindowActive(&f.window))
             return false;
         QTest::keySequence(&f.window, keys);
-        // The critical days open without blocking; the other windows are done when this returns.
+        // The critical days and the comparison open without blocking; the other windows are done
+        // when this returns.
         return QTest::qWaitFor([&] { return opened.ran(); }) && !opened.leftOpen();
     };
 }
@@ -159,6 +160,8 @@ private slots:
         QTest::newRow("person editor") << throughKeys(QKeySequence("Ctrl+Shift+E"), "Data", "C2_3");
         QTest::newRow("help window") << throughKeys(QKeySequence("F1"), "About", "C1");
         QTest::newRow("critical days") << throughKeys(QKeySequence("Ctrl+Shift+K"), "Days", "C3_1");
+        QTest::newRow("partner comparison")
+            << throughKeys(QKeySequence("Ctrl+Shift+V"), "Compare", "C4");
     }
     void windowsReadEnglish() {
         QFETCH(Opener, open);

@@ -111,6 +111,7 @@ private slots:
     void mainWindowClosingClosesEditor();
     void takeOver();
     void takeOverWithoutDate();
+    void compare();
     void fullListRefusesAdd();
     void pastedNameLosesOnlyUnstorableCharacters();
     void brokenFileIsKeptAsBackup();
@@ -128,9 +129,9 @@ void TestPersonEditor::layout() {
     QVERIFY(f.editor->isModal());
     QCOMPARE(f.editor->client()->size(), QSize(574, 181));
     QCOMPARE(f.editor->size(), QSize(580, 187)); // with the dialog edge
-    const QStringList texts = {"Person hinzufügen ", "Person löschen", "Speichern", "Exit",
-                               "Person übernehmen"};
-    for (int i = 0; i < 5; ++i)
+    const QStringList texts = {"Person hinzufügen ", "Person löschen",     "Speichern", "Exit",
+                               "Person übernehmen",  "Partnervergleich..."};
+    for (int i = 0; i < 6; ++i)
         QCOMPARE(f.child<QPushButton>(qPrintable(QString("C2_%1").arg(i)))->text(), texts[i]);
     QCOMPARE(f.child<QLabel>("Label3")->text(), QString("PERSONEN DATENBANK"));
     QCOMPARE(f.child<QLabel>("Label1")->text(), QString("Name:"));
@@ -149,16 +150,12 @@ void TestPersonEditor::layout() {
         QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
                  qPrintable(button->objectName()));
 
-    // Focus order: name, the date under it, add, stepper, delete, save, exit, take over.
+    // Focus order: name, the date under it, add, stepper, delete, save, exit, compare, take over.
     f.click(0);
-    QWidget* expected[] = {f.date()->focusProxy(),
-                           f.child<QPushButton>("C2_0"),
-                           f.stepper(),
-                           f.child<QPushButton>("C2_1"),
-                           f.child<QPushButton>("C2_2"),
-                           f.child<QPushButton>("C2_3"),
-                           f.child<QPushButton>("C2_4"),
-                           f.name()};
+    QWidget* expected[] = {
+        f.date()->focusProxy(),       f.child<QPushButton>("C2_0"), f.stepper(),
+        f.child<QPushButton>("C2_1"), f.child<QPushButton>("C2_2"), f.child<QPushButton>("C2_3"),
+        f.child<QPushButton>("C2_5"), f.child<QPushButton>("C2_4"), f.name()};
     QTRY_VERIFY(f.name()->hasFocus());
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -432,6 +429,25 @@ void TestPersonEditor::takeOverWithoutDate() {
     QVERIFY(f.dialogs.messages.first().startsWith("Biorhythmus|Ohne Geburtsdatum"));
     QVERIFY(!f.editor->isVisible());
     QCOMPARE(f.file(), QByteArray("0,0\r\n"));
+}
+
+// "Partnervergleich..." hands the person shown, with its edits, to the comparison and leaves the
+// editor open; a person without a birth date is refused with a message.
+void TestPersonEditor::compare() {
+    Fixture f(fiveFile(2));
+    f.date()->dateInput()->setDate(QDate(1975, 6, 30));
+    f.click(5);
+    QCOMPARE(f.takeOver.compared, QStringList{"P2 1975-06-30"});
+    QCOMPARE(f.persons.person(2).BirthDate, QString("30.06.1975"));
+    QVERIFY(f.editor->isVisible());
+
+    f.click(0);
+    QVERIFY(!f.date()->hasDate());
+    f.click(5);
+    QCOMPARE(f.takeOver.compared.size(), 1);
+    QCOMPARE(f.dialogs.messages,
+             QStringList{"Biorhythmus|Ohne Geburtsdatum kann die Person nicht verglichen werden."});
+    QVERIFY(f.editor->isVisible());
 }
 
 void TestPersonEditor::fullListRefusesAdd() {
