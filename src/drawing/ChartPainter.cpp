@@ -3,6 +3,7 @@
 #include "drawing/ChartGeometry.h"
 #include "drawing/CycleColors.h"
 #include "drawing/DesignFonts.h"
+#include "drawing/LayoutPen.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -14,12 +15,6 @@ namespace {
 const QColor AxisColor(255, 255, 255);
 const QColor StripBackground(0, 0, 0);
 const QColor StripText(255, 255, 255);
-
-QPen cosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine) {
-    QPen pen(color, 1, style);
-    pen.setCosmetic(true);
-    return pen;
-}
 
 } // namespace
 
@@ -35,16 +30,16 @@ void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayC
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     for (Cycle cycle : DrawingOrder) {
-        painter.setPen(cosmeticPen(cycleColor(cycle)));
+        painter.setPen(layoutPixelPen(painter, cycleColor(cycle)));
         QPainterPath curve;
         curve.addPolygon(ChartGeometry::curvePoints(chartDayCount, cycle));
         painter.drawPath(curve);
     }
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(cosmeticPen(AxisColor, Qt::DotLine));
+    painter.setPen(layoutPixelPen(painter, AxisColor, Qt::DotLine));
     painter.drawLine(ChartGeometry::zeroLine(ChartGeometry::ScreenLines));
-    painter.setPen(cosmeticPen(AxisColor));
+    painter.setPen(layoutPixelPen(painter, AxisColor));
     painter.drawLine(ChartGeometry::markerLine(ChartGeometry::ScreenLines));
     painter.restore();
 }
