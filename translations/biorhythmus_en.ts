@@ -157,6 +157,14 @@ the list of people), 2 when the call was wrong.
         <source>Unbekannte Sprache „%1“; möglich sind de und en.</source>
         <translation>Unknown language “%1”; possible are de and en.</translation>
     </message>
+    <message>
+        <source>Öffnet das Fenster mit Rahmen, ohne den Bildschirm umzuschalten.</source>
+        <translation>Opens the window with a frame, without switching the screen.</translation>
+    </message>
+    <message>
+        <source>--window öffnet das Fenster und geht nur mit --lang zusammen.</source>
+        <translation>--window opens the window and goes only with --lang.</translation>
+    </message>
 </context>
 <context>
     <name>Backups</name>

@@ -55,6 +55,10 @@ const std::vector<OptionText>& optionTexts() {
         {{"svg"},
          QT_TRANSLATE_NOOP("Arguments", "Datei"),
          QT_TRANSLATE_NOOP("Arguments", "Das Diagramm mit der Tagesleiste als SVG-Bild.")},
+        {{"window"},
+         nullptr,
+         QT_TRANSLATE_NOOP("Arguments",
+                           "Öffnet das Fenster mit Rahmen, ohne den Bildschirm umzuschalten.")},
         {{"lang"},
          QT_TRANSLATE_NOOP("Arguments", "Sprache"),
          QT_TRANSLATE_NOOP("Arguments", "de oder en: die Sprache der Texte (Vorgabe: die des "
@@ -161,6 +165,10 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         return {ParsedArguments::Kind::Version,
                 {},
                 QStringLiteral("biorhythmus %1\n").arg(QLatin1String(BIO_VERSION))};
+    // The program's entry opens the window for --window with no more than --lang beside it.
+    if (parser.isSet(QStringLiteral("window")))
+        return usageError(
+            Texts::tr("--window öffnet das Fenster und geht nur mit --lang zusammen."));
     if (!parser.positionalArguments().isEmpty())
         return usageError(
             Texts::tr("Unerwartetes Argument „%1“.").arg(parser.positionalArguments().first()));
