@@ -197,6 +197,14 @@ twice; with --critical N their shared critical days.</translation>
         <source>--compare und --%1 schließen einander aus.</source>
         <translation>--compare and --%1 exclude each other.</translation>
     </message>
+    <message>
+        <source>Öffnet das Fenster mit Rahmen, ohne den Bildschirm umzuschalten.</source>
+        <translation>Opens the window with a frame, without switching the screen.</translation>
+    </message>
+    <message>
+        <source>--window öffnet das Fenster und geht nur mit --lang zusammen.</source>
+        <translation>--window opens the window and goes only with --lang.</translation>
+    </message>
 </context>
 <context>
     <name>Backups</name>

@@ -73,6 +73,10 @@ const std::vector<OptionText>& optionTexts() {
          nullptr,
          QT_TRANSLATE_NOOP("Arguments", "Meldet kritische Tage von heute und morgen auf dem "
                                         "Desktop.")},
+        {{"window"},
+         nullptr,
+         QT_TRANSLATE_NOOP("Arguments",
+                           "Öffnet das Fenster mit Rahmen, ohne den Bildschirm umzuschalten.")},
         {{"lang"},
          QT_TRANSLATE_NOOP("Arguments", "Sprache"),
          QT_TRANSLATE_NOOP("Arguments", "de oder en: die Sprache der Texte (Vorgabe: die des "
@@ -282,6 +286,11 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
                 {},
                 QStringLiteral("biorhythmus %1\n").arg(QLatin1String(BIO_VERSION)),
                 {}};
+    // The program's entry opens the window for --window with no more than --lang beside it.
+    if (parser.isSet(QStringLiteral("window")))
+        return usageError(UserText(
+            "Arguments", QT_TRANSLATE_NOOP("Arguments", "--window öffnet das Fenster und geht nur "
+                                                        "mit --lang zusammen.")));
     if (!parser.positionalArguments().isEmpty())
         return usageError(
             UserText("Arguments", QT_TRANSLATE_NOOP("Arguments", "Unerwartetes Argument „%1“."))

@@ -3,6 +3,7 @@
 #include "drawing/ChartGeometry.h"
 #include "drawing/CycleColors.h"
 #include "drawing/DesignFonts.h"
+#include "drawing/LayoutPen.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -17,13 +18,6 @@ namespace {
 const QColor AxisColor(255, 255, 255);
 const QColor StripBackground(0, 0, 0);
 const QColor StripText(255, 255, 255);
-
-QPen cosmeticPen(const QColor& color, Qt::PenStyle style = Qt::SolidLine,
-                 Qt::PenCapStyle cap = Qt::SquareCap) {
-    QPen pen(color, 1, style, cap);
-    pen.setCosmetic(true);
-    return pen;
-}
 
 // An upright or level line drawn without anti-aliasing, placed where Qt and an SVG renderer
 // fill the same pixels: across, through the centres of the pixels Qt fills (those whose corner
@@ -43,7 +37,7 @@ QLineF pixelLine(const QLineF& line, const QSize& surface) {
 void drawCurves(QPainter& painter, const QTransform& toPixels, std::int32_t chartDayCount,
                 Qt::PenStyle style) {
     for (Cycle cycle : DrawingOrder) {
-        painter.setPen(cosmeticPen(cycleColor(cycle), style));
+        painter.setPen(layoutPixelPen(painter, cycleColor(cycle), style));
         QPainterPath curve;
         curve.addPolygon(toPixels.map(ChartGeometry::curvePoints(chartDayCount, cycle)));
         painter.drawPath(curve);
@@ -74,10 +68,10 @@ void drawChart(QPainter& painter, const QSize& innerSize, std::int32_t chartDayC
     drawCurves(painter, toPixels, chartDayCount, Qt::SolidLine);
 
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(cosmeticPen(AxisColor, Qt::DotLine, Qt::FlatCap));
+    painter.setPen(layoutPixelPen(painter, AxisColor, Qt::DotLine, Qt::FlatCap));
     painter.drawLine(
         pixelLine(toPixels.map(ChartGeometry::zeroLine(ChartGeometry::ScreenLines)), innerSize));
-    painter.setPen(cosmeticPen(AxisColor, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(layoutPixelPen(painter, AxisColor, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(
         pixelLine(toPixels.map(ChartGeometry::markerLine(ChartGeometry::ScreenLines)), innerSize));
     painter.restore();

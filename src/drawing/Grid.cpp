@@ -1,5 +1,7 @@
 #include "Grid.h"
 
+#include "drawing/LayoutPen.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -25,9 +27,7 @@ void drawGrid(QPainter& painter, const QSize& innerSize, int horizontalDivisor) 
     painter.fillRect(QRect(QPoint(0, 0), innerSize), GridBackground);
     const int w = innerUnits(innerSize.width(), XUnitPx);
     const int h = innerUnits(innerSize.height(), YUnitPx);
-    QPen pen(GridLine, 1);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
+    painter.setPen(layoutPixelPen(painter, GridLine));
     painter.setRenderHint(QPainter::Antialiasing, false);
     const int top = linePixel(1.0, YUnitPx, innerSize.height());
     const int left = linePixel(1.0, XUnitPx, innerSize.width());

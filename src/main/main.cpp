@@ -1,6 +1,6 @@
-// The program's entry. Without arguments (or with --lang alone) it opens the window, which lives
-// in a library beside the program (libbiorhythmus-gui.so) loaded only then; anything else is a
-// run of the command line, which needs Qt Core alone.
+// The program's entry. Without arguments, or with no more than --lang and --window, it opens the
+// window, which lives in a library beside the program (libbiorhythmus-gui.so) loaded only then;
+// anything else is a run of the command line, which needs Qt Core alone.
 
 #include "cli/CommandLine.h"
 #include "cli/PictureLibrary.h"
@@ -14,14 +14,18 @@
 #include <cstdio>
 
 namespace {
-// Without arguments, or with no more than a language the program speaks, the window opens;
-// anything else is a run of the command line, which also tells of a wrong language.
+// Without arguments, or with no more than a language the program speaks and --window once, the
+// window opens; anything else is a run of the command line, which also tells of a wrong
+// language and of --window among its own options.
 bool opensWindow(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const LanguageChoice language = languageChoice(arguments);
-    return argc == 1 || (argc == 1 + language.words && language.language());
+    if (language.given && !language.language())
+        return false;
+    const qsizetype framed = arguments.count(QStringLiteral("--window"));
+    return framed <= 1 && argc == 1 + language.words + framed;
 }
 
 // Says on standard error, in the language the start chose, why the program ends; the status.

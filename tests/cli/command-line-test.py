@@ -121,6 +121,11 @@ def svg_words(data):
     return root.tag, root.findtext(svg + "title"), root.findtext(svg + "desc")
 
 
+def words(data):
+    """The blank-separated words of each line."""
+    return [line.split() for line in data.decode("utf-8").splitlines()]
+
+
 def nothing(data):
     return data
 
@@ -185,6 +190,18 @@ ROWS = [
     Row("English form and short German form, German answer",
         ["--birth", "1/13/2000", "--date", "1.2.2000"], 0, "-", lambda data: heads(data)[:3], [
             "Geburts-Datum  13.01.2000", "Anzeige-Datum  01.02.2000", "Tage seit der Geburt  19"]),
+    Row("help names --window", ["--help"], 0, "-",
+        lambda data: [w for w in words(data) if w[:1] == ["--window"]],
+        [["--window", "Öffnet", "das", "Fenster", "mit", "Rahmen,", "ohne", "den", "Bildschirm",
+          "umzuschalten."]]),
+    Row("help names --window in English", ["--help", "--lang", "en"], 0, "-",
+        lambda data: [w for w in words(data) if w[:1] == ["--window"]],
+        [["--window", "Opens", "the", "window", "with", "a", "frame,", "without", "switching",
+          "the", "screen."]]),
+    Row("--window beside other options", ["--window"] + BORN_2000, 2, "-", nothing, b"",
+        "--window öffnet das Fenster und geht nur mit --lang zusammen."),
+    Row("--window twice", ["--window", "--window"], 2, "-", nothing, b"",
+        "--window öffnet das Fenster und geht nur mit --lang zusammen."),
     # a wrong call: status 2
     Row("unknown option", ["--birthday", "01.01.2000"], 2, "-", nothing, b"",
         "Unbekannte Option „--birthday“."),

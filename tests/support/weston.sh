@@ -3,7 +3,9 @@
 #   start_weston [--xwayland] [WIDTHxHEIGHT [SCALE]]
 #                              weston with its headless backend, 1024x768 at scale 1 by
 #                              default (the size in pixels at scale 1), drawing with pixman so
-#                              that pictures of its output show what a screen would
+#                              that pictures of its output show what a screen would; without
+#                              the desktop shell's panel, which comes up a moment after weston
+#                              and would leave the first window maximised beneath it
 #   weston_screenshot FILE.png a picture of the whole output, taken by the compositor itself
 #   stop_weston
 #
@@ -33,7 +35,9 @@ start_weston() {
   export XDG_RUNTIME_DIR="$weston_work"
   export WAYLAND_DISPLAY=wayland-test
   unset DISPLAY
-  weston --backend=headless-backend.so --use-pixman --width="${size%x*}" --height="${size#*x}" \
+  printf '[shell]\npanel-position=none\n' >"$weston_work/weston.ini"
+  weston --config="$weston_work/weston.ini" --backend=headless-backend.so --use-pixman \
+    --width="${size%x*}" --height="${size#*x}" \
     --scale="$scale" --socket="$WAYLAND_DISPLAY" --idle-time=0 --debug $xwayland \
     >"$WESTON_LOG" 2>&1 &
   WESTON_PID=$!

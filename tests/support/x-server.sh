@@ -8,6 +8,10 @@
 #                                        (xorg-dummy-wide.conf: a screen without 640x480)
 #   set_x_dpi DPI                        the desktop's font resolution (Xft.dpi), which Qt
 #                                        reads as the desktop's scale: 192 is a 200 % desktop
+#   start_window_manager                 openbox on that server, which frames, places and
+#                                        stacks windows as a desktop does; returns 77 when
+#                                        openbox is not installed
+#   stop_window_manager
 #   stop_x_server
 #
 # start_x_server picks a free display number through the server itself (-displayfd), waits until
@@ -21,6 +25,7 @@ source "$x_server_support_dir/stop-politely.sh"
 X_SERVER_PID=""
 X_SERVER_LOG=""
 x_server_work=""
+window_manager_pid=""
 
 start_x_server() {
   local kind=$1 size=${2:-} config=${3:-xorg-dummy.conf} display="" display_fd
@@ -68,8 +73,31 @@ set_x_dpi() {
   echo "Xft.dpi: $1" | xrdb -merge
 }
 
+start_window_manager() {
+  command -v openbox >/dev/null || { echo "openbox is not installed"; return 77; }
+  mkdir -p "$x_server_work/home"
+  HOME="$x_server_work/home" openbox --sm-disable >"$x_server_work/openbox.log" 2>&1 &
+  window_manager_pid=$!
+  # openbox names itself on the root window once it manages the screen.
+  local i
+  for i in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  echo "openbox did not start; its log:"
+  tail -n 20 "$x_server_work/openbox.log"
+  stop_window_manager
+  return 1
+}
+
+stop_window_manager() {
+  [ -z "$window_manager_pid" ] || stop_politely "$window_manager_pid"
+  window_manager_pid=""
+}
+
 # Stops the server politely first, so that it removes its lock file and socket itself.
 stop_x_server() {
+  stop_window_manager
   if [ -n "$X_SERVER_PID" ]; then
     stop_politely "$X_SERVER_PID"
     local number=${DISPLAY:-}; number=${number#:}

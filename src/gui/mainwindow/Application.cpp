@@ -36,13 +36,7 @@ Application::~Application() {
 
 void Application::start() {
     m_mainWindow->load();
-    m_screen.placeWindow(*m_mainWindow);
-    // A Wayland compositor has no task bar to keep the window out of, and weston's desktop
-    // shell crashes when an XWayland utility window opens a dialog: there the main window is
-    // an ordinary one.
-    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        m_mainWindow->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    m_mainWindow->showMaximized();
+    m_screen.showWindow(*m_mainWindow);
 }
 
 void Application::raiseWindow() {

@@ -22,6 +22,7 @@
 #include "gui/persons/PersonChoice.h"
 #include "gui/persons/PersonEditor.h"
 #include "gui/platform/Dialogs.h"
+#include "gui/platform/DisplayMode.h"
 #include "gui/platform/PrinterService.h"
 #include "gui/platform/ScreenSwitch.h"
 #include "gui/report/PrintDayReport.h"
@@ -33,6 +34,7 @@
 #include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 // Screen readers take a top-level plain widget for a filler; the main window is a frame, the
@@ -48,7 +50,9 @@ MainWindow::MainWindow(const Services& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_screen(services.screen),
       m_dialogs(services.dialogs), m_printers(services.printers), m_persons(services.persons),
       m_personFile(services.personFile), m_programFolder(services.programFolder),
-      m_userManager(services.userManager), m_controls(buildMainWindowControls(this)) {
+      m_userManager(services.userManager), m_page(new QWidget(this)),
+      m_controls(buildMainWindowControls(m_page)) {
+    m_page->setFixedSize(SmallScreenWidth, SmallScreenHeight);
     QAccessible::installFactory(mainWindowAccessible);
     setObjectName(QStringLiteral("Start"));
     setWindowTitle(tr("Biorhythmus"));
@@ -276,7 +280,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Centred; on a window smaller than the page, its top left corner stays in sight, with the
+// dates and the commands.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    m_page->move(std::max(0, (width() - m_page->width()) / 2),
+                 std::max(0, (height() - m_page->height()) / 2));
+    QWidget::resizeEvent(event);
+}
+
+// The tiles lie on the page as on a window of its size, and go on from there to the edges.
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintTiles(painter, m_tile, size(), event->rect());
+    if (m_tile.isNull())
+        return;
+    const QSize tile = m_tile.deviceIndependentSize().toSize();
+    const QPoint start(-((tile.width() - m_page->x() % tile.width()) % tile.width()),
+                       -((tile.height() - m_page->y() % tile.height()) % tile.height()));
+    painter.translate(start);
+    paintTiles(painter, m_tile, size() - QSize(start.x(), start.y()),
+               event->rect().translated(-start));
 }

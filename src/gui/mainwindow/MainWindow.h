@@ -19,7 +19,9 @@ class ScreenSwitch;
 class UserManager;
 
 // The main window: two dates, the chart, the percentages and the interpretation texts, the
-// day stepper and the four commands. Every change of a date runs Diff, then DrawGraph.
+// day stepper and the four commands. Every change of a date runs Diff, then DrawGraph. The
+// controls stand on a page of the small screen's size, centred in the window, whose background
+// of tiles fills the rest.
 class MainWindow : public QWidget, public PersonTakeOver {
     Q_OBJECT
 public:
@@ -70,6 +72,8 @@ public:
     std::int32_t chartDayCount() const { return ChartDayCount; }
     bool screenModeChanged() const;
     const MainWindowControls& controls() const { return m_controls; }
+    // The page the controls stand on.
+    const QWidget* page() const { return m_page; }
     // What the window shows now, for the printed day report.
     DayReport dayReport() const;
 
@@ -79,6 +83,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -103,8 +108,9 @@ private:
     const PersonFileLocation& m_personFile;
     QString m_programFolder;
     UserManager& m_userManager;
+    QWidget* m_page;
     MainWindowControls m_controls;
-    QPixmap m_tile; // the background, repeated over the whole window
+    QPixmap m_tile; // the background, repeated over the whole window from the page's corner
 
     std::int32_t DayCount = 0;
     std::int32_t ChartDayCount = 0;

@@ -6,6 +6,8 @@
 #include "gui/platform/SingleInstance.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <string_view>
 
 int biorhythmusWindow(int argc, char* argv[]) {
     SingleInstance instance;
@@ -13,7 +15,11 @@ int biorhythmusWindow(int argc, char* argv[]) {
         return 0;
     if (instance.role() == SingleInstance::Role::Impossible)
         return refuseToStart(argc, argv, instance.problem());
-    ScreenSwitch screen = ScreenSwitch::beforeQtStarts();
+    // The program's entry lets only --lang and --window through to here.
+    const bool framed =
+        std::find(argv + 1, argv + argc, std::string_view("--window")) != argv + argc;
+    ScreenSwitch screen = ScreenSwitch::beforeQtStarts(framed ? ScreenSwitch::Shape::Framed
+                                                              : ScreenSwitch::Shape::WholeScreen);
 
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Biorhythmus"));

@@ -9,6 +9,8 @@
 #include "gui/mainwindow/ChartSurfaces.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/persons/PersonEditor.h"
+#include "gui/platform/Dialogs.h"
+#include "gui/platform/ScreenSwitch.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -60,11 +62,14 @@ private slots:
     void takeOverKeepsName();
     void screenModeSwitchedAndRestored_data();
     void screenModeSwitchedAndRestored();
+    void layoutScaleForTheScreen_data();
+    void layoutScaleForTheScreen();
     void clipBesideTheProgram_data();
     void clipBesideTheProgram();
     void everyControlIsNamed();
     void columnsAgreeInColour_data();
     void columnsAgreeInColour();
+    void resizedWindowIsTiledFully_data();
     void resizedWindowIsTiledFully();
     void buttonIconsStaySharpWhenScaled_data();
     void buttonIconsStaySharpWhenScaled();
@@ -231,6 +236,70 @@ void TestMainWindow::screenModeSwitchedAndRestored() {
     QCOMPARE(f.displayMode.applied.size(), switched ? 2 : 0);
 }
 
+// Without a switch the layout is drawn at the largest whole scale whose 640 x 480 fits the room
+// the window has: the whole screen on X, a maximised window below a Wayland desktop's panel
+// (a 24th of the height), a framed one beside its title bar (a 12th of the height and a 32nd
+// of the width). A framed window never switches.
+void TestMainWindow::layoutScaleForTheScreen_data() {
+    QTest::addColumn<QSize>("screen"); // in device pixels; 0 x 0: not known
+    QTest::addColumn<bool>("offers640x480");
+    QTest::addColumn<bool>("framed");
+    QTest::addColumn<bool>("wayland");
+    QTest::addColumn<bool>("switched");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1024 x 768 with 640 x 480")
+        << QSize(1024, 768) << true << false << false << true << 1;
+    QTest::newRow("the same, framed") << QSize(1024, 768) << true << true << false << false << 1;
+    QTest::newRow("640 x 480") << QSize(640, 480) << false << false << false << false << 1;
+    QTest::newRow("smaller than the layout")
+        << QSize(320, 200) << false << false << false << false << 1;
+    QTest::newRow("not known") << QSize(0, 0) << false << false << false << false << 1;
+    QTest::newRow("1366 x 768") << QSize(1366, 768) << false << false << false << false << 1;
+    QTest::newRow("1280 x 1024") << QSize(1280, 1024) << false << false << false << false << 2;
+    QTest::newRow("1280 x 1024, framed: 939 high")
+        << QSize(1280, 1024) << false << true << false << false << 1;
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << false << false << false << false << 2;
+    QTest::newRow("1920 x 1080, framed")
+        << QSize(1920, 1080) << false << true << false << false << 2;
+    QTest::newRow("1080 x 1920, upright")
+        << QSize(1080, 1920) << false << false << false << false << 1;
+    QTest::newRow("2560 x 1440") << QSize(2560, 1440) << false << false << false << false << 3;
+    QTest::newRow("2560 x 1440 on Wayland: 1380 high")
+        << QSize(2560, 1440) << false << false << true << false << 2;
+    QTest::newRow("2048 x 1536 on Wayland: 1472 high")
+        << QSize(2048, 1536) << false << false << true << false << 3;
+    QTest::newRow("3840 x 2160") << QSize(3840, 2160) << false << false << false << false << 4;
+    QTest::newRow("3840 x 2160, framed: 3720 x 1980")
+        << QSize(3840, 2160) << false << true << false << false << 4;
+    QTest::newRow("5120 x 2880") << QSize(5120, 2880) << false << false << false << false << 6;
+}
+
+void TestMainWindow::layoutScaleForTheScreen() {
+    QFETCH(QSize, screen);
+    QFETCH(bool, offers640x480);
+    QFETCH(bool, framed);
+    QFETCH(bool, wayland);
+    QFETCH(bool, switched);
+    QFETCH(int, scale);
+    const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+    if (wayland)
+        qputenv("WAYLAND_DISPLAY", "wayland-0");
+    else
+        qunsetenv("WAYLAND_DISPLAY");
+    RecordingDisplayMode switchable(screen);
+    FixedDisplayMode fixed(screen.width(), screen.height());
+    ScreenSwitch decided(offers640x480 ? static_cast<DisplayMode&>(switchable) : fixed,
+                         framed ? ScreenSwitch::Shape::Framed : ScreenSwitch::Shape::WholeScreen);
+    if (waylandDisplay.isEmpty())
+        qunsetenv("WAYLAND_DISPLAY");
+    else
+        qputenv("WAYLAND_DISPLAY", waylandDisplay);
+    QCOMPARE(decided.switchScreen(), switched);
+    QCOMPARE(decided.layoutScale(), scale);
+    decided.restore();
+    QCOMPARE(switchable.applied.size(), switched ? 2 : 0);
+}
+
 void TestMainWindow::clipBesideTheProgram_data() {
     QTest::addColumn<QByteArray>("clip"); // za.vdi in the program's folder; "-": none there
     QTest::addColumn<bool>("shown");
@@ -307,18 +376,42 @@ void TestMainWindow::columnsAgreeInColour() {
     QVERIFY(frame->geometry().contains(text->geometry()));
 }
 
+// The page of controls stands in the middle of a larger window, its top left corner in sight
+// in a smaller one; the tiles lie on it as on a window of its size and go on to the edges.
+void TestMainWindow::resizedWindowIsTiledFully_data() {
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("page");
+    QTest::newRow("the page's size") << QSize(640, 480) << QPoint(0, 0);
+    QTest::newRow("larger") << QSize(1000, 700) << QPoint(180, 110);
+    QTest::newRow("one pixel larger") << QSize(641, 481) << QPoint(0, 0);
+    QTest::newRow("smaller") << QSize(630, 470) << QPoint(0, 0);
+}
+
 void TestMainWindow::resizedWindowIsTiledFully() {
+    QFETCH(QSize, window);
+    QFETCH(QPoint, page);
     Fixture f;
     f.window.load();
     f.window.resize(640, 480);
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-    f.window.resize(1000, 700);
+    f.window.resize(window);
+    QCOMPARE(f.window.page()->pos(), page);
+    // The exit button at 4792 x 398 twips on the page.
+    QCOMPARE(f.window.findChild<QWidget*>("C1_3")->mapTo(&f.window, QPoint()),
+             page + QPoint(319, 27));
     const QImage tile(QStringLiteral(":/pictures/tile.png"));
     const QImage shot = f.window.grab().toImage();
-    // Far from every control, each pixel continues the pattern anchored at the top left.
-    for (const QPoint p : {QPoint(999, 699), QPoint(700, 500), QPoint(960, 30)})
-        QCOMPARE(shot.pixelColor(p), tile.pixelColor(p.x() % tile.width(), p.y() % tile.height()));
+    // Right of the display date and beside the page, each pixel continues the pattern anchored
+    // at the page's corner.
+    QList<QPoint> outside{page + QPoint(620, 30)};
+    if (page.x() > 0)
+        outside << QPoint(window.width() - 1, window.height() - 1) << QPoint(0, page.y() + 7);
+    for (const QPoint p : outside) {
+        const QPoint onTile = p - page + QPoint(tile.width(), tile.height()) * 100;
+        QCOMPARE(shot.pixelColor(p),
+                 tile.pixelColor(onTile.x() % tile.width(), onTile.y() % tile.height()));
+    }
 }
 
 // On a desktop scaled to 200 % or 300 % every pixel of an icon becomes a square of equal ones.

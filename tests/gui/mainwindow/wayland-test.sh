@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# The program on a Wayland desktop: weston with its headless backend, once with the program on
-# Wayland itself and once through XWayland. In each, the program starts and leaves through its
-# exit path with status 0 and without a mode switch, and tst_desktop checks the pictures the
-# compositor takes of the main window, the person editor and the help window, and prints.
+# The program on a Wayland desktop: weston with its headless backend, with the program on
+# Wayland itself and through XWayland, on screens of several sizes and scales and as a framed
+# window (--window). In each, the program starts and leaves through its exit path with status 0
+# and without a mode switch, and tst_desktop checks the pictures the compositor takes: the main
+# window at the scale the screen calls for, its page of controls centred, its text drawn at that
+# scale, the person editor, the help window and the critical days on top at the same scale, and
+# prints.
 #
 # usage: wayland-test.sh <biorhythmus> <tst_desktop>
 # Exits 77 (skipped) when weston or XWayland is missing.
@@ -31,31 +34,42 @@ export CUPS_SERVER="$work/no-cups.sock"
 export -f weston_screenshot
 export BIO_SCREENSHOT_COMMAND='weston_screenshot "$1"'
 
-# The third run: a high-dpi screen at scale 2, where the window keeps the desktop's scale.
-for run in wayland xcb wayland-scale-2; do
+# Each run: its name, Qt's platform, weston's size and scale, the window (whole or framed) and
+# the scale the layout must be drawn at: the largest whole one whose 640 x 480 fits the screen
+# in device pixels (a framed window leaves room for its title bar): 2048 x 1536 at scale 2 holds
+# 3 x, 1920 x 1080 2 x, 3840 x 2160 4 x.
+runs=(
+  "wayland wayland 1024x768 1 whole 1"
+  "xcb xcb 1024x768 1 whole 1"
+  "wayland-scale-2 wayland 1024x768 2 whole 3"
+  "wayland-1920x1080 wayland 1920x1080 1 whole 2"
+  "wayland-3840x2160 wayland 3840x2160 1 whole 4"
+  "wayland-window wayland 1920x1080 1 framed 2"
+)
+for row in "${runs[@]}"; do
+  read -r run platform size scale window expected <<<"$row"
   echo "--- $run"
-  case $run in
-  wayland) start_weston ;;
-  xcb) start_weston --xwayland ;;
-  wayland-scale-2) start_weston 1024x768 2 ;;
-  esac
+  if [ "$platform" = xcb ]; then start_weston --xwayland "$size" "$scale"; else start_weston "$size" "$scale"; fi
   status=$?
-  platform=${run%%-*}
   [ $status -eq 77 ] && exit 77
   [ $status -eq 0 ] || { fail "weston did not start"; continue; }
   export QT_QPA_PLATFORM=$platform weston_work
   mkdir -p "$work/$run"
+  options=()
+  [ "$window" = framed ] && options=(--window --lang en)
 
-  BIORHYTHMUS_SCREENSHOT="$work/$run/program.png" timeout 60 "$program" >"$work/program.out" 2>&1
+  BIORHYTHMUS_SCREENSHOT="$work/$run/program.png" timeout 60 "$program" "${options[@]}" \
+    >"$work/program.out" 2>&1
   status=$?
   [ $status -eq 0 ] || { fail "$run: the program ended with status $status"; cat "$work/program.out"; }
   [ -s "$work/$run/program.png" ] || fail "$run: the program took no picture of its window"
-  if [ $platform = xcb ]; then
+  if [ "$platform" = xcb ]; then
     modes=$(xrandr -q | sed -n 's/.*current \([0-9]*\) x \([0-9]*\).*/\1x\2/p')
     [ "$modes" = 1024x768 ] || fail "xcb: XWayland's screen is $modes after the program, expected 1024x768"
   fi
 
-  BIO_PICTURE_FOLDER="$work/$run" timeout 120 "$work/tst_desktop" ||
+  BIO_WINDOW=$window BIO_EXPECTED_SCALE=$expected BIO_PICTURE_FOLDER="$work/$run" \
+    timeout 120 "$work/tst_desktop" ||
     fail "$run: tst_desktop reported failures (above)"
   [ -z "${BIO_KEEP_PICTURES:-}" ] || cp -r "$work/$run" "$BIO_KEEP_PICTURES/"
   stop_weston

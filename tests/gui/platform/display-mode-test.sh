@@ -2,9 +2,11 @@
 # The program's display-mode switch on a real X server: starts Xorg with the dummy driver,
 # runs the program on screens of different sizes, leaves it by each exit path and checks,
 # through xrandr and the server's RandR events, that the screen is 640x480 while it runs and
-# back at its old size afterwards.
+# back at its old size afterwards. On screens that lack 640x480 and as a framed window
+# (--window, with openbox) the screen is left as it is, and tst_desktop checks the pictures the
+# server shows: the layout at the largest whole scale, centred, its dialogs over it.
 #
-# usage: display-mode-test.sh <biorhythmus> <tst_xrandrdisplaymode>
+# usage: display-mode-test.sh <biorhythmus> <tst_xrandrdisplaymode> <tst_desktop>
 # Exits 77 (skipped) when this machine cannot run Xorg as root with the dummy driver.
 set -uo pipefail
 
@@ -14,6 +16,7 @@ set -uo pipefail
 
 program=$1
 unit_test=$2
+desktop_test=$3
 source "$(dirname "$0")/../../support/x-server.sh"
 
 skip() { echo "SKIP: $*"; exit 77; }
@@ -46,7 +49,7 @@ trap 'echo "FAIL: interrupted or out of time (${case_name:-starting Xorg})"; exi
 # to stop Xorg. Every wait below is bounded as well; this is the net under them.
 (
   trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
-  sleep 150 &
+  sleep 240 &
   sleeper=$!
   wait "$sleeper" && kill -TERM $$
 ) &
@@ -170,6 +173,12 @@ start_switched_program() {
   program_pid=$!
   wait_for_size 640x480 100 && wait_for_window ||
     fail "$case_name: screen is $(screen_size) 10 s after the start, or no window, expected 640x480"
+}
+
+# The X id of the program's window.
+program_window() {
+  xwininfo -root -tree 2>/dev/null | grep '"Biorhythmus": ("biorhythmus"' | head -n 1 |
+    sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p'
 }
 
 # The size and place on the screen of the program's window, e.g. 640x480+0+0.
@@ -332,6 +341,25 @@ expect_program_exit
 [ "$(outputs)" = "$before" ] || fail "$case_name: outputs after the program: $(outputs)"
 xrandr --output DUMMY1 --off --output DUMMY0 --primary
 
+# A framed window (--window) is never switched to 640x480, even where the screen offers it:
+# the window manager frames it at the layout's size, at 1x on this screen.
+begin_case "--window on a screen that offers 640x480" 1024x768
+start_window_manager || fail "$case_name: openbox did not start"
+"$program" --window >"$work/program.out" 2>&1 &
+program_pid=$!
+wait_for_window || fail "$case_name: no window titled Biorhythmus appeared"
+sleep 0.5
+expect_screen 1024x768 "while the framed window is open"
+[ "$(window_geometry | cut -d+ -f1)" = 640x480 ] ||
+  fail "$case_name: the window is $(window_geometry), expected 640x480"
+frame=$(xprop -id "$(program_window)" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p')
+[ -n "$frame" ] && [ "$frame" != "0, 0, 0, 0" ] ||
+  fail "$case_name: openbox put no frame around the window (\"$frame\")"
+kill -TERM "$program_pid"
+expect_program_exit
+expect_modes ""
+stop_window_manager
+
 # The guardian killed while the program runs: the program starts a new one, so that a kill -9
 # of the program afterwards still has the mode back within a second.
 begin_case "guardian killed, then the program" 1024x768
@@ -427,6 +455,57 @@ if start_x_server xorg 1024x768 xorg-dummy-wide.conf; then
   expect_modes ""
 else
   fail "$case_name: could not start Xorg with a screen that lacks 640x480"
+fi
+
+# Screens of 1920x1080 and 3840x2160 that lack 640x480, on an Xorg of their own: the screen is
+# left as it is, and the pictures the server shows have the layout at 2x and 4x over the whole
+# screen, centred, with its dialogs; on a desktop at 200 % (Xft.dpi 192) the two scales make
+# 4x together. Framed with openbox, 2x still fits 1920x1080 with the title bar.
+mkdir -p "$work/desktop"
+cp "$desktop_test" "$work/desktop/tst_desktop"
+stop_x_server
+if start_x_server xorg 1920x1080 xorg-dummy-large.conf; then
+  for row in "1920x1080 96 whole 2" "3840x2160 96 whole 4" "3840x2160 192 whole 4" \
+    "1920x1080 96 framed 2"; do
+    read -r size dpi window expected <<<"$row"
+    case_name="$size at $dpi dpi without 640x480, $window"
+    echo "--- $case_name"
+    xrandr -s "$size"
+    set_x_dpi "$dpi"
+    [ "$window" = framed ] && { start_window_manager || fail "$case_name: openbox did not start"; }
+    before=$(outputs)
+    pictures="$work/desktop/$size-$dpi-$window"
+    mkdir -p "$pictures"
+    (cd "$work/desktop" && CUPS_SERVER="$work/no-cups.sock" BIO_WINDOW=$window \
+      BIO_EXPECTED_SCALE=$expected BIO_PICTURE_FOLDER="$pictures" timeout 120 ./tst_desktop) &
+    unit_pid=$!
+    wait "$unit_pid" || fail "$case_name: tst_desktop reported failures (above)"
+    unit_pid=""
+    [ "$(outputs)" = "$before" ] || fail "$case_name: outputs after the test: $(outputs)"
+    [ -z "${BIO_KEEP_PICTURES:-}" ] || cp -r "$pictures" "$BIO_KEEP_PICTURES/"
+    stop_window_manager
+  done
+
+  # The screen changes its size while the program runs: the window follows it.
+  case_name="the screen grows and shrinks while the program runs"
+  echo "--- $case_name"
+  xrandr -s 1920x1080
+  "$program" >"$work/program.out" 2>&1 &
+  program_pid=$!
+  wait_for_window || fail "$case_name: no window"
+  for size in 3840x2160 1920x1080; do
+    xrandr -s "$size"
+    for i in $(seq 30); do
+      [ "$(window_geometry)" = "$size+0+0" ] && break
+      sleep 0.1
+    done
+    [ "$(window_geometry)" = "$size+0+0" ] ||
+      fail "$case_name: the window lies at $(window_geometry) on a screen of $size"
+  done
+  kill -TERM "$program_pid"
+  expect_program_exit
+else
+  fail "large screens without 640x480: could not start Xorg with them"
 fi
 
 if [ "$failures" -gt 0 ]; then

@@ -152,15 +152,6 @@ private:
     int m_wantedHeight = 0;
 };
 
-// Whether Qt will show its windows through X: it is asked for, or left to choose while an X
-// display is set. On a Wayland session that display is XWayland, which the mode layer leaves
-// alone anyway.
-bool platformIsX() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    return platform.isEmpty() ? !qEnvironmentVariableIsEmpty("DISPLAY")
-                              : platform.startsWith("xcb");
-}
-
 } // namespace
 
 std::unique_ptr<DisplayMode> openXrandrDisplayMode(const char* displayName) {
@@ -170,10 +161,15 @@ std::unique_ptr<DisplayMode> openXrandrDisplayMode(const char* displayName) {
     return std::make_unique<XrandrDisplayMode>(std::move(display));
 }
 
-std::unique_ptr<DisplayMode> createDisplayMode() {
-    if (platformIsX()) {
-        if (auto mode = openXrandrDisplayMode(nullptr))
-            return mode;
-    }
-    return std::make_unique<FixedDisplayMode>(0, 0);
+std::unique_ptr<DisplayMode> openXScreen() {
+    DisplayPtr display(XOpenDisplay(nullptr));
+    if (!display)
+        return nullptr;
+    if (canSetCrtcModes(display.get()))
+        return std::make_unique<XrandrDisplayMode>(std::move(display));
+    // XWayland, or an X server without mode changes: the size is read, never switched.
+    const std::optional<CrtcSetting> shown = readShownCrtc(display.get());
+    const ScreenSetting screen = readScreen(display.get());
+    return shown ? std::make_unique<FixedDisplayMode>(shown->width, shown->height)
+                 : std::make_unique<FixedDisplayMode>(screen.width, screen.height);
 }

@@ -127,6 +127,10 @@ bool canSetCrtcModes(XDisplay* display) {
 }
 
 std::optional<CrtcSetting> readShownCrtc(XDisplay* display) {
+    int event = 0;
+    int error = 0;
+    if (!XRRQueryExtension(display, &event, &error))
+        return std::nullopt;
     const ResourcesPtr resources = resourcesOf(display);
     if (!resources)
         return std::nullopt;

@@ -37,7 +37,7 @@ struct ScreenSetting {
 bool canSetCrtcModes(XDisplay* display);
 
 // The CRTC of the output that shows the program's window: the primary output, or else the
-// first output that shows anything.
+// first output that shows anything. Nothing on a server without RandR.
 std::optional<CrtcSetting> readShownCrtc(XDisplay* display);
 std::optional<CrtcSetting> readCrtc(XDisplay* display, unsigned long crtc);
 ScreenSetting readScreen(XDisplay* display);
