@@ -785,6 +785,14 @@ Please print again a little later.</translation>
         <source>Text nach dem schließenden Anführungszeichen</source>
         <translation>Text after the closing quotation mark</translation>
     </message>
+    <message>
+        <source>Anführungszeichen in einem Text ohne öffnendes Anführungszeichen</source>
+        <translation>Quotation mark in a text without an opening quotation mark</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht gespeichert: Person %2 enthält Zeichen, die die Datei nicht aufnehmen kann. Sie nimmt nur westeuropäische Zeichen (Windows-1252) auf, keine Anführungszeichen und keine Zeilenumbrüche.</source>
+        <translation>%1 was not saved: person %2 holds characters the file cannot take. It takes only Western European characters (Windows-1252), no quotation marks and no line breaks.</translation>
+    </message>
 </context>
 <context>
     <name>PersonLookup</name>
