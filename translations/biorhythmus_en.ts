@@ -1066,12 +1066,16 @@ Would you like to save the day report as a PDF file instead?</translation>
         <translation>cannot be written to</translation>
     </message>
     <message>
-        <source>hat einen zu langen Pfad</source>
-        <translation>has too long a path</translation>
-    </message>
-    <message>
         <source>ist kein absoluter Pfad</source>
         <translation>is not an absolute path</translation>
+    </message>
+    <message>
+        <source>hat einen zu langen Pfad: der Socket %1 hätte %2 Bytes, höchstens %3 sind möglich</source>
+        <translation>has too long a path: the socket %1 would have %2 bytes, at most %3 are possible</translation>
+    </message>
+    <message>
+        <source>%1 Biorhythmus merkt sich darum in %2, dass es läuft.</source>
+        <translation>%1 Biorhythmus therefore notes in %2 that it is running.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1100,10 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Am Socket %1 lässt sich nicht horchen: %2</source>
         <translation>Cannot listen on the socket %1: %2</translation>
+    </message>
+    <message>
+        <source>Biorhythmus läuft schon (Prozess %1), antwortet aber nicht. Versuchen Sie es gleich noch einmal.</source>
+        <translation>Biorhythmus is already running (process %1) but does not answer. Try again in a moment.</translation>
     </message>
 </context>
 <context>
