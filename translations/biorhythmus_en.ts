@@ -1033,6 +1033,14 @@ Please print again a little later.</translation>
         <source>Text nach dem schließenden Anführungszeichen</source>
         <translation>Text after the closing quotation mark</translation>
     </message>
+    <message>
+        <source>Anführungszeichen in einem Text ohne öffnendes Anführungszeichen</source>
+        <translation>Quotation mark in a text without an opening quotation mark</translation>
+    </message>
+    <message>
+        <source>%1 wurde nicht gespeichert: Person %2 enthält Zeichen, die die Datei nicht aufnehmen kann. Sie nimmt nur westeuropäische Zeichen (Windows-1252) auf, keine Anführungszeichen und keine Zeilenumbrüche.</source>
+        <translation>%1 was not saved: person %2 holds characters the file cannot take. It takes only Western European characters (Windows-1252), no quotation marks and no line breaks.</translation>
+    </message>
 </context>
 <context>
     <name>PersonLookup</name>
@@ -1418,12 +1426,16 @@ Would you like to save the day report as a PDF file instead?</translation>
         <translation>cannot be written to</translation>
     </message>
     <message>
-        <source>hat einen zu langen Pfad</source>
-        <translation>has too long a path</translation>
-    </message>
-    <message>
         <source>ist kein absoluter Pfad</source>
         <translation>is not an absolute path</translation>
+    </message>
+    <message>
+        <source>hat einen zu langen Pfad: der Socket %1 hätte %2 Bytes, höchstens %3 sind möglich</source>
+        <translation>has too long a path: the socket %1 would have %2 bytes, at most %3 are possible</translation>
+    </message>
+    <message>
+        <source>%1 Biorhythmus merkt sich darum in %2, dass es läuft.</source>
+        <translation>%1 Biorhythmus therefore notes in %2 that it is running.</translation>
     </message>
 </context>
 <context>
@@ -1448,6 +1460,10 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Am Socket %1 lässt sich nicht horchen: %2</source>
         <translation>Cannot listen on the socket %1: %2</translation>
+    </message>
+    <message>
+        <source>Biorhythmus läuft schon (Prozess %1), antwortet aber nicht. Versuchen Sie es gleich noch einmal.</source>
+        <translation>Biorhythmus is already running (process %1) but does not answer. Try again in a moment.</translation>
     </message>
 </context>
 <context>

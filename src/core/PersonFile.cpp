@@ -116,6 +116,13 @@ public:
             value = data.sliced(start, m_pos - start);
             while (value.endsWith(' ') || value.endsWith('\t'))
                 value.chop(1);
+            // A text that did not open with a quote cannot be written back as it was read.
+            if (indexOfByte(value, '"') >= 0)
+                noteUnclean(
+                    m_line,
+                    UserText("PersonFile",
+                             QT_TRANSLATE_NOOP("PersonFile", "Anführungszeichen in einem Text ohne "
+                                                             "öffnendes Anführungszeichen")));
         }
         takeSeparator();
         if (!m_failure.isEmpty())
@@ -210,6 +217,17 @@ private:
     UserText m_failure;
     std::optional<Unclean> m_unclean;
 };
+
+// A field's text as the list holds it. The reader has noted a quote or a line end inside a
+// field as unclean; they are taken out, as the editor takes them out of what is typed, so
+// that whatever the list holds is written back as it was read.
+QString textOf(QByteArrayView field) {
+    QString text = decodeWindows1252(field);
+    if (indexOfByte(field, '"') >= 0 || indexOfByte(field, '\r') >= 0 ||
+        indexOfByte(field, '\n') >= 0)
+        text.removeIf([](QChar c) { return !PersonFile::holds(c); });
+    return text;
+}
 
 Outcome describe(const QString& fileName, const UserText& reason, int line) {
     return Outcome::failure(
@@ -315,12 +333,12 @@ Outcome parse(const Contents& contents, PersonList& list, const QString& fileNam
         const auto name = reader.field();
         if (!name)
             return report(reader.failure(), reader.line());
-        person.Name = decodeWindows1252(*name);
+        person.Name = textOf(*name);
         noteComma();
         const auto birth = reader.field();
         if (!birth)
             return report(reader.failure(), reader.line());
-        person.BirthDate = decodeWindows1252(*birth);
+        person.BirthDate = textOf(*birth);
         noteComma();
     }
     if (const auto& unclean = reader.unclean())
@@ -331,6 +349,31 @@ Outcome parse(const Contents& contents, PersonList& list, const QString& fileNam
                                                  "Mehr Einträge, als die Personenzahl %1 angibt"))
                           .arg(*count),
                       *more);
+    return Outcome();
+}
+
+bool holds(QChar c) {
+    return c != u'"' && c != u'\r' && c != u'\n' && isWindows1252(c);
+}
+
+Outcome checkHeld(const PersonList& list, const QString& fileName) {
+    const auto held = [](const QString& text) {
+        return std::all_of(text.begin(), text.end(), holds);
+    };
+    for (int i = 1; i <= list.personCount(); ++i) {
+        const Person& person = list.person(i);
+        if (!held(person.Name) || !held(person.BirthDate))
+            return Outcome::failure(
+                UserText("PersonFile",
+                         QT_TRANSLATE_NOOP("PersonFile",
+                                           "%1 wurde nicht gespeichert: Person %2 enthält "
+                                           "Zeichen, die die Datei nicht aufnehmen kann. Sie "
+                                           "nimmt nur westeuropäische Zeichen (Windows-1252) "
+                                           "auf, keine Anführungszeichen und keine "
+                                           "Zeilenumbrüche."))
+                    .arg(fileName)
+                    .arg(i));
+    }
     return Outcome();
 }
 
@@ -358,6 +401,8 @@ QByteArray bytes(const PersonList& list) {
 }
 
 Outcome write(QIODevice& device, const PersonList& list, const QString& fileName) {
+    if (Outcome held = checkHeld(list, fileName); !held.worked())
+        return held;
     const Outcome written = writeAll(device, bytes(list));
     if (written.worked())
         return written;

@@ -53,9 +53,11 @@ OnDisk readFile(const QString& path);
 //
 // A file whose bytes do not all find their way into the list is read the same way but not
 // cleanly: a field after a comma where a line should end ("Anna","Zusatz" or 1,1,9), text
-// after a closing quote ("Anna "die Große"", read as "Anna "), a line break inside quotes, or
-// anything after the announced persons, makes it a failure with the line of the first such
-// place, so the file is kept before it is overwritten.
+// after a closing quote ("Anna "die Große"", read as "Anna "), a quote in a text that did not
+// open with one (Anna", read as Anna), a line break inside quotes (taken out), or anything
+// after the announced persons, makes it a failure with the line of the first such place, so
+// the file is kept before it is overwritten. Whatever is read, the list's texts hold only
+// characters the file holds (see holds()), so that the list is written back as it was read.
 Outcome read(QIODevice& device, PersonList& list,
              const QString& fileName = QLatin1String(FileName));
 
@@ -63,11 +65,21 @@ Outcome read(QIODevice& device, PersonList& list,
 Outcome parse(const Contents& contents, PersonList& list,
               const QString& fileName = QLatin1String(FileName));
 
-// The bytes of the file for the list. Characters that Windows-1252 cannot hold become '?'.
+// True when a text of the file can hold the character: one of Windows-1252 other than the
+// double quote, which would end the text, and the line ends. Only such texts are read back
+// as they were written.
+bool holds(QChar c);
+
+// A failure naming the first person with a text the file cannot hold; nothing is to be written
+// then, since the file would not give the list back.
+Outcome checkHeld(const PersonList& list, const QString& fileName = QLatin1String(FileName));
+
+// The bytes of the file for a list that checkHeld() lets through. (Characters that
+// Windows-1252 cannot hold would become '?'.)
 QByteArray bytes(const PersonList& list);
 
-// Writes the file's bytes to the device; a failure's sentence names the file and its detail is
-// the device's errorString().
+// Writes the file's bytes to the device, unless checkHeld() refuses the list; a write
+// failure's sentence names the file and its detail is the device's errorString().
 Outcome write(QIODevice& device, const PersonList& list,
               const QString& fileName = QLatin1String(FileName));
 

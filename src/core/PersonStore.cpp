@@ -77,6 +77,10 @@ Outcome PersonStore::divert(const QByteArray& list, const UserText& reason) {
 
 PersonStore::Saved PersonStore::SavePersons() {
     Saved saved;
+    if (Outcome held = PersonFile::checkHeld(m_persons); !held.worked()) {
+        saved.failures.push_back(std::move(held));
+        return saved;
+    }
     const QByteArray list = PersonFile::bytes(m_persons);
     const QString path = m_location.filePath();
     if (!m_loadFailed && RegularFile::compare(path, list) == RegularFile::Comparison::Same) {

@@ -17,7 +17,8 @@ class PersonList;
 // loaded, or that could not be read, is never overwritten; the list goes to a backup copy
 // instead. A save that cuts the file short (written in place on a full disk) puts the old bytes
 // back, or, where the file cannot take them, into a backup copy. The user is told which copy
-// holds what.
+// holds what. What is saved loads again cleanly with the same persons: a list holding a text
+// the file cannot hold (see PersonFile::holds) is not written at all, and the user is told.
 class PersonStore {
 public:
     PersonStore(PersonList& persons, const PersonFileLocation& location);

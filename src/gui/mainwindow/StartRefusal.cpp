@@ -41,3 +41,12 @@ int refuseToStart(int& argc, char** argv, const Outcome& problem) {
     box.exec();
     return 1;
 }
+
+void tellOnStart(const UserText& notice, QWidget* window) {
+    std::fprintf(stderr, "%s\n", qPrintable(notice.text()));
+    auto* box = new QMessageBox(QMessageBox::Information, programTitle(), notice.text(),
+                                QMessageBox::Ok, window);
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

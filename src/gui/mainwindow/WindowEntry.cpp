@@ -1,6 +1,7 @@
 #include "gui/WindowEntry.h"
 #include "core/UiLanguage.h"
 #include "gui/mainwindow/Application.h"
+#include "gui/mainwindow/MainWindow.h"
 #include "gui/mainwindow/StartRefusal.h"
 #include "gui/platform/ScreenSwitch.h"
 #include "gui/platform/SingleInstance.h"
@@ -37,5 +38,7 @@ int biorhythmusWindow(int argc, char* argv[]) {
     if (!screenshot.isEmpty())
         application.screenshotAndExit(screenshot);
     application.start();
+    if (!instance.notice().isEmpty())
+        tellOnStart(instance.notice(), application.mainWindow());
     return QApplication::exec();
 }

@@ -1,10 +1,6 @@
 #include "NameValidator.h"
 
-#include "core/Windows1252.h"
-
-bool NameValidator::storable(QChar c) {
-    return c != u'"' && c != u'\r' && c != u'\n' && isWindows1252(c);
-}
+#include "core/PersonFile.h"
 
 QValidator::State NameValidator::validate(QString& input, int& pos) const {
     QString kept;
@@ -12,7 +8,7 @@ QValidator::State NameValidator::validate(QString& input, int& pos) const {
     int keptBeforeCursor = 0;
     kept.reserve(input.size());
     for (qsizetype i = 0; i < input.size(); ++i) {
-        if (storable(input[i])) {
+        if (PersonFile::holds(input[i])) {
             kept.append(input[i]);
             if (i < pos)
                 ++keptBeforeCursor;

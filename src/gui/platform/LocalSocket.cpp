@@ -28,20 +28,22 @@ int newSocket() {
 
 namespace LocalSocket {
 
-bool knock(const QByteArray& path) {
+std::optional<Peer> knock(const QByteArray& path) {
     sockaddr_un address;
     const int fd = newSocket();
     if (fd < 0 || !addressOf(path, address)) {
         if (fd >= 0)
             ::close(fd);
-        return false;
+        return std::nullopt;
     }
-    const bool connected =
-        ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    // A full backlog still means a live listener, one too busy to take the call yet.
-    const bool listening = connected || errno == EAGAIN;
+    std::optional<Peer> listener;
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0)
+        listener = Peer{credentials.pid, credentials.uid};
     ::close(fd);
-    return listening;
+    return listener;
 }
 
 Outcome listen(const QByteArray& path, Listener& listener) {

@@ -3,15 +3,23 @@
 #include "core/Outcome.h"
 
 #include <QByteArray>
+#include <optional>
 
 // The few calls on a local (AF_UNIX) stream socket the single-instance check needs, made
 // directly on the system so that the program needs no network library to start.
 namespace LocalSocket {
 
-// Connects to whoever listens at path and hangs up again: true when a process listens there,
-// which is the only proof that the program holding the lock is still alive. The connection
-// itself is the request to raise the windows. Never waits.
-bool knock(const QByteArray& path);
+// Who listens at a socket, as the system vouches for it: the process that made the socket
+// listen, which no program can forge.
+struct Peer {
+    qint64 pid = 0;
+    quint32 uid = 0;
+};
+
+// Connects to whoever listens at path and hangs up again: the listener, or nothing when nobody
+// listens there or the listener is too busy to take the call. The connection itself is the
+// request to raise the windows. Never waits.
+std::optional<Peer> knock(const QByteArray& path);
 
 struct Listener {
     int fd = -1;       // -1 when not listening

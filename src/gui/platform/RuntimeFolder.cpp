@@ -7,10 +7,13 @@
 #include <unistd.h>
 
 namespace {
-// Empty when the folder is fit to hold the lock; otherwise why not. A folder given by the
-// environment may be reached through a link; the one made here must not be a link, which
-// someone else could have put there before.
-UserText unfitness(const QString& path, bool followLink) {
+// The most bytes of a socket's path: its address holds them with a closing zero byte.
+constexpr qsizetype LongestSocketPath = sizeof(sockaddr_un::sun_path) - 1;
+
+// Empty when the folder is fit to hold the lock and the socket; otherwise why not. A folder
+// given by the environment may be reached through a link; the one made here must not be a
+// link, which someone else could have put there before.
+UserText unfitness(const QString& path, const QString& socketName, bool followLink) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if ((followLink ? ::stat(name.constData(), &info) : ::lstat(name.constData(), &info)) != 0)
@@ -27,9 +30,15 @@ UserText unfitness(const QString& path, bool followLink) {
     if ((info.st_mode & S_IRWXU) != S_IRWXU || ::access(name.constData(), W_OK | X_OK) != 0)
         return UserText("RuntimeFolder",
                         QT_TRANSLATE_NOOP("RuntimeFolder", "ist nicht beschreibbar"));
-    if (name.size() + 1 + RuntimeFolder::LongestName >= int(sizeof(sockaddr_un::sun_path)))
+    const QByteArray socket = QFile::encodeName(path + u'/' + socketName);
+    if (socket.size() > LongestSocketPath)
         return UserText("RuntimeFolder",
-                        QT_TRANSLATE_NOOP("RuntimeFolder", "hat einen zu langen Pfad"));
+                        QT_TRANSLATE_NOOP("RuntimeFolder",
+                                          "hat einen zu langen Pfad: der Socket %1 hätte %2 "
+                                          "Bytes, höchstens %3 sind möglich"))
+            .arg(QFile::decodeName(socket))
+            .arg(socket.size())
+            .arg(LongestSocketPath);
     return {};
 }
 
@@ -44,26 +53,39 @@ QString ownFolderInTemp() {
 }
 } // namespace
 
-RuntimeFolder RuntimeFolder::find() {
-    UserText reasons;
+RuntimeFolder RuntimeFolder::find(const QString& socketName) {
+    UserText passedOver;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty()) {
         // A relative path would mean the current folder, different for every start.
         const UserText why =
             QDir::isAbsolutePath(runtime)
-                ? unfitness(runtime, true)
+                ? unfitness(runtime, socketName, true)
                 : UserText("RuntimeFolder",
                            QT_TRANSLATE_NOOP("RuntimeFolder", "ist kein absoluter Pfad"));
         if (why.isEmpty())
-            return {runtime, {}};
-        reasons =
-            UserText::verbatim(QStringLiteral("$XDG_RUNTIME_DIR (%1) %2.\n")).arg(runtime).arg(why);
+            return {runtime, {}, {}};
+        passedOver =
+            UserText::verbatim(QStringLiteral("$XDG_RUNTIME_DIR (%1) %2.")).arg(runtime).arg(why);
     }
     const QString own = ownFolderInTemp();
-    const UserText why = unfitness(own, false);
-    if (why.isEmpty())
-        return {own, {}};
+    const UserText why = unfitness(own, socketName, false);
+    if (why.isEmpty()) {
+        if (passedOver.isEmpty())
+            return {own, {}, {}};
+        return {own,
+                {},
+                UserText("RuntimeFolder",
+                         QT_TRANSLATE_NOOP("RuntimeFolder",
+                                           "%1 Biorhythmus merkt sich darum in %2, dass es läuft."))
+                    .arg(passedOver)
+                    .arg(own)};
+    }
+    const UserText reasons = passedOver.isEmpty()
+                                 ? passedOver
+                                 : UserText::verbatim(QStringLiteral("%1\n")).arg(passedOver);
     return {{},
             Outcome::failure(
-                UserText::verbatim(QStringLiteral("%1%2 %3.")).arg(reasons).arg(own).arg(why))};
+                UserText::verbatim(QStringLiteral("%1%2 %3.")).arg(reasons).arg(own).arg(why)),
+            {}};
 }
