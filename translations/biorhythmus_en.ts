@@ -1514,6 +1514,49 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
 </context>
 <context>
+    <name>SystemReason</name>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Der Vorgang ist nicht erlaubt</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Das Dateisystem ist schreibgeschützt</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Auf dem Datenträger ist kein Platz mehr</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang</source>
+        <translation>File name too long</translation>
+    </message>
+    <message>
+        <source>Die Datei oder der Ordner existiert nicht</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Ein Teil des Pfads ist kein Ordner</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>Es ist ein Ordner</source>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>Ungültiges Argument</source>
+        <translation>Invalid argument</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>%1: Die Datei kann nicht angelegt werden</source>

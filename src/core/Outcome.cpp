@@ -1,5 +1,7 @@
 #include "Outcome.h"
 
+#include "core/SystemReason.h"
+
 Outcome::Outcome() = default;
 Outcome::Outcome(const Outcome& other) = default;
 Outcome::Outcome(Outcome&& other) noexcept = default;
@@ -8,7 +10,7 @@ Outcome& Outcome::operator=(Outcome&& other) noexcept = default;
 Outcome::~Outcome() = default;
 
 Outcome Outcome::failure(const UserText& sentence, const QString& detail) {
-    return failure(sentence, detail.isEmpty() ? UserText() : UserText::verbatim(detail));
+    return failure(sentence, detail.isEmpty() ? UserText() : systemReasonIn(detail));
 }
 
 Outcome Outcome::failure(const UserText& sentence, const UserText& detail) {

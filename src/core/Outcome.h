@@ -3,9 +3,10 @@
 #include "core/UserText.h"
 
 // How an operation below the windows went: it worked, or it failed, and then a sentence of ours
-// says what failed and the detail holds what the system said in its own words (errorString(),
-// strerror), or nothing. Both are read in the language installed when they are read. A window
-// shows them through showFailure (gui/platform/Dialogs.h); the command line prints text().
+// says what failed and the detail holds why the system refused (errorString(), strerror; the
+// common reasons in our own words), or nothing. Both are read in the language installed when they
+// are read. A window shows them through showFailure (gui/platform/Dialogs.h); the command line
+// prints text().
 //
 // A failure passed on keeps what the failure below said as its detail; one the system alone
 // describes (writeAll) has no sentence, and whoever passes it on gives it one.
@@ -19,6 +20,8 @@ public:
     Outcome& operator=(Outcome&& other) noexcept;
     ~Outcome();
 
+    // detail: the system's words; a common reason is worded in the program's language instead
+    // (core/SystemReason.h).
     static Outcome failure(const UserText& sentence, const QString& detail = QString());
     static Outcome failure(const UserText& sentence, const UserText& detail);
     // What cause said becomes the detail.

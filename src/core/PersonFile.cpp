@@ -2,6 +2,7 @@
 
 #include "core/PersonList.h"
 #include "core/RegularFile.h"
+#include "core/SystemReason.h"
 #include "core/WholeFile.h"
 #include "core/Windows1252.h"
 
@@ -268,7 +269,7 @@ Contents readAll(QIODevice& device) {
         if (got < 0)
             result.readError =
                 UserText("PersonFile", QT_TRANSLATE_NOOP("PersonFile", "Lesefehler: %1"))
-                    .arg(device.errorString());
+                    .arg(systemReasonIn(device.errorString()));
         if (got <= 0)
             break;
         if (full)

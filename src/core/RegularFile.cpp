@@ -1,6 +1,7 @@
 #include "RegularFile.h"
 
 #include "core/FileName.h"
+#include "core/SystemReason.h"
 
 #include <QFile>
 #include <array>
@@ -12,7 +13,7 @@
 
 namespace {
 Outcome systemError(int error) {
-    return Outcome::failure(UserText(), QString::fromLocal8Bit(std::strerror(error)));
+    return Outcome::failure(UserText(), systemReason(error));
 }
 
 Outcome notRegular() {

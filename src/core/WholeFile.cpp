@@ -1,23 +1,18 @@
 #include "WholeFile.h"
 
 #include "core/FileName.h"
+#include "core/SystemReason.h"
 
-#include <QFileInfo>
 #include <QIODevice>
 #include <QRandomGenerator>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 constexpr int MaxLinks = 40; // as the system's own limit on links in a row (ELOOP)
-
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // A descriptor closed when it goes out of scope, unless close() took it before.
 class Descriptor {
@@ -176,7 +171,7 @@ Outcome replace(const QByteArray& target, const QByteArray& bytes, bool inPlace,
 } // namespace
 
 Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace) {
-    const Failures failures{QFileInfo(path).fileName()};
+    const Failures failures{path};
     const QByteArray name = fileNameBytes(path);
     struct stat found {};
     if (::stat(name.constData(), &found) != 0 || S_ISREG(found.st_mode))

@@ -24,7 +24,7 @@ class QString;
 // Where the folder takes no new files but the file itself may be written (a read-only program
 // folder holding a writable file), or where a new file could not keep the old one's owner (a
 // shared folder), inPlace lets the file be rewritten directly instead. A failure's sentence
-// names the file.
+// names the file by its path as the caller gave it.
 Outcome writeWholeFile(const QString& path, const QByteArray& bytes, bool inPlace);
 
 // What the program's file options take to mean standard output.

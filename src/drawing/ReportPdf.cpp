@@ -43,7 +43,8 @@ Outcome saveDayReportPdf(const QString& path, const DayReport& report) {
         painter.end();
     }
     const Outcome written = writeOutputFile(path, pdf.data());
+    // The sentence names the file already; the system's reason is what is left to say.
     if (!written.worked())
-        return Outcome::failure(notSaved, written);
+        return Outcome::failure(notSaved, written.detail());
     return written;
 }

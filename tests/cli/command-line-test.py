@@ -215,32 +215,33 @@ ROWS = [
     Row("unknown second person", ["--compare", "-b", "01.01.2000", "-p", "Bert"], 1, "-",
         nothing, b"", "Die Person „Bert“ steht nicht in der Personenliste"),
     Row("unwritable output file", BORN_2000 + ["-o", NOT_A_FOLDER], 1, NOT_A_FOLDER, nothing,
-        None, "out: Die Datei kann nicht angelegt werden"),
+        None, f"biorhythmus: {NOT_A_FOLDER}: Die Datei kann nicht angelegt werden: Ein Teil des "
+        "Pfads ist kein Ordner\n"),
     Row("unwritable PDF file", BORN_2000 + ["--pdf", NOT_A_FOLDER], 1, NOT_A_FOLDER, nothing,
         None, NOT_A_FOLDER),
-    Row("unwritable calendar file", BORN_2000 + ["--ics", NOT_A_FOLDER], 1, NOT_A_FOLDER,
-        nothing, None, "out: Die Datei kann nicht angelegt werden"),
+    Row("unwritable calendar file, English", ["--lang", "en"] + BORN_2000 + ["--ics", NOT_A_FOLDER],
+        1, NOT_A_FOLDER, nothing, None,
+        f"biorhythmus: {NOT_A_FOLDER}: The file cannot be created: Not a directory\n"),
     Row("full standard output", BORN_2000, 1, FULL, nothing, None,
         "Die Standardausgabe lässt sich nicht schreiben"),
     # a disk that takes 4 KiB of each file: the whole message in the language chosen, the
-    # system's words (C locale) after it
+    # system's reason in it too, though the system speaks English (C locale)
     Row("calendar file on a full disk", BORN_2000 + ["--ics", path("full.ics")], 1,
         path("full.ics"), nothing, None,
-        "biorhythmus: full.ics: Die Datei kann nicht geschrieben werden: File too large\n",
-        True),
+        f"biorhythmus: {path('full.ics')}: Die Datei kann nicht geschrieben werden: Die Datei ist "
+        "zu groß\n", True),
     Row("calendar file on a full disk, English",
         ["--lang", "en"] + BORN_2000 + ["--ics", path("full.ics")], 1, path("full.ics"),
-        nothing, None, "biorhythmus: full.ics: The file cannot be written: File too large\n",
-        True),
+        nothing, None,
+        f"biorhythmus: {path('full.ics')}: The file cannot be written: File too large\n", True),
     Row("day report on a full disk", BORN_2000 + ["--pdf", path("full.pdf")], 1,
         path("full.pdf"), nothing, None,
-        f"biorhythmus: {path('full.pdf')} ließ sich nicht schreiben: full.pdf: Die Datei kann "
-        "nicht geschrieben werden: File too large\n", True),
+        f"biorhythmus: {path('full.pdf')} ließ sich nicht schreiben: Die Datei ist zu groß\n",
+        True),
     Row("day report on a full disk, English",
         ["--lang", "en"] + BORN_2000 + ["--pdf", path("full.pdf")], 1, path("full.pdf"),
         nothing, None,
-        f"biorhythmus: {path('full.pdf')} could not be written: full.pdf: The file cannot be "
-        "written: File too large\n", True),
+        f"biorhythmus: {path('full.pdf')} could not be written: File too large\n", True),
     # a library that is not beside the program: said in the language chosen, no file left
     Row("day report without its library, English",
         ["--lang", "en"] + BORN_2000 + ["--pdf", path("r2.pdf")], 1, path("r2.pdf"), nothing,
@@ -327,8 +328,9 @@ KINDS = [  # what lies under the name; status; what lies there and beside it aft
     Kind("FIFO", 0, ("FIFO", ["out"])),
     Kind("terminal", 0, None),
     Kind("copy of /dev/null", 0, ("character device 1,3", ["out"]), root=True),
+    # the reason in the program's words, though the system speaks English
     Kind("copy of /dev/full", 1, ("character device 1,7", ["out"]),
-         "out: Die Datei kann nicht geschrieben werden: No space left on device", True),
+         ": Auf dem Datenträger ist kein Platz mehr\n", True),
     Kind("another user's 640 file", 0, ("file 640 65534:65534", ["out"]), root=True),
     Kind("444 file", 0, ("file 444 0:0", ["out"]), root=True),
     # beside it, its name's UTF-8 look-alike, which must keep its own content

@@ -130,15 +130,16 @@ void TestCalendarFile::readBack() {
              output.constData());
 }
 
-// A failed save says so in German, naming the file, and leaves no file behind.
+// A failed save says so in German, naming the file by the path it was given, and leaves no
+// file behind.
 void TestCalendarFile::failedSaves_data() {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message"); // after the path
     QTest::newRow("the name is a folder") << "folder"
-                                          << "folder: Die Datei kann nicht angelegt werden: ";
+                                          << ": Die Datei kann nicht angelegt werden: ";
     QTest::newRow("a folder that does not exist")
         << "missing/x.ics"
-        << "x.ics: Die Datei kann nicht angelegt werden: ";
+        << ": Die Datei kann nicht angelegt werden: Die Datei oder der Ordner existiert nicht";
 }
 
 void TestCalendarFile::failedSaves() {
@@ -150,7 +151,7 @@ void TestCalendarFile::failedSaves() {
     const Outcome saved =
         saveCalendar(dir.filePath(path), {}, list.days, QDateTime::fromSecsSinceEpoch(Stamp));
     QVERIFY(!saved.worked());
-    QVERIFY2(saved.text().startsWith(message), qPrintable(saved.text()));
+    QVERIFY2(saved.text().startsWith(dir.filePath(path) + message), qPrintable(saved.text()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
 }
 

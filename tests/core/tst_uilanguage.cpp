@@ -1,8 +1,16 @@
 #include "core/UiLanguage.h"
 
+#include "TestLanguage.h"
+#include "core/Outcome.h"
+#include "core/SystemReason.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
 
 Q_DECLARE_METATYPE(UiLanguage)
 
@@ -13,6 +21,10 @@ private slots:
     void languageChoice();
     void qtTextsSpeakGerman_data();
     void qtTextsSpeakGerman();
+    void systemReasons_data();
+    void systemReasons();
+    void fileFailuresInOurWords_data();
+    void fileFailuresInOurWords();
 };
 
 void TestUiLanguage::languageChoice_data() {
@@ -58,6 +70,69 @@ void TestUiLanguage::qtTextsSpeakGerman() {
     installUiLanguage(*QCoreApplication::instance(), UiLanguage::German);
     QCOMPARE(QCoreApplication::translate(qPrintable(context), qPrintable(english)), german);
     QCOMPARE(QLocale().dayName(1, QLocale::LongFormat), QString("Montag"));
+}
+
+// The common reasons why a file cannot be written, in our words in either language, whatever
+// language the system speaks (the tests run under C.UTF-8, whose words are English); others
+// keep the system's words.
+void TestUiLanguage::systemReasons_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
+    const auto row = [](const char* name, int error, const char* german, const char* english) {
+        QTest::newRow(name) << error << QString(german) << QString(english);
+    };
+    row("permission denied", EACCES, "Zugriff verweigert", "Permission denied");
+    row("not permitted", EPERM, "Der Vorgang ist nicht erlaubt", "Operation not permitted");
+    row("read-only file system", EROFS, "Das Dateisystem ist schreibgeschützt",
+        "Read-only file system");
+    row("no space", ENOSPC, "Auf dem Datenträger ist kein Platz mehr", "No space left on device");
+    row("file too large", EFBIG, "Die Datei ist zu groß", "File too large");
+    row("name too long", ENAMETOOLONG, "Der Dateiname ist zu lang", "File name too long");
+    row("no such file", ENOENT, "Die Datei oder der Ordner existiert nicht",
+        "No such file or directory");
+    row("not a folder", ENOTDIR, "Ein Teil des Pfads ist kein Ordner", "Not a directory");
+    row("is a folder", EISDIR, "Es ist ein Ordner", "Is a directory");
+    row("invalid argument", EINVAL, "Ungültiges Argument", "Invalid argument");
+    row("a rare one keeps the system's words", EXDEV, "Invalid cross-device link",
+        "Invalid cross-device link");
+}
+
+void TestUiLanguage::systemReasons() {
+    QFETCH(int, error);
+    QFETCH(QString, german);
+    QFETCH(QString, english);
+    // Made before the language is chosen, as an Outcome's detail from the system's words.
+    const Outcome failed = Outcome::failure(UserText::verbatim("x"), std::strerror(error));
+    for (const auto& [language, words] : {std::pair{"de", german}, std::pair{"en", english}}) {
+        const TestLanguage speaking(language);
+        QVERIFY(speaking.installed());
+        QCOMPARE(systemReason(error).text(), words);
+        QCOMPARE(failed.detail().text(), words);
+    }
+}
+
+// Qt's files say why in words of their own (errorString()); the common ones are ours too.
+void TestUiLanguage::fileFailuresInOurWords_data() {
+    QTest::addColumn<QString>("name"); // in a fresh folder holding a file "plain"
+    QTest::addColumn<QString>("german");
+    QTest::newRow("no such folder") << "missing/x"
+                                    << "Die Datei oder der Ordner existiert nicht";
+    QTest::newRow("a file as a folder") << "plain/x"
+                                        << "Ein Teil des Pfads ist kein Ordner";
+    QTest::newRow("a folder as a file") << "."
+                                        << "Es ist ein Ordner";
+    QTest::newRow("name too long") << QString(300, u'n') << "Der Dateiname ist zu lang";
+}
+
+void TestUiLanguage::fileFailuresInOurWords() {
+    QFETCH(QString, name);
+    QTemporaryDir folder;
+    QFile plain(folder.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    QFile file(folder.filePath(name));
+    QVERIFY(!file.open(QIODevice::WriteOnly));
+    QTEST(systemReasonIn(file.errorString()).text(), "german");
 }
 
 QTEST_GUILESS_MAIN(TestUiLanguage)

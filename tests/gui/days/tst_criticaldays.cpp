@@ -172,17 +172,16 @@ void TestCriticalDays::chooseADayFromTheList() {
     QTRY_VERIFY((reminders = f.window.findChild<QWidget*>("Reminders")) && reminders->isVisible());
 }
 
-// A calendar file the disk cannot take whole: told in the window's language, with the file
-// system's own words in parentheses, and no part of the file left.
+// A calendar file the disk cannot take whole: told in the window's language, the path as
+// chosen, the reason in parentheses, and no part of the file left.
 void TestCriticalDays::calendarFileOnFullDisk_data() {
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("told"); // %1: the file's path
     QTest::newRow("German") << "de"
-                            << "Biorhythmus|days.ics: Die Datei kann nicht geschrieben "
-                               "werden\n\n(File too large)";
+                            << "Biorhythmus|%1: Die Datei kann nicht geschrieben werden\n\n(Die "
+                               "Datei ist zu groß)";
     QTest::newRow("English") << "en"
-                             << "Biorhythmus|days.ics: The file cannot be written\n\n(File too "
-                                "large)";
+                             << "Biorhythmus|%1: The file cannot be written\n\n(File too large)";
 }
 
 void TestCriticalDays::calendarFileOnFullDisk() {
@@ -200,7 +199,7 @@ void TestCriticalDays::calendarFileOnFullDisk() {
         QVERIFY(full.limited());
         days.findChild<QPushButton*>("C3_0")->click();
     }
-    QCOMPARE(dialogs.messages, QStringList{told});
+    QCOMPARE(dialogs.messages, QStringList{told.arg(folder.filePath("days.ics"))});
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 

@@ -499,19 +499,19 @@ void TestPersonEditor::brokenFileIsKeptAsBackup() {
     QCOMPARE(f.file(), QByteArray("2,1\r\n\"Anna\"\r\n\"08.11.1999\"\r\n\"\"\r\n\"\"\r\n"));
 }
 
-// What the person store has to tell reaches the user in the language shown, the system's own
-// words in parentheses: a save the disk cannot take whole, and a broken file kept as a backup.
+// What the person store has to tell reaches the user in the language shown, the reason in
+// parentheses: a save the disk cannot take whole, and a broken file kept as a backup.
 void TestPersonEditor::storeFailuresInTheLanguage_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<bool>("fullDisk"); // else the file is broken
     QTest::addColumn<QStringList>("told");
     QTest::newRow("full disk, German")
         << "de" << true
-        << QStringList{"Biorhythmus|DATA.DAT: Die Datei kann nicht geschrieben werden\n\n(File "
-                       "too large)"};
+        << QStringList{"Biorhythmus|%1: Die Datei kann nicht geschrieben werden\n\n(Die Datei "
+                       "ist zu groß)"};
     QTest::newRow("full disk, English")
         << "en" << true
-        << QStringList{"Biorhythmus|DATA.DAT: The file cannot be written\n\n(File too large)"};
+        << QStringList{"Biorhythmus|%1: The file cannot be written\n\n(File too large)"};
     QTest::newRow("broken file, English")
         << "en" << false
         << QStringList{"Biorhythmus|DATA.DAT: Reading past the end of the file (line 2)",
@@ -534,8 +534,7 @@ void TestPersonEditor::storeFailuresInTheLanguage() {
             QVERIFY(full.emplace().limited());
         f.click(2);
     }
-    if (!fullDisk)
-        told.last() = told.last().arg(f.location.backupPath());
+    told.last() = told.last().arg(fullDisk ? f.location.filePath() : f.location.backupPath());
     QCOMPARE(f.dialogs.messages, told);
 }
 

@@ -179,7 +179,7 @@ void TestReport::printPaths_data() {
                                         "Der Drucker ist angehalten.";
     QTest::newRow("no temporary folder")
         << ready << "Permission denied" << accepted << false << "" << failed
-        << "nicht angelegt werden. Der Tagesbericht wurde nicht gedruckt.\n\n(Permission denied)";
+        << "nicht angelegt werden. Der Tagesbericht wurde nicht gedruckt.\n\n(Zugriff verweigert)";
     QTest::newRow("print system refuses the page")
         << ready << "" << Handover::Refused << false << "" << failed
         << "„Büro“ hat den Druckauftrag abgelehnt. Der Tagesbericht wurde nicht "
@@ -302,16 +302,15 @@ void TestReport::savedFromTheWindow() {
 }
 
 // A PDF file that the disk cannot take whole: the sentence is in the language the user reads it
-// in, the file system's own words follow in parentheses, and no part of the file is left.
+// in, the reason follows in parentheses in the same language, and no part of the file is left.
 void TestReport::pdfOnFullDisk_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("said"); // %1: the path
     QTest::newRow("German") << "de"
-                            << "Die Datei „%1“ konnte nicht gespeichert werden.\n\n(bericht.pdf: "
-                               "Die Datei kann nicht geschrieben werden: File too large)";
+                            << "Die Datei „%1“ konnte nicht gespeichert werden.\n\n(Die Datei ist "
+                               "zu groß)";
     QTest::newRow("English") << "en"
-                             << "The file “%1” could not be saved.\n\n(bericht.pdf: The file "
-                                "cannot be written: File too large)";
+                             << "The file “%1” could not be saved.\n\n(File too large)";
 }
 
 void TestReport::pdfOnFullDisk() {
