@@ -205,6 +205,24 @@ twice; with --critical N their shared critical days.</translation>
         <source>--window öffnet das Fenster und geht nur mit --lang zusammen.</source>
         <translation>--window opens the window and goes only with --lang.</translation>
     </message>
+    <message>
+        <source>
+Fehler bitte an &lt;%1&gt; melden.
+</source>
+        <translation>
+Report bugs to &lt;%1&gt;.
+</translation>
+    </message>
+    <message>
+        <source>Lizenz: proprietär; alle Rechte vorbehalten.
+</source>
+        <translation>License: proprietary; all rights reserved.
+</translation>
+    </message>
+    <message>
+        <source>Die Option „%1“ ist mehrdeutig; möglich sind %2.</source>
+        <translation>The option “%1” is ambiguous; possible are %2.</translation>
+    </message>
 </context>
 <context>
     <name>Backups</name>

@@ -112,7 +112,67 @@ QString helpText() {
                     .arg(Texts::tr(option.description).replace(QLatin1Char('\n'), nextLine));
     text += Texts::tr("\nRückgabewert: 0 bei Erfolg, 1 wenn etwas nicht gelang (eine Datei,\n"
                       "die Personenliste), 2 bei falschem Aufruf.\n");
+    text += Texts::tr("\nFehler bitte an <%1> melden.\n").arg(QLatin1String(BIO_BUG_ADDRESS));
     return text;
+}
+
+// The version, who holds the rights, and the licence, as GNU programs show them.
+QString versionText() {
+    return QStringLiteral("biorhythmus %1\nCopyright (C) %2\n")
+               .arg(QLatin1String(BIO_VERSION), QString::fromUtf8(BIO_COPYRIGHT)) +
+           Texts::tr("Lizenz: proprietär; alle Rechte vorbehalten.\n");
+}
+
+const OptionText* optionNamed(const QString& name) {
+    for (const OptionText& option : optionTexts())
+        if (option.names.contains(name))
+            return &option;
+    return nullptr;
+}
+
+// Long options shortened as GNU programs allow: "--bir" names --birth, the only option that
+// begins so; one that begins several is ambiguous. QCommandLineParser knows only whole names.
+struct SpelledOut {
+    QStringList arguments; // with every shortened option written out
+    QString ambiguous;     // the first ambiguous option as given, else empty
+    QStringList candidates;
+};
+
+SpelledOut spellOut(const QStringList& arguments) {
+    SpelledOut out{arguments.mid(0, 1), {}, {}};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            out.arguments << arguments.mid(i);
+            break;
+        }
+        QString name; // empty for anything but an option
+        if (argument.startsWith(QLatin1String("--"))) {
+            name = argument.mid(2).section(u'=', 0, 0);
+            QStringList fitting;
+            for (const OptionText& option : optionTexts())
+                if (option.names.last().startsWith(name))
+                    fitting << option.names.last();
+            const bool shortened = !name.isEmpty() && !optionNamed(name);
+            if (shortened && fitting.size() == 1) {
+                argument.replace(2, name.size(), fitting.first());
+                name = fitting.first();
+            } else if (shortened && fitting.size() > 1 && out.ambiguous.isEmpty()) {
+                out.ambiguous = QStringLiteral("--") + name;
+                for (const QString& candidate : fitting)
+                    out.candidates << QStringLiteral("--") + candidate;
+            }
+        } else if (argument.size() == 2 && argument[0] == u'-') {
+            name = argument.mid(1);
+        }
+        out.arguments << argument;
+        // An option's value is the next argument, whatever it looks like, unless it came
+        // after "=".
+        const OptionText* option = optionNamed(name);
+        if (option && option->valueName && !argument.contains(u'=') && i + 1 < arguments.size())
+            out.arguments << arguments[++i];
+    }
+    return out;
 }
 
 ParsedArguments usageError(const UserText& message) {
@@ -253,7 +313,20 @@ bool CommandLineRequest::wantsListing() const {
     return !filesOnly || outputGiven || formatGiven || days > 0 || (critical > 0 && ics.isEmpty());
 }
 
-ParsedArguments parseArguments(const QStringList& arguments, const QDate& today) {
+QStringList spelledOutArguments(const QStringList& arguments) {
+    return spellOut(arguments).arguments;
+}
+
+ParsedArguments parseArguments(const QStringList& given, const QDate& today) {
+    const SpelledOut spelled = spellOut(given);
+    if (!spelled.ambiguous.isEmpty())
+        return usageError(
+            UserText("Arguments",
+                     QT_TRANSLATE_NOOP("Arguments", "Die Option „%1“ ist mehrdeutig; möglich "
+                                                    "sind %2."))
+                .arg(spelled.ambiguous)
+                .arg(spelled.candidates.join(QStringLiteral(", "))));
+    const QStringList& arguments = spelled.arguments;
     QCommandLineParser parser;
     for (const OptionText& option : optionTexts())
         parser.addOption(option.valueName
@@ -269,7 +342,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
         // The only other failure: the last argument is an option that takes a value.
         return usageError(
             UserText("Arguments", QT_TRANSLATE_NOOP("Arguments", "Nach „%1“ fehlt ein Wert."))
-                .arg(arguments.last()));
+                .arg(given.last()));
     }
     // The language was chosen from the arguments before they were read; here a wrong one is told.
     const LanguageChoice language = languageChoice(arguments);
@@ -282,10 +355,7 @@ ParsedArguments parseArguments(const QStringList& arguments, const QDate& today)
     if (parser.isSet(QStringLiteral("help")))
         return {ParsedArguments::Kind::Help, {}, helpText(), {}};
     if (parser.isSet(QStringLiteral("version")))
-        return {ParsedArguments::Kind::Version,
-                {},
-                QStringLiteral("biorhythmus %1\n").arg(QLatin1String(BIO_VERSION)),
-                {}};
+        return {ParsedArguments::Kind::Version, {}, versionText(), {}};
     // The program's entry opens the window for --window with no more than --lang beside it.
     if (parser.isSet(QStringLiteral("window")))
         return usageError(UserText(

@@ -15,5 +15,10 @@ struct ParsedArguments {
     Outcome problem;            // for UsageError: what is wrong with the call
 };
 
-// arguments as QCoreApplication::arguments() gives them, the program's name first.
+// arguments as QCoreApplication::arguments() gives them, the program's name first. A long
+// option may be shortened to any beginning that no other option shares ("--bir").
 ParsedArguments parseArguments(const QStringList& arguments, const QDate& today);
+
+// The arguments with each shortened long option written out ("--la en" as "--lang en"), for
+// what reads them before parseArguments(): the choice of language, the window's start.
+QStringList spelledOutArguments(const QStringList& arguments);

@@ -107,7 +107,7 @@ int runCommandLine(int argc, char* argv[], PictureOutput& pictures) {
     std::signal(SIGPIPE, SIG_DFL);
     qInstallMessageHandler(keepQtNotesOff);
     const QStringList arguments = argumentList(argc, argv);
-    const UiLanguage language = startUiLanguage(arguments);
+    const UiLanguage language = startUiLanguage(spelledOutArguments(arguments));
     std::unique_ptr<QCoreApplication> application;
     ParsedArguments parsed;
     {

@@ -12,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QStringList>
 #include <algorithm>
 #include <vector>
@@ -36,14 +35,6 @@ const std::array<QString, 3> CycleKeys{QStringLiteral("physisch"), QStringLitera
 
 QString isoDate(const QDate& date) {
     return date.toString(Qt::ISODate);
-}
-
-QJsonArray namesOf(const CycleSet& cycles) {
-    QJsonArray names;
-    for (Cycle cycle : AllCycles)
-        if (cycles[int(cycle)])
-            names.append(cycleName(cycle));
-    return names;
 }
 
 // The cycles' identifiers, the same in every language.
@@ -113,6 +104,37 @@ QString percentageColumn(std::int32_t dayCount, Cycle cycle) {
     return percentageText(dayCount, period(cycle));
 }
 
+struct Column {
+    enum { Left, Right } align;
+    int width; // at least; wider where an entry needs it
+};
+
+// The rows as a text table whose columns line up in any language and for any number: each
+// column as wide as its widest entry, left-aligned unless columns says otherwise, two blanks
+// apart, no blanks at a line's end.
+QString alignedColumns(const std::vector<QStringList>& rows, std::vector<Column> columns = {}) {
+    for (const QStringList& row : rows) {
+        if (columns.size() < std::size_t(row.size()))
+            columns.resize(std::size_t(row.size()), Column{Column::Left, 0});
+        for (qsizetype i = 0; i < row.size(); ++i)
+            columns[std::size_t(i)].width =
+                std::max(columns[std::size_t(i)].width, int(row[i].size()));
+    }
+    QString text;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const Column& column = columns[std::size_t(i)];
+            line += QStringLiteral("%1  ").arg(row[i], column.align == Column::Left ? -column.width
+                                                                                    : column.width);
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat format) {
@@ -126,7 +148,7 @@ QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat
         row.append(percentage(dayCount, period(cycle)));
     }
     table.keys << QStringLiteral("kritisch");
-    row.append(namesOf(criticalCyclesOn(dayCount)));
+    row.append(keysOf(criticalCyclesOn(dayCount)));
     for (Cycle cycle : AllCycles) {
         table.keys << QStringLiteral("text_") + CycleKeys[int(cycle)];
         row.append(phaseText(phaseIndex(cycle, dayCount)));
@@ -148,58 +170,55 @@ QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, Out
     Table table;
     table.keys << QStringLiteral("datum") << QStringLiteral("tage") << CycleKeys[0] << CycleKeys[1]
                << CycleKeys[2] << QStringLiteral("kritisch");
-    QString text = QStringLiteral("%1  %2  %3  %4  %5  %6\n")
-                       .arg(Texts::tr("Datum"), -10)
-                       .arg(Texts::tr("Tage"), 7)
-                       .arg(cycleName(Cycle::Physical), 8)
-                       .arg(cycleName(Cycle::Emotional), 8)
-                       .arg(cycleName(Cycle::Intellectual), 8)
-                       .arg(Texts::tr("Kritisch"));
+    std::vector<QStringList> lines{{Texts::tr("Datum"), Texts::tr("Tage")}};
+    for (Cycle cycle : AllCycles)
+        lines[0] << cycleName(cycle);
+    lines[0] << Texts::tr("Kritisch");
     const std::int32_t firstCount = dayCountBetween(birth, first);
     const auto length = std::min<qint64>(span, first.daysTo(latestDate()) + 1);
     for (std::int32_t offset = 0; offset < length; ++offset) {
         const QDate date = first.addDays(offset);
         const std::int32_t dayCount = firstCount + offset;
         QJsonArray row{isoDate(date), dayCount};
-        QString line = QStringLiteral("%1  %2").arg(displayDateText(date), -10).arg(dayCount, 7);
+        QStringList line{displayDateText(date), QString::number(dayCount)};
         for (Cycle cycle : AllCycles) {
             row.append(percentage(dayCount, period(cycle)));
-            line += QStringLiteral("  %1").arg(percentageColumn(dayCount, cycle), 8);
+            line << percentageColumn(dayCount, cycle);
         }
         const CycleSet critical = criticalCyclesOn(dayCount);
-        row.append(namesOf(critical));
-        line += QStringLiteral("  ") + cycleNames(critical);
-        text += line.trimmed() + QLatin1Char('\n');
+        row.append(keysOf(critical));
+        line << cycleNames(critical);
         table.rows.push_back(row);
+        lines.push_back(line);
     }
+    // The widths the German table has always had, so that short entries keep their places.
+    QString text = alignedColumns(lines, {{Column::Left, 10},
+                                          {Column::Right, 7},
+                                          {Column::Right, 8},
+                                          {Column::Right, 8},
+                                          {Column::Right, 8},
+                                          {Column::Left, 0}});
+    if (length < span)
+        text += lastDayNote() + QLatin1Char('\n');
     return written(table, format, text);
 }
 
 QByteArray criticalDaysListing(const CriticalDayList& list, OutputFormat format) {
-    const QLocale locale = uiLocale();
     Table table;
     table.keys << QStringLiteral("datum") << QStringLiteral("wochentag")
                << QStringLiteral("kritisch") << QStringLiteral("anzahl");
-    QString text = Texts::tr("Kritische Tage vom %1 bis %2\n")
-                       .arg(displayDateText(list.first), displayDateText(list.last));
-    // The text's columns are as wide as their widest entry, so that they line up in any
-    // language and with all three cycles named.
-    QStringList dates, cycles;
-    qsizetype dateWidth = 0, cyclesWidth = 0;
+    std::vector<QStringList> lines;
     for (const CriticalDay& day : list.days) {
-        const QString weekday = locale.dayName(day.date.dayOfWeek());
-        const QJsonArray names = namesOf(day.cycles);
-        table.rows.push_back({isoDate(day.date), weekday, names, day.count()});
-        dates << dayWithWeekday(day.date);
-        cycles << cycleNames(day.cycles);
-        dateWidth = std::max(dateWidth, dates.last().size());
-        cyclesWidth = std::max(cyclesWidth, cycles.last().size());
+        // The weekday as ISO 8601 numbers it, 1 for Monday to 7 for Sunday: a name would
+        // change with the language.
+        table.rows.push_back(
+            {isoDate(day.date), day.date.dayOfWeek(), keysOf(day.cycles), day.count()});
+        lines.push_back(
+            {dayWithWeekday(day.date), cycleNames(day.cycles), criticalDayWords(day.count())});
     }
-    for (qsizetype i = 0; i < dates.size(); ++i)
-        text += QStringLiteral("%1  %2  %3\n")
-                    .arg(dates[i], -int(dateWidth))
-                    .arg(cycles[i], -int(cyclesWidth))
-                    .arg(criticalDayWords(list.days[i].count()));
+    QString text = Texts::tr("Kritische Tage vom %1 bis %2\n")
+                       .arg(displayDateText(list.first), displayDateText(list.last)) +
+                   alignedColumns(lines);
     if (list.endsAtLatest)
         text += lastDayNote() + QLatin1Char('\n');
     return written(table, format, text);
@@ -223,25 +242,6 @@ QString levelKey(int percent) {
     return LevelKeys[std::size_t(matchLevel(percent))];
 }
 
-// Lines of columns, each column as wide as its widest entry; the last column is not padded.
-QString alignedColumns(const std::vector<QStringList>& lines) {
-    std::vector<qsizetype> widths;
-    for (const QStringList& line : lines) {
-        widths.resize(std::max(widths.size(), std::size_t(line.size())));
-        for (qsizetype i = 0; i < line.size(); ++i)
-            widths[std::size_t(i)] = std::max(widths[std::size_t(i)], line[i].size());
-    }
-    QString text;
-    for (const QStringList& line : lines) {
-        QString joined;
-        for (qsizetype i = 0; i < line.size(); ++i)
-            joined += i + 1 < line.size()
-                          ? QStringLiteral("%1  ").arg(line[i], -int(widths[std::size_t(i)]))
-                          : line[i];
-        text += joined.trimmed() + QLatin1Char('\n');
-    }
-    return text;
-}
 } // namespace
 
 QByteArray matchListing(const Subject& first, const Subject& second, OutputFormat format) {

@@ -16,16 +16,20 @@ struct Subject {
     QDate birth;
 };
 
-// The listings of a command-line run, UTF-8, in one of three formats. Text is for reading,
-// CSV has a header row, JSON is an array of objects whose keys never change. Dates are
-// dd.MM.yyyy in text and yyyy-MM-dd in CSV and JSON; percentages are whole numbers.
+// The listings of a command-line run, UTF-8, in one of three formats. Text is for reading and
+// speaks the interface's language, its columns lined up. CSV has a header row, JSON is an
+// array of objects; both are for programs and the same in every language: German keys, the
+// cycles' identifiers (physisch, seelisch, geistig), dates as yyyy-MM-dd, weekdays as ISO
+// numbers (1 Monday to 7 Sunday), whole percentages. Only the interpretation texts (text_*),
+// prose to be read, follow the language.
 
 // The display day as the window shows it: day count, the three percentages and the three
 // interpretation texts.
 QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat format);
 
 // One row per day from the first day on, over span days or up to 31.12.9999: date, day count,
-// the three percentages and the cycles that are critical on that day.
+// the three percentages and the cycles that are critical on that day. A text cut short at
+// 31.12.9999 says so below.
 QByteArray dayTableListing(const QDate& birth, const QDate& first, int span, OutputFormat format);
 
 // The critical days as the list window shows them: weekday, date, the critical cycles and

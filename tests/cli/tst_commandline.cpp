@@ -27,6 +27,8 @@ namespace {
 enum Reading {
     Lines, // the lines, as heads() gives them
     Start, // the first of those lines are these
+    End,   // the last of those lines are these
+    Exact, // the lines as printed, every blank kept: columns that line up
     Json   // the same JSON value
 };
 
@@ -50,7 +52,7 @@ struct Answer {
 // the system test's.
 Answer answer(const QStringList& arguments) {
     const QStringList call = QStringList{"biorhythmus"} + arguments;
-    speak(startUiLanguage(call));
+    speak(startUiLanguage(spelledOutArguments(call)));
     const ParsedArguments parsed = parseArguments(call, Today);
     if (parsed.kind == ParsedArguments::Kind::UsageError)
         return {2, parsed.problem.text()};
@@ -131,32 +133,59 @@ void TestCommandLine::answers_data() {
         "Physical state 0 %", "Careful! A critical day for your physica",
         "Emotional state 0 %", "Careful, a critical day! Your mood may b",
         "Intellectual state 0 %", "Attention, a critical day! Your logical"});
-    row("day table, the 23-day pair", {"-b", "01.01.2000", "-d", "12.01.2000", "-n", "3"}, Lines, {
-        "Datum Tage Physisch Seelisch Geistig Kritisch", "12.01.2000 11 14 % 62 % 87 % Physisch",
-        "13.01.2000 12 -14 % 43 % 76 % Physisch", "14.01.2000 13 -40 % 22 % 62 %"});
+    row("day table, the 23-day pair", {"-b", "01.01.2000", "-d", "12.01.2000", "-n", "3"}, Exact, {
+        "Datum          Tage  Physisch  Seelisch   Geistig  Kritisch",
+        "12.01.2000       11      14 %      62 %      87 %  Physisch",
+        "13.01.2000       12     -14 %      43 %      76 %  Physisch",
+        "14.01.2000       13     -40 %      22 %      62 %"});
+    row("day table in English, Intellectual wider than its column",
+        {"-b", "01.01.2000", "-d", "12.01.2000", "-n", "2", "--lang", "en"}, Exact, {
+        "Date           Days  Physical  Emotional  Intellectual  Critical",
+        "1/12/2000        11      14 %       62 %          87 %  Physical",
+        "1/13/2000        12     -14 %       43 %          76 %  Physical"});
+    row("day table, a seven-digit day count before birth",
+        {"-b", "31.12.9999", "-d", "01.01.1601", "-n", "2"}, Exact, {
+        "Datum           Tage  Physisch  Seelisch   Geistig  Kritisch",
+        "01.01.1601  -3067670      27 %      78 %      95 %",
+        "02.01.1601  -3067669      52 %      62 %      87 %"});
+    row("day table cut short at 31.12.9999 says so",
+        {"-b", "01.01.1601", "-d", "30.12.9999", "-n", "5"}, End, {
+        "31.12.9999 3067670 -27 % -78 % -95 %",
+        "Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt."});
+    row("day table cut short, English", {"-b", "01.01.1601", "-d", "30.12.9999", "-n", "3",
+        "--lang", "en"}, End, {
+        "12/31/9999 3067670 -27 % -78 % -95 %",
+        "The list ends on 12/31/9999, the last day the program knows."});
+    row("day table ending on 31.12.9999 as asked says nothing",
+        {"-b", "01.01.1601", "-d", "30.12.9999", "-n", "2"}, End, {
+        "30.12.9999 3067669 -52 % -62 % -87 %", "31.12.9999 3067670 -27 % -78 % -95 %"});
     row("day table as CSV, up to 31.12.9999",
         {"-b", "01.01.1601", "-d", "30.12.9999", "--days", "5", "--format", "csv"}, Lines, {
         "datum,tage,physisch,seelisch,geistig,kritisch", "9999-12-30,3067669,-52,-62,-87,",
         "9999-12-31,3067670,-27,-78,-95,"});
-    row("day table as JSON, the 33-day pair",
-        {"-b", "01.01.2000", "-d", "17.01.2000", "-n", "2", "-f", "json"}, Json, {R"([
-        {"datum": "2000-01-17", "tage": 16, "physisch": -94, "seelisch": -43, "geistig": 10,
-         "kritisch": ["Geistig"]},
-        {"datum": "2000-01-18", "tage": 17, "physisch": -100, "seelisch": -62, "geistig": -10,
-         "kritisch": ["Geistig"]}])"});
-    row("critical days as CSV", Born2000 + QStringList{"--critical", "40", "--format", "csv"},
-        Lines, {"datum,wochentag,kritisch,anzahl",
-        R"(2000-01-01,Samstag,"Physisch, Seelisch, Geistig",3)",
-        "2000-01-12,Mittwoch,Physisch,1", "2000-01-13,Donnerstag,Physisch,1", // the 23-day pair
-        "2000-01-16,Sonntag,Seelisch,1",
-        "2000-01-17,Montag,Geistig,1", "2000-01-18,Dienstag,Geistig,1", // the 33-day pair
-        "2000-01-24,Montag,Physisch,1", "2000-01-29,Samstag,Seelisch,1",
-        "2000-02-03,Donnerstag,Geistig,1", "2000-02-04,Freitag,Physisch,1",
-        "2000-02-05,Samstag,Physisch,1"});
+    // CSV and JSON are for programs: the same keys and values in either language.
+    for (const QStringList language : {QStringList{}, QStringList{"--lang", "en"}}) {
+        row(language.isEmpty() ? "day table as JSON, the 33-day pair"
+                               : "day table as JSON, the 33-day pair, English",
+            language + QStringList{"-b", "01.01.2000", "-d", "17.01.2000", "-n", "2", "-f", "json"},
+            Json, {R"([
+            {"datum": "2000-01-17", "tage": 16, "physisch": -94, "seelisch": -43, "geistig": 10,
+             "kritisch": ["geistig"]},
+            {"datum": "2000-01-18", "tage": 17, "physisch": -100, "seelisch": -62, "geistig": -10,
+             "kritisch": ["geistig"]}])"});
+        row(language.isEmpty() ? "critical days as CSV" : "critical days as CSV, English",
+            language + Born2000 + QStringList{"--critical", "40", "--format", "csv"}, Lines, {
+            "datum,wochentag,kritisch,anzahl", // weekdays as ISO numbers: 1 Monday, 7 Sunday
+            R"(2000-01-01,6,"physisch, seelisch, geistig",3)",
+            "2000-01-12,3,physisch,1", "2000-01-13,4,physisch,1", // the 23-day pair
+            "2000-01-16,7,seelisch,1",
+            "2000-01-17,1,geistig,1", "2000-01-18,2,geistig,1", // the 33-day pair
+            "2000-01-24,1,physisch,1", "2000-01-29,6,seelisch,1",
+            "2000-02-03,4,geistig,1", "2000-02-04,5,physisch,1", "2000-02-05,6,physisch,1"});
+    }
     row("critical days stop at 31.12.9999",
         {"-b", "20.12.9999", "-d", "30.12.9999", "-k", "90", "-f", "json", "--lang=en"}, Json,
-        {R"([{"datum": "9999-12-31", "wochentag": "Friday", "kritisch": ["Physical"],
-              "anzahl": 1}])"});
+        {R"([{"datum": "9999-12-31", "wochentag": 5, "kritisch": ["physisch"], "anzahl": 1}])"});
     // Matches by the rule: 828 = 36 x 23 days, 16 of 28, 3 of 33 (see tst_calc).
     row("comparison, 828 days apart", {"--compare", "-b", "01.01.2000", "-b", "2002-04-08"}, Lines, {
         "Erste Person Geburts-Datum 01.01.2000", "Zweite Person Geburts-Datum 08.04.2002",
@@ -190,8 +219,26 @@ void TestCommandLine::answers_data() {
         {"--compare", "-b", "01.01.1601", "-b", "31.12.9999", "-d", "31.12.9999", "-k", "3"}, Lines,
         {"Gemeinsame kritische Tage vom 31.12.9999 bis 31.12.9999", "Keine",
          "Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt."});
+    row("critical days in English, lined up", QStringList{"--lang", "en"} + Born2000 +
+        QStringList{"-k", "13"}, Exact, {
+        "Critical days from 1/1/2000 to 1/13/2000",
+        "Saturday, 1/1/2000    Physical, Emotional, Intellectual  Triple critical day",
+        "Wednesday, 1/12/2000  Physical                           Critical day",
+        "Thursday, 1/13/2000   Physical                           Critical day"});
+    // Long options shortened to a beginning that only one option has, with "=" or without.
+    row("shortened options", {"--bir=01.01.2000", "--dat", "01.01.2000", "--form", "csv",
+        "--crit", "1"}, Lines, {"datum,wochentag,kritisch,anzahl",
+        R"(2000-01-01,6,"physisch, seelisch, geistig",3)"});
+    row("shortened language", {"--la", "en", "--b", "01.01.2000"}, Start, {"Birth date 1/1/2000"});
     row("help", {"--help"}, Start, {"Aufruf: biorhythmus [Optionen]"});
-    row("version", {"-v"}, Lines, {"biorhythmus 2.0.0"});
+    row("help ends with where to report faults", {"--he"}, End,
+        {"Fehler bitte an <team@biorhythmus.invalid> melden."});
+    row("help in English ends with where to report faults", {"-h", "--lang", "en"}, End,
+        {"Report bugs to <team@biorhythmus.invalid>."});
+    row("version", {"-v"}, Exact, {"biorhythmus 2.0.0", "Copyright (C) 2026 Das Biorhythmus-Team",
+        "Lizenz: proprietär; alle Rechte vorbehalten."});
+    row("version in English", {"--vers", "--lang", "en"}, Exact, {"biorhythmus 2.0.0",
+        "Copyright (C) 2026 Das Biorhythmus-Team", "License: proprietary; all rights reserved."});
     // clang-format on
 }
 
@@ -206,6 +253,10 @@ void TestCommandLine::answers() {
                  QJsonDocument::fromJson(expected.first().toUtf8()));
     else if (reading == Start)
         QCOMPARE(heads(answered.said).mid(0, expected.size()), expected);
+    else if (reading == End)
+        QCOMPARE(heads(answered.said).mid(heads(answered.said).size() - expected.size()), expected);
+    else if (reading == Exact)
+        QCOMPARE(answered.said.split(u'\n', Qt::SkipEmptyParts), expected);
     else
         QCOMPARE(heads(answered.said), expected);
 }
@@ -251,6 +302,15 @@ void TestCommandLine::wrongCalls_data() {
     QTest::newRow("span not a number")
         << Born2000 + QStringList{"--days", "viele"}
         << "--days erwartet eine ganze Zahl von 1 bis 100000, nicht „viele“.";
+    QTest::newRow("ambiguous shortened option")
+        << QStringList{"--da", "01.01.2000", "-b", "01.01.2000"}
+        << "Die Option „--da“ ist mehrdeutig; möglich sind --date, --days.";
+    QTest::newRow("ambiguous shortened option, English")
+        << QStringList{"-b", "01.01.2000", "--da=01.01.2000", "--lang", "en"}
+        << "The option “--da” is ambiguous; possible are --date, --days.";
+    QTest::newRow("a value that looks like a shortened option")
+        << Born2000 + QStringList{"--format", "--da"}
+        << "Unbekanntes Format „--da“; möglich sind text, csv und json.";
     QTest::newRow("span beyond the longest")
         << Born2000 + QStringList{"--critical", "100001"}
         << "--critical erwartet eine ganze Zahl von 1 bis 100000, nicht „100001“.";

@@ -1,6 +1,7 @@
 // Every face of the program says the same of a critical day: the critical days window, the
-// command line's text, CSV and JSON, the calendar file's summary and what a screen reader hears
-// from the chart. The expected words and dates are written out by hand from the phase tables.
+// command line's text, CSV and JSON (which name the cycles by identifiers in either language),
+// the calendar file's summary and what a screen reader hears from the chart. The expected words
+// and dates are written out by hand from the phase tables.
 
 #include "ScriptedDialogs.h"
 #include "cli/Listings.h"
@@ -41,6 +42,7 @@ void TestDayFaces::criticalDayInEveryFace_data() {
     QTest::addColumn<QDate>("day");
     QTest::addColumn<QString>("heading"); // weekday and date
     QTest::addColumn<QString>("cycles");
+    QTest::addColumn<QString>("identifiers"); // CSV and JSON: the same in either language
     QTest::addColumn<QString>("words");
     QTest::addColumn<int>("count");
 
@@ -49,34 +51,43 @@ void TestDayFaces::criticalDayInEveryFace_data() {
     QTest::newRow("single, physical mid-cycle (day 11)")
         << false << born << QDate(2000, 1, 12) << "Mittwoch, 12.01.2000"
         << "Physisch"
+        << "physisch"
         << "Kritischer Tag" << 1;
     QTest::newRow("single, emotional mid-cycle (day 15)")
         << false << born << QDate(2000, 1, 16) << "Sonntag, 16.01.2000"
         << "Seelisch"
+        << "seelisch"
         << "Kritischer Tag" << 1;
     QTest::newRow("double, emotional mid-cycle and intellectual start (day 99)")
         << false << born << QDate(2000, 4, 9) << "Sonntag, 09.04.2000"
         << "Seelisch, Geistig"
+        << "seelisch, geistig"
         << "Doppelt kritischer Tag" << 2;
     QTest::newRow("double, two mid-cycle days (day 127)")
         << false << born << QDate(2000, 5, 7) << "Sonntag, 07.05.2000"
         << "Physisch, Seelisch"
+        << "physisch, seelisch"
         << "Doppelt kritischer Tag" << 2;
     QTest::newRow("triple, the birthday") << false << born << born << "Samstag, 01.01.2000"
                                           << "Physisch, Seelisch, Geistig"
+                                          << "physisch, seelisch, geistig"
                                           << "Dreifach kritischer Tag" << 3;
     QTest::newRow("triple, the last day") << false << last << last << "Freitag, 31.12.9999"
                                           << "Physisch, Seelisch, Geistig"
+                                          << "physisch, seelisch, geistig"
                                           << "Dreifach kritischer Tag" << 3;
     QTest::newRow("English, single") << true << born << QDate(2000, 1, 17) << "Monday, 1/17/2000"
                                      << "Intellectual"
+                                     << "geistig"
                                      << "Critical day" << 1;
     QTest::newRow("English, double (day 115)")
         << true << born << QDate(2000, 4, 25) << "Tuesday, 4/25/2000"
         << "Physical, Intellectual"
+        << "physisch, geistig"
         << "Double critical day" << 2;
     QTest::newRow("English, triple, the last day") << true << last << last << "Friday, 12/31/9999"
                                                    << "Physical, Emotional, Intellectual"
+                                                   << "physisch, seelisch, geistig"
                                                    << "Triple critical day" << 3;
 }
 
@@ -86,6 +97,7 @@ void TestDayFaces::criticalDayInEveryFace() {
     QFETCH(QDate, day);
     QFETCH(QString, heading);
     QFETCH(QString, cycles);
+    QFETCH(QString, identifiers);
     QFETCH(QString, words);
     QFETCH(int, count);
     speak(english ? UiLanguage::English : UiLanguage::German);
@@ -116,10 +128,10 @@ void TestDayFaces::criticalDayInEveryFace() {
            text);
     const QString csv =
         QString::fromUtf8(criticalDaysListing(list, OutputFormat::Csv)).section('\n', 1, 1);
-    const QString quotedCycles = cycles.contains(',') ? '"' + cycles + '"' : cycles;
+    const QString quotedCycles = identifiers.contains(',') ? '"' + identifiers + '"' : identifiers;
     expect("CSV",
-           csv.startsWith(day.toString(Qt::ISODate) + ',') &&
-               csv.endsWith(',' + quotedCycles + ',' + QString::number(count)),
+           csv == day.toString(Qt::ISODate) + ',' + QString::number(day.dayOfWeek()) + ',' +
+                      quotedCycles + ',' + QString::number(count),
            csv);
     const QJsonObject json = QJsonDocument::fromJson(criticalDaysListing(list, OutputFormat::Json))
                                  .array()[0]
@@ -127,7 +139,9 @@ void TestDayFaces::criticalDayInEveryFace() {
     QStringList jsonCycles;
     for (const QJsonValue& name : json["kritisch"].toArray())
         jsonCycles << name.toString();
-    expect("JSON", jsonCycles.join(", ") == cycles && json["anzahl"].toInt() == count,
+    expect("JSON",
+           jsonCycles.join(", ") == identifiers && json["anzahl"].toInt() == count &&
+               json["wochentag"].toInt() == day.dayOfWeek(),
            QJsonDocument(json).toJson(QJsonDocument::Compact));
 
     const QString calendar = QString::fromUtf8(
