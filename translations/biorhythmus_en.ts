@@ -1575,6 +1575,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
 </context>
 <context>
+    <name>TodayCalendar</name>
+    <message>
+        <source>Heute: %1</source>
+        <translation>Today: %1</translation>
+    </message>
+</context>
+<context>
     <name>WholeFile</name>
     <message>
         <source>%1: Die Datei kann nicht angelegt werden</source>
@@ -1595,6 +1602,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Die Standardausgabe lässt sich nicht schreiben</source>
         <translation>Standard output cannot be written</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Das Fenster braucht eine grafische Oberfläche (X11 oder Wayland), aber DISPLAY und WAYLAND_DISPLAY nennen keine. Auf der Befehlszeile rechnet Biorhythmus ohne Fenster, etwa „biorhythmus --birth 20.11.1953“; „biorhythmus --help“ zeigt alle Optionen.</source>
+        <translation>The window needs a graphical desktop (X11 or Wayland), but neither DISPLAY nor WAYLAND_DISPLAY names one. On the command line Biorhythmus works without a window, for example “biorhythmus --birth 20.11.1953”; “biorhythmus --help” lists all options.</translation>
     </message>
 </context>
 </TS>

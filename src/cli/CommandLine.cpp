@@ -6,6 +6,7 @@
 #include "cli/NoticeLibrary.h"
 #include "cli/PersonLookup.h"
 #include "cli/PictureOutput.h"
+#include "cli/TerminalText.h"
 #include "core/CalendarFile.h"
 #include "core/CriticalDays.h"
 #include "core/FileName.h"
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <csignal>
-#include <cstdio>
 
 namespace {
 // The context of this file's texts for translators (lupdate reads it from here).
@@ -24,15 +24,11 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-void printTo(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
 // The failure in the language installed now, on one line.
 int fail(ExitStatus status, const Outcome& failure) {
-    printTo(stderr, QStringLiteral("biorhythmus: %1\n").arg(failure.text()));
+    printLine(QStringLiteral("biorhythmus: %1").arg(failure.text()));
     if (status == ExitStatus::UsageError)
-        printTo(stderr, Texts::tr("„biorhythmus --help“ zeigt alle Optionen.\n"));
+        printLine(Texts::tr("„biorhythmus --help“ zeigt alle Optionen.\n").trimmed());
     return int(status);
 }
 
@@ -40,7 +36,7 @@ int fail(ExitStatus status, const Outcome& failure) {
 // runtime folder it had to choose itself, a font it replaced) stay off it.
 void keepQtNotesOff(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        printTo(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
+        printLine(qFormatLogMessage(type, context, message));
 }
 
 // The arguments as the system gives them: a file name that is no UTF-8 keeps its bytes.
@@ -89,11 +85,16 @@ int run(const CommandLineRequest& request, PictureOutput& pictures) {
         written = writeCalendar(request, subject);
     if (written.worked() && request.wantsPictures())
         written = pictures.write(request, subject);
-    if (written.worked() && request.wantsListing())
-        written = writeOutputFile(
-            request.output, request.compare
-                                ? comparisonListing(request, subject, {second.name, second.birth})
-                                : requestedListing(request, subject));
+    if (written.worked() && request.wantsListing()) {
+        const QByteArray listing =
+            request.compare ? comparisonListing(request, subject, {second.name, second.birth})
+                            : requestedListing(request, subject);
+        // A name from the person list is shown on a terminal, not obeyed by it.
+        written = writeOutputFile(request.output,
+                                  isTerminal(request.output)
+                                      ? visibleControls(QString::fromUtf8(listing), true).toUtf8()
+                                      : listing);
+    }
     if (!written.worked())
         return fail(ExitStatus::Failed, written);
     return int(ExitStatus::Success);

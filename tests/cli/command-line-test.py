@@ -27,8 +27,8 @@ from datetime import date, timedelta
 
 from icalendar import Calendar
 
-Row = namedtuple("Row", "name args status target reader expected message full_disk missing",
-                 defaults=("", False, ""))
+Row = namedtuple("Row", "name args status target reader expected message full_disk missing env",
+                 defaults=("", False, "", {}))
 
 work = tempfile.mkdtemp()
 UMASK = os.umask(0o022)
@@ -53,7 +53,13 @@ def write(name, data):
         f.write(data)
 
 
-write("bin/DATA.DAT", b'2,1\r\n"Anna"\r\n"08.11.1999"\r\n"Kein Datum"\r\n""\r\n')
+# Names and dates that a terminal would obey: an escape sequence that retitles the window, one
+# that clears the screen, a NUL that ended the message, a colour.
+ESCAPED_NAME = "Esc\x1b]0;owned\x07"
+COLOURED_NAME = "Term\x1b[31m"
+write("bin/DATA.DAT", b'5,1\r\n"Anna"\r\n"08.11.1999"\r\n"Kein Datum"\r\n""\r\n'
+      b'"Esc\x1b]0;owned\x07"\r\n"\x1b[2J"\r\n"Nullbyte"\r\n"01.01\x002000"\r\n'
+      b'"Term\x1b[31m"\r\n"01.01.2000"\r\n')
 write("plain-file", b"not a folder")
 write("old.txt", b"the old file")
 
@@ -148,6 +154,8 @@ CRITICAL_2000 = [  # born 01.01.2000: the critical days of the first 40 days, co
 BORN_2000 = ["--birth", "01.01.2000", "--date", "01.01.2000"]
 NOT_A_FOLDER = path("plain-file/out")
 FULL = "standard output on a full disk"  # a target: standard output goes to /dev/full
+TERMINAL = "a terminal"  # a target: standard output is a terminal (a pty)
+OFFSCREEN = {"QT_QPA_PLATFORM": "offscreen"}
 
 ROWS = [
     Row("values on standard output", BORN_2000, 0, "-", lambda data: heads(data)[:3], [
@@ -202,6 +210,19 @@ ROWS = [
         "--window öffnet das Fenster und geht nur mit --lang zusammen."),
     Row("--window twice", ["--window", "--window"], 2, "-", nothing, b"",
         "--window öffnet das Fenster und geht nur mit --lang zusammen."),
+    Row("shortened options, the language among them",
+        ["--la", "en", "--bir", "01.01.2000", "--dat", "01.01.2000"], 0, "-",
+        lambda data: heads(data)[:2], ["Birth date  1/1/2000", "Day shown  1/1/2000"]),
+    # text from the person list: shown on a terminal, not obeyed; data in a pipe stays the data
+    Row("a name with escapes to a terminal", ["--person", COLOURED_NAME, "-d", "01.01.2000"], 0,
+        TERMINAL, lambda data: heads(data)[:1], ["Term\\x1b[31m  01.01.2000"]),
+    Row("a name with escapes to a pipe", ["--person", COLOURED_NAME, "-d", "01.01.2000"], 0,
+        "-", lambda data: heads(data)[:1], ["Term\x1b[31m  01.01.2000"]),
+    Row("a name and date with escapes in a message", ["--person", ESCAPED_NAME], 1, "-", nothing,
+        b"", "Die Person „Esc\\x1b]0;owned\\x07“ hat kein gültiges Geburtsdatum („\\x1b[2J“)"),
+    Row("a date with a NUL in a message", ["--person", "Nullbyte"], 1, "-", nothing, b"",
+        "Die Person „Nullbyte“ hat kein gültiges Geburtsdatum („01.01\\x002000“) in der "
+        f"Personenliste {path('bin/DATA.DAT')}.\n"),
     # a wrong call: status 2
     Row("unknown option", ["--birthday", "01.01.2000"], 2, "-", nothing, b"",
         "Unbekannte Option „--birthday“."),
@@ -249,10 +270,20 @@ ROWS = [
         "be loaded: ", missing="libbiorhythmus-pictures.so"),
     Row("window without its library, English", ["--lang", "en"], 1, "-", nothing, b"",
         f"biorhythmus: The program library {path('bin/libbiorhythmus-gui.so')} cannot be "
-        "loaded: ", missing="libbiorhythmus-gui.so"),
+        "loaded: ", missing="libbiorhythmus-gui.so", env=OFFSCREEN),
     Row("window without its library", [], 1, "-", nothing, b"",
         f"biorhythmus: Die Programmbibliothek {path('bin/libbiorhythmus-gui.so')} lässt sich "
-        "nicht laden: ", missing="libbiorhythmus-gui.so"),
+        "nicht laden: ", missing="libbiorhythmus-gui.so", env=OFFSCREEN),
+    # no display (over ssh, on a text console), nor with Qt told to use X: said in the language
+    # chosen, no abort
+    Row("window without a display", [], 1, "-", nothing, b"",
+        "biorhythmus: Das Fenster braucht eine grafische Oberfläche (X11 oder Wayland), aber "
+        "DISPLAY und WAYLAND_DISPLAY nennen keine. Auf der Befehlszeile rechnet Biorhythmus ohne "
+        "Fenster, etwa „biorhythmus --birth 20.11.1953“; „biorhythmus --help“ zeigt alle "
+        "Optionen.\n"),
+    Row("window without a display, English", ["--la", "en"], 1, "-", nothing, b"",
+        "biorhythmus: The window needs a graphical desktop (X11 or Wayland), but neither DISPLAY "
+        "nor WAYLAND_DISPLAY names one.", env={"QT_QPA_PLATFORM": "xcb"}),
 ]
 
 # The person list replaced by one that cannot be read: a failed run, status 1.
@@ -269,14 +300,24 @@ def full_disk():
 def run(row):
     environment = {k: v for k, v in os.environ.items()
                    if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    environment.update(HOME=path("home"), XDG_DATA_HOME=path("home/data"), LC_ALL="C.UTF-8")
+    environment.update(HOME=path("home"), XDG_DATA_HOME=path("home/data"), LC_ALL="C.UTF-8",
+                       **row.env)
+    terminal, terminal_end = pty.openpty()
+    tty.setraw(terminal_end)
+    shown = Reader(terminal)
     with open("/dev/full", "wb") as full:
         done = subprocess.run([program] + row.args, env=environment,
-                              stdout=full if row.target == FULL else subprocess.PIPE,
+                              stdout={FULL: full, TERMINAL: terminal_end}.get(row.target,
+                                                                           subprocess.PIPE),
                               stderr=subprocess.PIPE, timeout=60,
                               preexec_fn=full_disk if row.full_disk else None)
+    os.close(terminal_end)
+    shown.ended.set()
+    shown.join()
     if row.target == FULL:
         result = None
+    elif row.target == TERMINAL:
+        result = shown.data
     elif row.target == "-":
         result = done.stdout
     else:

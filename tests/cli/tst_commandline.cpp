@@ -7,6 +7,7 @@
 #include "MainWindowFixture.h"
 #include "cli/Arguments.h"
 #include "cli/Listings.h"
+#include "cli/TerminalText.h"
 #include "core/UiLanguage.h"
 #include "gui/controls/DateInput.h"
 #include "gui/days/PartnerComparisonWindow.h"
@@ -96,6 +97,8 @@ private slots:
     void answers();
     void wrongCalls_data();
     void wrongCalls();
+    void controlsMadeVisible_data();
+    void controlsMadeVisible();
     void printsWhatTheWindowShows_data();
     void printsWhatTheWindowShows();
     void comparesAsTheWindowDoes_data();
@@ -164,7 +167,7 @@ void TestCommandLine::answers_data() {
         "datum,tage,physisch,seelisch,geistig,kritisch", "9999-12-30,3067669,-52,-62,-87,",
         "9999-12-31,3067670,-27,-78,-95,"});
     // CSV and JSON are for programs: the same keys and values in either language.
-    for (const QStringList language : {QStringList{}, QStringList{"--lang", "en"}}) {
+    for (const QStringList& language : {QStringList{}, QStringList{"--lang", "en"}}) {
         row(language.isEmpty() ? "day table as JSON, the 33-day pair"
                                : "day table as JSON, the 33-day pair, English",
             language + QStringList{"-b", "01.01.2000", "-d", "17.01.2000", "-n", "2", "-f", "json"},
@@ -332,6 +335,35 @@ void TestCommandLine::wrongCalls() {
     const Answer answered = answer(arguments);
     QCOMPARE(answered.status, 2);
     QTEST(answered.said, "message");
+}
+
+// Text from files on its way to a terminal: what a terminal would obey is shown instead.
+void TestCommandLine::controlsMadeVisible_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("keepLineBreaks");
+    QTest::addColumn<QString>("shown");
+    const auto row = [](const char* name, const QString& text, bool keep, const QString& shown) {
+        QTest::newRow(name) << text << keep << shown;
+    };
+    row("a name that retitles the window", "Anna\x1b]0;owned\x07", false,
+        R"(Anna\x1b]0;owned\x07)");
+    row("a date that clears the screen", "\x1b[2J\x1b[H01.01.2000", false,
+        R"(\x1b[2J\x1b[H01.01.2000)");
+    row("a NUL inside a name", QString("An") + QChar(0) + "na", false, R"(An\x00na)");
+    row("DEL and a tab", "a\x7f\tb", false, R"(a\x7f\x09b)");
+    row("the 8-bit escape (C1)", QString("a") + QChar(0x9b) + "31m", false, R"(a\u009b31m)");
+    row("a line break inside a message", "Anna\nBert", false, R"(Anna\x0aBert)");
+    row("line breaks of a listing", "Anna\nBert\n", true, "Anna\nBert\n");
+    row("a file name byte that is no UTF-8", QString("bericht") + QChar(0xdcff) + ".txt", false,
+        R"(bericht\xff.txt)");
+    row("a lone surrogate", QString("a") + QChar(0xd800) + "b", false, "a\uFFFDb");
+    row("German letters, quotes and an emoji stay", "„Jörg“ – ß 😀", false, "„Jörg“ – ß 😀");
+}
+
+void TestCommandLine::controlsMadeVisible() {
+    QFETCH(QString, text);
+    QFETCH(bool, keepLineBreaks);
+    QTEST(visibleControls(text, keepLineBreaks), "shown");
 }
 
 void TestCommandLine::printsWhatTheWindowShows_data() {
