@@ -214,14 +214,16 @@ Report bugs to &lt;%1&gt;.
 </translation>
     </message>
     <message>
-        <source>Lizenz: proprietär; alle Rechte vorbehalten.
-</source>
-        <translation>License: proprietary; all rights reserved.
-</translation>
-    </message>
-    <message>
         <source>Die Option „%1“ ist mehrdeutig; möglich sind %2.</source>
         <translation>The option “%1” is ambiguous; possible are %2.</translation>
+    </message>
+    <message>
+        <source>Lizenz: proprietär, die Nutzungsbedingungen im Hilfefenster. Private Nutzung und
+unveränderte Weitergabe sind erlaubt; keine Haftung, soweit das Gesetz dies zulässt.
+</source>
+        <translation>License: proprietary, the terms of use in the help window. Private use and passing
+it on unchanged are permitted; no liability, as far as the law allows.
+</translation>
     </message>
 </context>
 <context>
@@ -1518,20 +1520,6 @@ Would you like to save the day report as a PDF file instead?</translation>
     </message>
 </context>
 <context>
-    <name>TodayCalendar</name>
-    <message>
-        <source>Heute: %1</source>
-        <translation>Today: %1</translation>
-    </message>
-</context>
-<context>
-    <name>UserManager</name>
-    <message>
-        <source>„systemctl --user %1“ ist nicht gelungen</source>
-        <translation>“systemctl --user %1” did not succeed</translation>
-    </message>
-</context>
-<context>
     <name>SystemReason</name>
     <message>
         <source>Zugriff verweigert</source>
@@ -1579,6 +1567,13 @@ Would you like to save the day report as a PDF file instead?</translation>
     <message>
         <source>Heute: %1</source>
         <translation>Today: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UserManager</name>
+    <message>
+        <source>„systemctl --user %1“ ist nicht gelungen</source>
+        <translation>“systemctl --user %1” did not succeed</translation>
     </message>
 </context>
 <context>

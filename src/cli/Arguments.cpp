@@ -116,11 +116,14 @@ QString helpText() {
     return text;
 }
 
-// The version, who holds the rights, and the licence, as GNU programs show them.
+// The version, who holds the rights, and the licence, as GNU programs show them. The licence
+// is the terms of use the help window shows, as the package's copyright file says.
 QString versionText() {
     return QStringLiteral("biorhythmus %1\nCopyright (C) %2\n")
                .arg(QLatin1String(BIO_VERSION), QString::fromUtf8(BIO_COPYRIGHT)) +
-           Texts::tr("Lizenz: proprietär; alle Rechte vorbehalten.\n");
+           Texts::tr("Lizenz: proprietär, die Nutzungsbedingungen im Hilfefenster. Private "
+                     "Nutzung und\nunveränderte Weitergabe sind erlaubt; keine Haftung, soweit "
+                     "das Gesetz dies zulässt.\n");
 }
 
 const OptionText* optionNamed(const QString& name) {

@@ -238,10 +238,14 @@ void TestCommandLine::answers_data() {
         {"Fehler bitte an <team@biorhythmus.invalid> melden."});
     row("help in English ends with where to report faults", {"-h", "--lang", "en"}, End,
         {"Report bugs to <team@biorhythmus.invalid>."});
-    row("version", {"-v"}, Exact, {"biorhythmus 2.0.0", "Copyright (C) 2026 Das Biorhythmus-Team",
-        "Lizenz: proprietär; alle Rechte vorbehalten."});
+    row("version", {"-v"}, Exact, {"biorhythmus 2.0.0",
+        "Copyright (C) 2024-2026 die Entwickler von Biorhythmus",
+        "Lizenz: proprietär, die Nutzungsbedingungen im Hilfefenster. Private Nutzung und",
+        "unveränderte Weitergabe sind erlaubt; keine Haftung, soweit das Gesetz dies zulässt."});
     row("version in English", {"--vers", "--lang", "en"}, Exact, {"biorhythmus 2.0.0",
-        "Copyright (C) 2026 Das Biorhythmus-Team", "License: proprietary; all rights reserved."});
+        "Copyright (C) 2024-2026 die Entwickler von Biorhythmus",
+        "License: proprietary, the terms of use in the help window. Private use and passing",
+        "it on unchanged are permitted; no liability, as far as the law allows."});
     // clang-format on
 }
 
