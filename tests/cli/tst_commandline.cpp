@@ -155,10 +155,6 @@ void TestCommandLine::answers_data() {
         {"-b", "01.01.1601", "-d", "30.12.9999", "-n", "5"}, End, {
         "31.12.9999 3067670 -27 % -78 % -95 %",
         "Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt."});
-    row("day table cut short, English", {"-b", "01.01.1601", "-d", "30.12.9999", "-n", "3",
-        "--lang", "en"}, End, {
-        "12/31/9999 3067670 -27 % -78 % -95 %",
-        "The list ends on 12/31/9999, the last day the program knows."});
     row("day table ending on 31.12.9999 as asked says nothing",
         {"-b", "01.01.1601", "-d", "30.12.9999", "-n", "2"}, End, {
         "30.12.9999 3067669 -52 % -62 % -87 %", "31.12.9999 3067670 -27 % -78 % -95 %"});
@@ -222,12 +218,6 @@ void TestCommandLine::answers_data() {
         {"--compare", "-b", "01.01.1601", "-b", "31.12.9999", "-d", "31.12.9999", "-k", "3"}, Lines,
         {"Gemeinsame kritische Tage vom 31.12.9999 bis 31.12.9999", "Keine",
          "Die Liste endet am 31.12.9999, dem letzten Tag, den das Programm kennt."});
-    row("critical days in English, lined up", QStringList{"--lang", "en"} + Born2000 +
-        QStringList{"-k", "13"}, Exact, {
-        "Critical days from 1/1/2000 to 1/13/2000",
-        "Saturday, 1/1/2000    Physical, Emotional, Intellectual  Triple critical day",
-        "Wednesday, 1/12/2000  Physical                           Critical day",
-        "Thursday, 1/13/2000   Physical                           Critical day"});
     // Long options shortened to a beginning that only one option has, with "=" or without.
     row("shortened options", {"--bir=01.01.2000", "--dat", "01.01.2000", "--form", "csv",
         "--crit", "1"}, Lines, {"datum,wochentag,kritisch,anzahl",
