@@ -3,7 +3,7 @@
 #include "cli/NoticeSender.h"
 
 // Notifications through the desktop's notification service, org.freedesktop.Notifications on
-// the session bus, as the Desktop Notifications Specification describes it: each with the
+// the session bus, as freedesktop.org's notification standard has them: each with the
 // program's icon, its desktop entry as a hint, normal urgency and the service's own timeout.
 class DesktopNotifications final : public NoticeSender {
 public:

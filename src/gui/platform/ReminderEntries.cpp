@@ -12,7 +12,7 @@ struct Texts {
 const QString IconName = QStringLiteral("de.biorhythmus.Biorhythmus");
 
 // One argument of a desktop entry's Exec key: '%' doubled against field codes, quoted where it
-// holds a character the specification reserves, and then the string value's own escapes.
+// holds a character the desktop entry format reserves, and then the string value's own escapes.
 QString execArgument(const QString& argument) {
     static const QString reserved = QStringLiteral(" \t\n\r\"'\\><~|&;$*?#()`");
     QString quoted;

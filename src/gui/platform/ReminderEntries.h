@@ -27,7 +27,7 @@ struct ReminderSetting {
 // The program's arguments for the setting, the program's path first.
 QStringList reminderCommand(const QString& program, const ReminderSetting& setting);
 
-// The autostart entry (Desktop Entry Specification), its texts in the language installed now.
+// The autostart entry (a freedesktop.org desktop entry), its texts in the language installed now.
 // With the timer beside it, a session started by systemd leaves the entry to the timer, which
 // catches up at log-in on a run it missed (X-systemd-skip).
 QByteArray autostartEntry(const QString& program, const ReminderSetting& setting, bool withTimer);

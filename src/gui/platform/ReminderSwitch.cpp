@@ -112,7 +112,7 @@ Outcome ReminderSwitch::removeTimer() {
 
 QString userConfigFolder() {
     const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The specification takes a relative path as unset.
+    // The XDG base directory rules take a relative path as unset.
     if (QDir::isAbsolutePath(configured))
         return configured;
     return QDir::homePath() + QStringLiteral("/.config");
