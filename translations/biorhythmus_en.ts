@@ -309,10 +309,6 @@ it on unchanged are permitted; no liability, as far as the law allows.
         <translation>“biorhythmus --help” shows every option.
 </translation>
     </message>
-    <message>
-        <source>Geburts-Datum</source>
-        <translation>Birth date</translation>
-    </message>
 </context>
 <context>
     <name>CriticalDayNotices</name>
@@ -493,10 +489,6 @@ it on unchanged are permitted; no liability, as far as the law allows.
         <source>%1 ließ sich nicht schreiben</source>
         <translation>%1 could not be written</translation>
     </message>
-    <message>
-        <source>Anzeige-Datum</source>
-        <translation>Day shown</translation>
-    </message>
 </context>
 <context>
     <name>DayReport</name>
@@ -597,6 +589,14 @@ it on unchanged are permitted; no liability, as far as the law allows.
         <source>Gesamt</source>
         <translation>Overall</translation>
     </message>
+    <message>
+        <source>Geburts-Datum</source>
+        <translation>Birth date</translation>
+    </message>
+    <message>
+        <source>Anzeige-Datum</source>
+        <translation>Day shown</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -660,10 +660,6 @@ it on unchanged are permitted; no liability, as far as the law allows.
 <context>
     <name>Listings</name>
     <message>
-        <source>Anzeige-Datum</source>
-        <translation>Day shown</translation>
-    </message>
-    <message>
         <source>Tage seit der Geburt</source>
         <translation>Days since birth</translation>
     </message>
@@ -709,10 +705,6 @@ it on unchanged are permitted; no liability, as far as the law allows.
         <translation>Biorhythmus</translation>
     </message>
     <message>
-        <source>Geburts-Datum</source>
-        <translation>Birth date</translation>
-    </message>
-    <message>
         <source>Physischer Zustand zum berechneten Tag</source>
         <translation>Physical state on the day worked out</translation>
     </message>
@@ -731,10 +723,6 @@ it on unchanged are permitted; no liability, as far as the law allows.
     <message>
         <source>Hier das Geburtsdatum eingeben</source>
         <translation>Enter the birth date here</translation>
-    </message>
-    <message>
-        <source>Anzeige-Datum</source>
-        <translation>Day shown</translation>
     </message>
     <message>
         <source>Bezeichnung des Anzeige-Datums</source>

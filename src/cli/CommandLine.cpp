@@ -9,6 +9,7 @@
 #include "cli/TerminalText.h"
 #include "core/CalendarFile.h"
 #include "core/CriticalDays.h"
+#include "core/DayWords.h"
 #include "core/FileName.h"
 #include "core/PersonFileLocation.h"
 #include "core/UiLanguage.h"
@@ -60,7 +61,7 @@ Outcome writeCalendar(const CommandLineRequest& request, const Subject& subject)
 // the name the list writes.
 FoundPerson given(const QDate& birth, const QString& name) {
     if (name.isEmpty())
-        return {Texts::tr("Geburts-Datum"), birth, {}};
+        return {birthDateCaption(), birth, {}};
     return findPerson(PersonFileLocation::toReadForThisProgram(), name);
 }
 

@@ -156,9 +156,9 @@ QByteArray valuesListing(const Subject& subject, const QDate& date, OutputFormat
     table.rows.push_back(row);
 
     QString text = QStringLiteral("%1  %2\n%3  %4\n%5  %6\n")
-                       .arg(subject.caption, displayDateText(subject.birth),
-                            Texts::tr("Anzeige-Datum"), displayDateText(date),
-                            Texts::tr("Tage seit der Geburt"), QString::number(dayCount));
+                       .arg(subject.caption, displayDateText(subject.birth), displayDateCaption(),
+                            displayDateText(date), Texts::tr("Tage seit der Geburt"),
+                            QString::number(dayCount));
     for (Cycle cycle : AllCycles)
         text += QStringLiteral("\n%1  %2\n%3\n")
                     .arg(conditionHeading(cycle), percentageColumn(dayCount, cycle),

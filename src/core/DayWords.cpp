@@ -53,6 +53,14 @@ QString criticalCycleLeads(const CycleSet& cycles) {
     return lines.join(QLatin1Char('\n'));
 }
 
+QString birthDateCaption() {
+    return Texts::tr("Geburts-Datum");
+}
+
+QString displayDateCaption() {
+    return Texts::tr("Anzeige-Datum");
+}
+
 QString dayWithWeekday(const QDate& date) {
     return uiLocale().toString(date, QStringLiteral("dddd, ") + displayDateFormat());
 }

@@ -27,6 +27,11 @@ QString criticalDayWords(int criticalCycles);
 // critical day: "Physisch: Vorsicht ! Kritischer Tag für Ihren körperlichen Zustand."
 QString criticalCycleLeads(const CycleSet& cycles);
 
+// The captions of the two dates, as the window shows them beside its date fields and every
+// other face names them: "Geburts-Datum" and "Anzeige-Datum".
+QString birthDateCaption();
+QString displayDateCaption();
+
 // The day with its weekday in the language's form: "Samstag, 01.01.2000".
 QString dayWithWeekday(const QDate& date);
 

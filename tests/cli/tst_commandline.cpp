@@ -59,7 +59,7 @@ Answer answer(const QStringList& arguments) {
         return {2, parsed.problem.text()};
     if (parsed.kind != ParsedArguments::Kind::Run)
         return {0, parsed.text};
-    const QString caption = QCoreApplication::translate("CommandLine", "Geburts-Datum");
+    const QString caption = QCoreApplication::translate("DayWords", "Geburts-Datum");
     const Subject subject{caption, parsed.request.birth};
     return {0, QString::fromUtf8(parsed.request.compare
                                      ? comparisonListing(parsed.request, subject,

@@ -2,20 +2,13 @@
 
 #include "cli/Listings.h"
 #include "core/DayReport.h"
+#include "core/DayWords.h"
 #include "drawing/ChartPicture.h"
 #include "drawing/ReportPdf.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-
-namespace {
-// The context of this file's texts for translators (lupdate reads it from here).
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(DayPictures)
-};
-
-} // namespace
 
 std::unique_ptr<QCoreApplication> DayPictures::makeApplication(int& argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -24,7 +17,7 @@ std::unique_ptr<QCoreApplication> DayPictures::makeApplication(int& argc, char* 
 
 Outcome DayPictures::write(const CommandLineRequest& request, const Subject& subject) {
     const DayReport report =
-        dayReportFor(subject.caption, subject.birth, Texts::tr("Anzeige-Datum"), request.date);
+        dayReportFor(subject.caption, subject.birth, displayDateCaption(), request.date);
     if (!request.pdf.isEmpty()) {
         const Outcome saved = saveDayReportPdf(request.pdf, report);
         // The day report's own sentence speaks to the window's user; here the file is named.

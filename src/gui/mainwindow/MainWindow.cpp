@@ -4,6 +4,7 @@
 #include "core/Cycle.h"
 #include "core/DateRules.h"
 #include "core/DayDescription.h"
+#include "core/DayWords.h"
 #include "core/Phase.h"
 #include "core/PhaseTexts.h"
 #include "drawing/Tiling.h"

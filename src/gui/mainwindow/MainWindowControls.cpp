@@ -1,6 +1,7 @@
 #include "MainWindowControls.h"
 
 #include "core/DayDescription.h"
+#include "core/DayWords.h"
 #include "drawing/ChartPicture.h"
 #include "drawing/CycleColors.h"
 #include "drawing/DesignFonts.h"
@@ -75,7 +76,7 @@ void buildTextBlocks(QWidget* window, MainWindowControls& c) {
 // A date row's caption T1, its date input and what a screen reader calls them.
 struct DateRow {
     Twips caption;
-    const char* captionText;
+    QString (*captionText)();
     const char* captionName;
     const char* inputName;
     Twips input;
@@ -83,13 +84,13 @@ struct DateRow {
 };
 constexpr std::array<DateRow, 2> DateRows{{
     {{450, 0, 1695, 360},
-     QT_TRANSLATE_NOOP("MainWindow", "Geburts-Datum"),
+     birthDateCaption,
      QT_TRANSLATE_NOOP("MainWindow", "Name zum Geburtsdatum"),
      "M1",
      {2130, 0, 1755, 360},
      QT_TRANSLATE_NOOP("MainWindow", "Hier das Geburtsdatum eingeben")},
     {{5670, 0, 1725, 360},
-     QT_TRANSLATE_NOOP("MainWindow", "Anzeige-Datum"),
+     displayDateCaption,
      QT_TRANSLATE_NOOP("MainWindow", "Bezeichnung des Anzeige-Datums"),
      "M2",
      {7380, 0, 1725, 360},
@@ -100,7 +101,7 @@ void buildDateRow(QWidget* window, MainWindowControls& c) {
     std::array<DateInput*, 2> inputs{};
     for (int i = 0; i < 2; ++i) {
         const DateRow& row = DateRows[i];
-        const QString caption = Texts::tr(row.captionText);
+        const QString caption = row.captionText();
         // The text comes after the font: a line edit made with its text lays it out first in
         // the application's font and then again in its own.
         c.T1[i] = place(new QLineEdit(window), indexed("T1", i), row.caption);
@@ -221,10 +222,6 @@ void markFocus(const MainWindowControls& c) {
 }
 
 } // namespace
-
-QString birthDateCaption() {
-    return Texts::tr(DateRows[0].captionText);
-}
 
 MainWindowControls buildMainWindowControls(QWidget* window) {
     MainWindowControls c;

@@ -33,6 +33,3 @@ struct MainWindowControls {
 
 // Creates every control of the main window at its place, with its texts and tool tips.
 MainWindowControls buildMainWindowControls(QWidget* window);
-
-// The caption T1(0) shows beside the birth date until a person is taken over.
-QString birthDateCaption();
